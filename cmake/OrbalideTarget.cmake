@@ -1,0 +1,15 @@
+# Settings shared by every target of the project's own code.
+
+if(ORBALIDE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Warnings as errors, and floating-point code exactly as written: a fused multiply-add
+# changes the last bits of the geodesic results.
+function(orbalide_settings target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Werror
+    -ffp-contract=off -fno-math-errno)
+endfunction()

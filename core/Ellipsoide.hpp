@@ -1,0 +1,51 @@
+// The catalogue of reference ellipsoids and the current ellipsoid of the run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace orbalide {
+
+struct EntreeCatalogue {
+  std::string_view Nom;         // shown as is in both languages
+  double DemiGrandAxe;          // a, metres
+  double DemiPetitAxe;          // b, metres, the catalogue's own value (not a·(1 − f))
+  double InverseAplatissement;  // 1/f
+};
+
+// One minute of arc of a great circle of the sphere is one nautical mile: its meridian is
+// 21600 × 1852 m long.
+inline constexpr double kCirconferenceSphere = 40003200;
+inline constexpr std::int16_t kIndexSphere = 9;
+
+// In the order of the ellipsoid list; the index is the list's index. The sphere (index 9) has no
+// axes nor flattening here: its radius is computed when it is selected.
+inline constexpr std::array<EntreeCatalogue, 10> Catalogue{{
+    {"WGS-84", 6378137.0, 6356752.3142, 298.257223563},
+    {"GRS-80", 6378137.0, 6356752.3141, 298.257222101},
+    {"Clarke 1866", 6378206.4, 6356583.8, 294.9786982},
+    {"Clarke 1880", 6378249.145, 6356514.86955, 293.465},
+    {"Everest 1830", 6377276.345, 6356075.413, 300.801697979},
+    {"PZ-90", 6378136.0, 6356751.362, 298.2578393},
+    {"International 1924", 6378388.0, 6356911.946, 297.0},
+    {"Bessel 1841", 6377397.155, 6356078.963, 299.152815351323},
+    {"Airy (1830)", 6377563.396, 6356256.909, 299.3249646},
+    {"Sphérique", 0, 0, 0},
+}};
+
+// The current ellipsoid, read afresh by each computation.
+struct Ellipsoide {
+  double DemiGrandAxe;   // a, metres
+  double DemiPetitAxe;   // b, metres
+  double Aplatissement;  // f, 0 for the sphere
+};
+
+const Ellipsoide& EllipsoideCourant();
+
+// Makes catalogue entry `index` the current ellipsoid: a and b as stored and f = 1 ÷ (1/f);
+// for the sphere a = b = (40003200 ÷ 3.14159265358979) ÷ 2 and f = 0. Any other index (−1 when
+// the list has no selection) leaves the current ellipsoid unchanged. The only writer.
+void SelectionnerEllipsoide(std::int16_t index);
+
+}  // namespace orbalide

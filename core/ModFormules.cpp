@@ -1,0 +1,77 @@
+// T. Vincenty, "Direct and inverse solutions of geodesics on the ellipsoid with application of
+// nested equations", Survey Review 23(176), 88–93, 1975; the direct solution.
+//
+// Notation: α1 alpha1 (initial course), U1 reduced latitude (tanU1, cosU1, sinU1), σ1 sigma1
+// (arc from the equator to the departure), α alpha (course at the equator), u² uSq, A, B, σ sigma
+// (arc from the departure to the arrival), σ′ sigmaP, 2σm (twice the arc from the equator to the
+// mid-point; cos2SigmaM), Δσ deltaSigma, λ lambda (longitude difference on the auxiliary sphere),
+// C, L (longitude difference on the ellipsoid), α2 alpha2 (course at the arrival).
+// The grouping of every formula is the grouping computed.
+#include "ModFormules.hpp"
+
+#include "Angles.hpp"
+#include "Ellipsoide.hpp"
+#include "Reel.hpp"
+
+namespace orbalide {
+
+ResultatDirect CalculDirect(double lat1, double lon1, double course1, double distance) {
+  const Ellipsoide& e = EllipsoideCourant();
+  const Reel a = e.DemiGrandAxe, b = e.DemiPetitAxe, f = e.Aplatissement;
+  const Reel s = distance;
+
+  // Initial course and reduced latitude of the departure.
+  const Reel alpha1 = DegresEnRadians(course1);
+  const Reel sinAlpha1 = Sin(alpha1), cosAlpha1 = Cos(alpha1);
+  const Reel tanU1 = (1 - f) * Tan(DegresEnRadians(lat1));
+  const Reel cosU1 = 1 / Sqrt(tanU1 * tanU1 + 1), sinU1 = tanU1 * cosU1;
+  const Reel sigma1 = ArcTan2(tanU1, cosAlpha1);
+
+  // Course at the equator and the series coefficients.
+  const Reel sinAlpha = cosU1 * sinAlpha1;
+  const Reel cosSqAlpha = 1 - sinAlpha * sinAlpha;
+  const Reel uSq = cosSqAlpha * (a * a - b * b) / (b * b);
+  const Reel A = 1 + (uSq / 16384) * (4096 + uSq * (-768 + uSq * (320 - 175 * uSq)));
+  const Reel B = (uSq / 1024) * (256 + uSq * (-128 + uSq * (74 - 47 * uSq)));
+
+  // Arc length on the auxiliary sphere, until two successive σ differ by at most 1e-14.
+  Reel sigma = s / (b * A), sigmaP = 2 * Pi;
+  Reel cos2SigmaM = 0, sinSigma = 0, cosSigma = 0;
+  int passes = 0;
+  do {
+    cos2SigmaM = Cos(2 * sigma1 + sigma);
+    sinSigma = Sin(sigma);
+    cosSigma = Cos(sigma);
+    const Reel deltaSigma =
+        B * sinSigma *
+        (cos2SigmaM + (B / 4) * (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
+                                 (B / 6) * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
+                                     (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+    sigmaP = sigma;
+    sigma = s / (b * A) + deltaSigma;
+    ++passes;
+  } while (Abs(sigma - sigmaP) > 1e-14 && passes < kPassesDirectesMax);
+
+  // Arrival latitude and longitude difference on the auxiliary sphere.
+  const Reel t = sinU1 * sinSigma - cosU1 * cosSigma * cosAlpha1;
+  const Reel phi2 = ArcTan2(sinU1 * cosSigma + cosU1 * sinSigma * cosAlpha1,
+                            (1 - f) * Sqrt(sinAlpha * sinAlpha + t * t));
+  const Reel lambda =
+      ArcTan2(sinSigma * sinAlpha1, cosU1 * cosSigma - sinU1 * sinSigma * cosAlpha1);
+
+  // Longitude difference on the ellipsoid.
+  const Reel C = (f / 16) * cosSqAlpha * (4 + f * (4 - 3 * cosSqAlpha));
+  const Reel L =
+      lambda -
+      (1 - C) * f * sinAlpha *
+          (sigma + C * sinSigma * (cos2SigmaM + C * cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM)));
+
+  // Course at the arrival.
+  const Reel alpha2 = ArcTan2(sinAlpha, -t);
+
+  return {static_cast<double>(RadiansEnDegres(phi2)),
+          static_cast<double>(NormaliserLongitude(RadiansEnDegres(L) + lon1)),
+          static_cast<double>(NormaliserRoute(RadiansEnDegres(alpha2))), passes};
+}
+
+}  // namespace orbalide

@@ -1,0 +1,9 @@
+#include "Reel.hpp"
+
+namespace orbalide {
+
+void SignalerErreurArithmetique() {
+  throw ErreurArithmetique();
+}
+
+}  // namespace orbalide

@@ -1,0 +1,99 @@
+#include "Sexagesimal.hpp"
+
+#include "Nombres.hpp"
+#include "Reel.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr double kMinutesParDegre = 60;
+constexpr double kSecondesParDegre = 3600;
+
+std::string& FormatCourant() {
+  static std::string format = "00.000";
+  return format;
+}
+
+std::string Entier(Reel n) {
+  return FormatPicture(static_cast<double>(n), "0", '.');
+}
+std::string DeuxChiffres(Reel n) {
+  return FormatPicture(static_cast<double>(n), "00", '.');
+}
+
+// Whole degrees, whole minutes and seconds of a non-negative angle.
+struct Decomposition {
+  Reel degres, minutes, secondes;
+};
+
+Decomposition Decomposer(Reel x) {
+  const Reel degres = Floor(x);
+  const Reel m = (x - degres) * kMinutesParDegre;
+  const Reel minutes = Floor(m);
+  return {degres, minutes, (m - minutes) * kMinutesParDegre};
+}
+
+bool SecondesPleines(const std::string& secondes) {
+  return LireNombre(secondes) == kMinutesParDegre;
+}
+
+}  // namespace
+
+const std::string& FormatSecondes() {
+  return FormatCourant();
+}
+
+void DefinirFormatSecondes(std::string_view picture) {
+  FormatCourant() = picture;
+}
+
+std::string TexteSecondes(double s) {
+  return FormatPicture(s, FormatSecondes(), '.');
+}
+
+double PositionEnDegres(std::string_view degres, std::string_view minutes,
+                        std::string_view secondes, std::int16_t hemisphere) {
+  const Reel valeur = Abs(LireNombre(degres)) + Abs(Reel(LireNombre(minutes)) / kMinutesParDegre) +
+                      Abs(Reel(LireNombre(secondes)) / kSecondesParDegre);
+  return static_cast<double>(hemisphere == 1 ? -valeur : valeur);
+}
+
+double RouteEnDegres(std::string_view degres, std::string_view minutes, std::string_view secondes) {
+  const Reel route = Reel(LireNombre(degres)) + Reel(LireNombre(minutes)) / kMinutesParDegre +
+                     Reel(LireNombre(secondes)) / kSecondesParDegre;
+  return static_cast<double>(route);
+}
+
+TexteSexagesimal PositionEnSexagesimal(double valeur) {
+  Decomposition d = Decomposer(Abs(valeur));
+  std::string secondes = TexteSecondes(static_cast<double>(d.secondes));
+  if (SecondesPleines(secondes)) {
+    secondes = TexteSecondes(0);
+    d.minutes = d.minutes + 1;
+    if (d.minutes == kMinutesParDegre) {
+      d.minutes = 0;
+      d.degres = d.degres + 1;
+    }
+  }
+  return {DeuxChiffres(d.degres), DeuxChiffres(d.minutes), secondes};
+}
+
+TexteRoute RouteEnSexagesimal(double route, char separateurRegional) {
+  const Decomposition d = Decomposer(route);
+  TexteRoute texte;
+  texte.Degres = Entier(d.degres);
+  texte.Minutes = Entier(d.minutes);
+  texte.Secondes = TexteSecondes(static_cast<double>(d.secondes));
+  texte.Decimal = FormatGeneral(route, separateurRegional);
+  if (SecondesPleines(texte.Secondes)) {
+    texte.Minutes = Entier(d.minutes + 1);
+    texte.Secondes = "00";
+  }
+  if (texte.Minutes == "60") {
+    texte.Degres = Entier(d.degres + 1);
+    texte.Minutes = "00";
+  }
+  return texte;
+}
+
+}  // namespace orbalide

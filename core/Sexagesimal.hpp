@@ -1,0 +1,47 @@
+// Degrees, minutes and seconds as the user types and reads them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbalide {
+
+// The seconds picture of the run, "00.00", "00.000" or "00.0000000": the picture of every shown
+// seconds value and of the inverse distance. Written by start-up and the precision menu only.
+const std::string& FormatSecondes();
+void DefinirFormatSecondes(std::string_view picture);
+
+// s: seconds. s with the seconds picture, always with "." as decimal point: 7.5 gives 07.500.
+std::string TexteSecondes(double s);
+
+// A typed position: |D| + |M ÷ 60| + |S ÷ 3600| of the three texts (LireNombre), negated when
+// the hemisphere index is 1 ("S" or "W"); typed signs are ignored. Signed decimal degrees.
+double PositionEnDegres(std::string_view degres, std::string_view minutes,
+                        std::string_view secondes, std::int16_t hemisphere);
+
+// A typed course: D + M ÷ 60 + S ÷ 3600, typed signs counting, no normalisation. Degrees.
+double RouteEnDegres(std::string_view degres, std::string_view minutes, std::string_view secondes);
+
+struct TexteSexagesimal {
+  std::string Degres;
+  std::string Minutes;
+  std::string Secondes;
+};
+
+// The magnitude of a position in decimal degrees as texts: degrees and minutes with at least two
+// digits, seconds by TexteSecondes. Seconds that round to 60 carry into the minutes, and 60
+// minutes into the degrees: 00 59 59.9999 is shown 01 00 00.000.
+TexteSexagesimal PositionEnSexagesimal(double valeur);
+
+struct TexteRoute : TexteSexagesimal {
+  std::string Decimal;  // the course as general text with the regional decimal separator
+};
+
+// A normalised course in degrees as texts: plain whole degrees and minutes, seconds by
+// TexteSecondes. Seconds that round to 60 make the minutes one more and the seconds "00"; then
+// minutes "60" make the degrees one more and the minutes "00". Nothing carries further: 360
+// stays 360.
+TexteRoute RouteEnSexagesimal(double route, char separateurRegional);
+
+}  // namespace orbalide
