@@ -11,22 +11,45 @@ namespace orbalide {
 inline constexpr double Pi = 3.14159265358979;
 
 // d: decimal degrees. Returns radians, (d × π) ÷ 180.
-Reel DegresEnRadians(Reel d);
+inline Reel DegresEnRadians(Reel d) {
+  return (d * Pi) / 180;
+}
 
 // r: radians. Returns decimal degrees, (r × 180) ÷ π.
-Reel RadiansEnDegres(Reel r);
+inline Reel RadiansEnDegres(Reel r) {
+  return (r * 180) / Pi;
+}
 
 // The arctangent of y ÷ x in the quadrant of (x, y), y first; radians from −π to π.
 // y = 0 (either sign) with x < 0 gives −π. ArcTan2(0, 0) is an arithmetic error.
-Reel ArcTan2(Reel y, Reel x);
+inline Reel ArcTan2(Reel y, Reel x) {
+  // The quotient taken is always the one of magnitude at most 1.
+  const Reel demiPi = Reel(Pi) / 2;
+  if (y > 0) {
+    if (x >= y) return Atan(y / x);
+    if (x <= -y) return Atan(y / x) + Pi;
+    return demiPi - Atan(x / y);
+  }
+  if (x >= -y) return Atan(y / x);
+  if (x <= y) return Atan(y / x) - Pi;
+  return -Atan(x / y) - demiPi;
+}
 
 // course: degrees. Adds 360 when below 0, then takes 360 away when above 360, each once:
 // a course from −180 to 180 comes out from 0 to 360, both ends possible.
-Reel NormaliserRoute(Reel course);
+inline Reel NormaliserRoute(Reel course) {
+  if (course < 0) course = course + 360;
+  if (course > 360) course = course - 360;
+  return course;
+}
 
 // longitude: degrees. Takes 360 away when above 180, then adds 360 when below −180, each once;
 // 180 and −180 stay as they are.
-Reel NormaliserLongitude(Reel longitude);
+inline Reel NormaliserLongitude(Reel longitude) {
+  if (longitude > 180) longitude = longitude - 360;
+  if (longitude < -180) longitude = longitude + 360;
+  return longitude;
+}
 
 enum class Axe { Latitude, Longitude };
 

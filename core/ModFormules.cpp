@@ -35,7 +35,8 @@ ResultatDirect CalculDirect(double lat1, double lon1, double course1, double dis
   const Reel B = (uSq / 1024) * (256 + uSq * (-128 + uSq * (74 - 47 * uSq)));
 
   // Arc length on the auxiliary sphere, until two successive σ differ by at most 1e-14.
-  Reel sigma = s / (b * A), sigmaP = 2 * Pi;
+  const Reel sigmaSansCorrection = s / (b * A);
+  Reel sigma = sigmaSansCorrection, sigmaP = 2 * Pi;
   Reel cos2SigmaM = 0, sinSigma = 0, cosSigma = 0;
   int passes = 0;
   do {
@@ -48,7 +49,7 @@ ResultatDirect CalculDirect(double lat1, double lon1, double course1, double dis
                                  (B / 6) * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
                                      (-3 + 4 * cos2SigmaM * cos2SigmaM)));
     sigmaP = sigma;
-    sigma = s / (b * A) + deltaSigma;
+    sigma = sigmaSansCorrection + deltaSigma;
     ++passes;
   } while (Abs(sigma - sigmaP) > 1e-14 && passes < kPassesDirectesMax);
 

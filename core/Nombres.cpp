@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "Reel.hpp"
 
@@ -93,30 +92,21 @@ std::string FormatPicture(double v, std::string_view picture, char separateur) {
   return text;
 }
 
+// Rounded to 15 significant digits, the value is a double whose shortest fixed text is exactly
+// those digits without trailing zeros: two decimals of at most 15 digits never share a double.
 std::string FormatGeneral(double v, char separateur) {
-  const double magnitude = static_cast<double>(Abs(Reel(v)));
-  if (magnitude == 0) return "0";
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, 14);
-  const std::string scientific(buffer.data(), result.ptr);
-  const auto e = scientific.find('e');
-  std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
-  const int exponent = std::atoi(scientific.c_str() + e + 1);
-  digits.erase(digits.find_last_not_of('0') + 1);
-  std::string text;
-  if (exponent < 0) {
-    text = "0" + std::string(1, separateur) +
-           std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-  } else {
-    const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-      text = digits + std::string(whole - digits.size(), '0');
-    } else {
-      text = digits.substr(0, whole) + separateur + digits.substr(whole);
-    }
-  }
-  return v < 0 ? "-" + text : text;
+  const double finite = static_cast<double>(Reel(v));
+  std::array<char, 400> buffer{};
+  char* const first = buffer.data();
+  char* const last = first + buffer.size();
+  char* end = std::to_chars(first, last, finite, std::chars_format::scientific, 14).ptr;
+  double rounded = 0;
+  std::from_chars(first, end, rounded);
+  if (rounded == 0) rounded = 0;  // no "-0"
+  end = std::to_chars(first, last, rounded, std::chars_format::fixed).ptr;
+  std::string text(first, end);
+  if (const auto dot = text.find('.'); dot != std::string::npos) text[dot] = separateur;
+  return text;
 }
 
 }  // namespace orbalide

@@ -19,13 +19,14 @@ class ErreurArithmetique : public std::runtime_error {
   ErreurArithmetique() : std::runtime_error("arithmetic error") {}
 };
 
-[[noreturn]] void SignalerErreurArithmetique();
+[[noreturn, gnu::cold]] void SignalerErreurArithmetique();
 
 class Reel {
  public:
   // Throws ErreurArithmetique when v is an infinity or a NaN.
   Reel(double v) : v_(v) {  // NOLINT(google-explicit-constructor): literals mix freely
-    if (!std::isfinite(v)) SignalerErreurArithmetique();
+    if (!std::isfinite(v)) [[unlikely]]
+      SignalerErreurArithmetique();
   }
   explicit operator double() const { return v_; }
 
