@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing: `setup.sh run` for building and running the
+# calculator, `setup.sh test` for the test suites as well. Quick when everything is present.
+set -euo pipefail
+
+run_packages=(g++ cmake ninja-build)
+test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev locales)
+
+packages=("${run_packages[@]}")
+[ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The number-reading tests compare against the C library under a French locale.
+if [ "${1:-run}" = test ] && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+  as_root localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+fi
