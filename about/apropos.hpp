@@ -1,0 +1,62 @@
+// The About window: title, version, the two description texts of the current language, a
+// picture, and links to the author's web site and e-mail. A click almost anywhere closes it.
+#pragma once
+
+#include <memory>
+
+#include "ControlArray.hpp"
+#include "Controles.hpp"
+#include "FormFormules.hpp"
+#include "Plateforme.hpp"
+
+namespace orbalide {
+
+class apropos : public Form {
+ public:
+  apropos(Platform& platform, FormFormules& principale);
+
+  Image Image1{*this, "Image1"};
+  Label Label1{*this, "Label1"};
+  ControlArray<Label, 2> Label6{*this, "Label6"};
+  ControlArray<Label, 2> Label2{*this, "Label2"};
+  Label Label3{*this, "Label3"};
+
+  void Form_Load();
+  void Form_Click();
+  void Image1_Click();
+  void Label1_Click();
+  void Label2_Click(std::int16_t Index);
+  void Label6_Click(std::int16_t Index);
+  void Label3_Click();
+
+  // Runs the closing clicks: set by the window's owner, which discards the window.
+  std::function<void()> Fermer;
+
+ private:
+  Platform& platform_;
+  FormFormules& principale_;
+};
+
+// The single About window of the program: loaded when the main window first needs it, shown
+// without blocking, discarded by a closing click and loaded afresh at the next opening.
+class Apropos : public FenetreApropos {
+ public:
+  explicit Apropos(Platform& platform) : platform_(platform) {}
+
+  void EcrireTextes(FormFormules& principale, std::string_view description,
+                    std::string_view precision) override;
+  void Afficher(FormFormules& principale) override;
+
+  apropos* Fenetre() const { return fenetre_.get(); }  // nullptr while not loaded
+
+ private:
+  apropos& Charger(FormFormules& principale);
+  void Decharger();
+
+  Platform& platform_;
+  std::unique_ptr<apropos> fenetre_;
+  // A window unloaded by its own click handler lives until that handler has returned.
+  std::unique_ptr<apropos> dechargee_;
+};
+
+}  // namespace orbalide

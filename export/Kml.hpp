@@ -1,0 +1,27 @@
+// KML files of one placemark.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbalide {
+
+// The name of a placemark whose name box is empty.
+inline constexpr std::string_view kPointSansNom = "Point non nommé";
+
+// The nine lines of the file, each ended by CR LF, in UTF-8. The name is written as typed, with
+// "&", "<" and ">" escaped; latitude and longitude are decimal degrees, written in plain decimal
+// notation with at most 15 significant digits.
+std::string TexteKml(std::string_view nom, double latitude, double longitude);
+
+// The file name of a placemark of slot `slot`: the name, or "Geo" for the unnamed placemark,
+// then "(slot).kml". Nothing when the name cannot be one file name inside a directory: it holds
+// "/", a NUL or another control character, or the file name would be longer than 255 bytes.
+std::optional<std::string> NomFichierKml(std::string_view nom, int slot);
+
+// Writes `contenu` to a temporary file beside `chemin`, then renames it over `chemin`, so that a
+// failure leaves neither a partial file nor a damaged earlier one. Returns whether it succeeded.
+bool EcrireFichier(const std::string& chemin, std::string_view contenu);
+
+}  // namespace orbalide

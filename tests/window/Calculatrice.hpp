@@ -1,0 +1,93 @@
+// The calculator as a user meets it, on a recording platform: start-up, typing, clicks.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FormFormules.hpp"
+#include "Plateforme.hpp"
+#include "Texte.hpp"
+#include "apropos.hpp"
+
+namespace orbalide::test {
+
+class FakePlatform : public Platform {
+ public:
+  void Beep() override { ++beeps; }
+  void Message(const std::string& text) override { messages.push_back(text); }
+  void Open(const std::string& target) override { opened.push_back(target); }
+  std::string ProgramDirectory() override { return directory; }
+  char PathSeparator() override { return '/'; }
+  VersionNumbers Version() override { return version; }
+  char DecimalSeparator() override { return separator; }
+  void Show(Form& form) override { shown.push_back(&form); }
+  void Unload(Form& form) override { unloaded.push_back(&form); }
+  void Quit() override { ++quits; }
+
+  int beeps = 0, quits = 0;
+  std::vector<std::string> messages, opened;
+  std::vector<const Form*> shown, unloaded;
+  std::string directory = ".";
+  char separator = '.';
+  VersionNumbers version{1, 0, 0};
+};
+
+struct Calculatrice {
+  FakePlatform platform;
+  Apropos about{platform};
+  FormFormules f{platform, about};
+
+  explicit Calculatrice(char separator = '.') {
+    platform.separator = separator;
+    f.Form_Load();
+  }
+
+  // A click in a box: it takes the focus, whose handler selects the start of its text.
+  void Click(Control& control) {
+    f.SetFocus(control);
+    f.UserClick(control);
+  }
+
+  // Keystrokes into the focused box: each character replaces the selection, as typing does.
+  void Keys(std::string_view keys) {
+    for (std::size_t i = 0; i < keys.size();) {
+      std::size_t n = 1;
+      while (i + n < keys.size() && (static_cast<unsigned char>(keys[i + n]) & 0xC0) == 0x80) ++n;
+      auto* box = dynamic_cast<TextBox*>(f.Focus());
+      if (box == nullptr) return;
+      const std::string text = box->Text();
+      const int start = box->SelStart();
+      const std::string typed = Left(text, start) + std::string(keys.substr(i, n)) +
+                                Mid(text, start + box->SelLength() + 1);
+      f.UserType(*box, typed);
+      box->SetSelection(start + 1, 0);
+      i += n;
+    }
+  }
+
+  // Clicks into a box and types its whole new text.
+  void Type(TextBox& box, std::string_view text) {
+    Click(box);
+    box.SetSelection(0, Length(box.Text()));
+    if (text.empty()) {
+      f.UserType(box, "");
+    } else {
+      Keys(text);
+    }
+  }
+
+  // Types a position into slot k: degrees, minutes, seconds of latitude then longitude.
+  void Position(std::int16_t k, const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < 6; ++i) Type(f.Boite(kComposantes[i], k), texts[i]);
+  }
+
+  std::string Shown(std::int16_t k) const {
+    std::string s;
+    for (FormFormules::Composante c : kComposantes) s += (f.*c)[k].Text() + " ";
+    s.pop_back();
+    return s;
+  }
+};
+
+}  // namespace orbalide::test

@@ -1,0 +1,111 @@
+// The two computations: forward (Command2) and inverse (Command4).
+#include <cmath>
+
+#include "Angles.hpp"
+#include "FormFormules.hpp"
+#include "ModFormules.hpp"
+#include "Nombres.hpp"
+#include "Reel.hpp"
+#include "Sexagesimal.hpp"
+#include "inverse.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr double kMetresParMille = 1852.0;
+constexpr double kMetresParPied = 0.3048;
+constexpr double kLimitePieds = 10000;  // metres: the feet are shown only below
+
+}  // namespace
+
+void FormFormules::LireRouteInitiale() {
+  RouteSaisie = RouteEnDegres(Text1[0].Text(), Text1[1].Text(), Text1[2].Text());
+}
+
+// Degrees text with the decimal course as its tooltip, minutes, seconds.
+void FormFormules::AfficherRoute(double route, TextBox& degres, TextBox& minutes,
+                                 TextBox& secondes) {
+  const TexteRoute texte = RouteEnSexagesimal(route, platform_.DecimalSeparator());
+  degres.SetText(texte.Degres);
+  degres.ToolTipText = texte.Decimal;
+  minutes.SetText(texte.Minutes);
+  secondes.SetText(texte.Secondes);
+}
+
+void FormFormules::Command2_Click() {
+  ResultatDirect r{};
+  try {
+    const Reel d = LireNombre(Text2.Text());
+    const Reel distance = Option1[1].Value() ? d * kMetresParMille : d;
+    const double lat1 = Latitude(0), lon1 = Longitude(0);
+    LireRouteInitiale();
+    r = CalculDirect(lat1, lon1, RouteSaisie, static_cast<double>(distance));
+  } catch (const ErreurArithmetique&) {
+    ViderDirecte();
+    platform_.Beep();
+    return;
+  }
+  AfficherRoute(r.RouteArrivee, FB[0], FB[1], FB[2]);
+
+  // The return course: whole degrees before the carries decide, degrees after them are shown.
+  const double entiers = std::floor(r.RouteArrivee);
+  const double degres = LireNombre(FB[0].Text());
+  FB[3].SetText(FormatPicture(entiers < 180 ? degres + 180 : degres - 180, "0", '.'));
+  FB[4].SetText(FB[1].Text());
+  FB[5].SetText(FB[2].Text());
+
+  const TexteSexagesimal latitude = PositionEnSexagesimal(r.Latitude);
+  const TexteSexagesimal longitude = PositionEnSexagesimal(r.Longitude);
+  LatD[1].SetText(latitude.Degres);
+  LATM[1].SetText(latitude.Minutes);
+  LATS[1].SetText(latitude.Secondes);
+  LOnD[1].SetText(longitude.Degres);
+  LonM[1].SetText(longitude.Minutes);
+  LonS[1].SetText(longitude.Secondes);
+  Label3[1].Caption = LettreHemisphere(r.Longitude, Axe::Longitude);
+  Label3[0].Caption = LettreHemisphere(r.Latitude, Axe::Latitude);
+}
+
+// Without a result, nothing computed before may stand beside the new inputs.
+void FormFormules::ViderDirecte() {
+  for (Composante c : kComposantes) Boite(c, 1).SetText("");
+  Label3[0].Caption = Label3[1].Caption = "";
+  for (TextBox& t : FB) t.SetText("");
+  FB[0].ToolTipText = "";
+}
+
+void FormFormules::Command4_Click() {
+  ResultatInverse r{};
+  try {
+    const double lat1 = Latitude(2), lon1 = Longitude(2);
+    const double lat2 = Latitude(3), lon2 = Longitude(3);
+    r = CalculInverse(lat1, lon1, lat2, lon2);
+  } catch (const ErreurArithmetique&) {
+    r.Obtenu = false;
+  }
+  if (!r.Obtenu) {
+    ViderInverse();
+    platform_.Beep();
+    return;
+  }
+
+  const bool milles = Option1[1].Value();
+  const double d = milles ? r.Distance / kMetresParMille : r.Distance;
+  const char separateur = platform_.DecimalSeparator();
+  Label10.Caption = milles ? "Nm" : "Mètres";
+  Text3.SetText(FormatPicture(d, FormatSecondes(), separateur));
+  Text3.ToolTipText = !milles && d < kLimitePieds
+                          ? FormatPicture(d / kMetresParPied, FormatSecondes(), separateur) + " ft"
+                          : "";
+  AfficherRoute(r.RouteInitiale, Text1[5], Text1[4], Text1[3]);
+  AfficherRoute(r.RouteArrivee, Text1[8], Text1[7], Text1[6]);
+}
+
+void FormFormules::ViderInverse() {
+  Text3.SetText("");
+  Text3.ToolTipText = "";
+  for (std::int16_t i = 3; i < 9; ++i) Text1[i].SetText("");
+  Text1[5].ToolTipText = Text1[8].ToolTipText = "";
+}
+
+}  // namespace orbalide

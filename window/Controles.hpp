@@ -1,0 +1,225 @@
+// A window as plain data: its controls with their places, fonts and colours, and the few rules
+// that a window system applies to them (a text write runs the change handler, option buttons
+// of one frame exclude each other, a hidden or disabled control cannot take the focus).
+// Handlers are attached as callbacks by the window that owns the controls; a view draws the
+// controls from this data and forwards the user's events to them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbalide {
+
+class Form;
+
+enum class Kind { TextBox, Label, ComboBox, CommandButton, Frame, OptionButton, MenuItem, Image };
+
+// Places are in twips (1/1440 inch), relative to the control's container.
+struct Rect {
+  int Left, Top, Width, Height;
+};
+
+struct Rgb {
+  std::uint8_t Red, Green, Blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct Font {
+  std::string_view Name;
+  double Points;
+  bool Bold = false;
+  bool Underline = false;
+};
+
+// Pictures are named; the view draws each name.
+enum class Picture { None, Icon, Export, FrenchFlag, BritishFlag, AboutPicture };
+
+// Shift states of a mouse press, as bits.
+inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+
+class Control {
+ public:
+  Control(Form& form, Kind kind, std::string_view name, std::int16_t index = -1);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Form& Owner() const { return *form_; }
+  Kind GetKind() const { return kind_; }
+  const std::string& Name() const { return name_; }
+  std::int16_t Index() const { return index_; }  // −1 outside a control array
+  std::string FullName() const;                  // "LatD(2)", "Command2"
+
+  // Design-time data.
+  Control* Container = nullptr;  // a frame, or nullptr for the window itself
+  Rect Place{0, 0, 0, 0};
+  std::optional<Font> TextFont;  // the window's default font when empty
+  std::optional<Rgb> ForeColor, BackColor;
+  bool TabStop = false;
+  int TabIndex = -1;
+  Picture MousePointer = Picture::None;
+
+  bool Visible = true;
+  bool Enabled = true;
+  std::string Caption;  // labels, buttons, frames, option buttons, menu items
+  std::string ToolTipText;
+
+  // True when the control and every container around it are visible and enabled: only then can
+  // it take the focus or receive the user's events.
+  bool Reachable() const;
+
+  std::function<void()> Click, DblClick, GotFocus;
+
+ private:
+  Form* form_;
+  Kind kind_;
+  std::string name_;
+  std::int16_t index_;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Form& form, std::string_view name, std::int16_t index = -1);
+
+  const std::string& Text() const { return text_; }
+  // Writes the text and, when it differs from the one shown, runs the change handler at once.
+  void SetText(std::string_view text);
+
+  int SelStart() const { return selStart_; }
+  int SelLength() const { return selLength_; }
+  // Counts in characters, clamped to the text as a window system does.
+  void SetSelection(int start, int length);
+  // Grows by one at every SetSelection, so a view can tell a new selection from an old one.
+  int SelectionVersion() const { return selectionVersion_; }
+
+  bool ReadOnly = false;
+  bool Centered = false;
+  std::function<void()> Change;
+  std::function<void(int button, int shift)> MouseDown;
+
+ private:
+  std::string text_;
+  int selStart_ = 0, selLength_ = 0, selectionVersion_ = 0;
+};
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::string_view name, std::int16_t index = -1);
+  bool Centered = false;
+};
+
+class ComboBox : public Control {
+ public:
+  ComboBox(Form& form, std::string_view name, std::int16_t index = -1);
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void AddItem(std::string_view item) { items_.emplace_back(item); }
+
+  std::int16_t ListIndex() const { return listIndex_; }
+  // Selects an item (−1: none), shows its text, then runs the click handler.
+  void SetListIndex(std::int16_t index);
+
+  const std::string& Text() const { return text_; }
+  // Text typed into the edit field: no item is selected any more.
+  void SetText(std::string_view text);
+
+  // A choice is the selected item together with the text shown.
+  struct Choice {
+    std::int16_t ListIndex;
+    std::string Text;
+  };
+  Choice GetChoice() const { return {listIndex_, text_}; }
+  void SetChoice(const Choice& choice);
+
+ private:
+  std::vector<std::string> items_;
+  std::int16_t listIndex_ = -1;
+  std::string text_;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Form& form, std::string_view name, std::int16_t index = -1);
+  Picture Image = Picture::None;
+};
+
+class Frame : public Control {
+ public:
+  Frame(Form& form, std::string_view name);
+  bool Bordered = true;
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton(Form& form, std::string_view name, std::int16_t index = -1);
+  bool Value() const { return value_; }
+  // Selecting a button clears the other buttons of its container.
+  void SetValue(bool value);
+
+ private:
+  bool value_ = false;
+};
+
+class MenuItem : public Control {
+ public:
+  MenuItem(Form& form, std::string_view name, MenuItem* parent = nullptr);
+  MenuItem* Parent() const { return parent_; }
+  bool Checked = false;
+
+ private:
+  MenuItem* parent_;
+};
+
+class Image : public Control {
+ public:
+  Image(Form& form, std::string_view name, std::int16_t index = -1);
+  Picture Content = Picture::None;
+};
+
+// The controls of one window, in the order they were made, with the focus and the title.
+class Form {
+ public:
+  Form(std::string_view name, int clientWidth, int clientHeight);
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& Name() const { return name_; }
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  std::string Caption;  // the title
+  Picture Icon = Picture::None;
+  std::function<void()> Click;  // on the window itself, outside its controls
+  std::optional<Rgb> BackColor;
+  Font DefaultFont{"MS Sans Serif", 8.25};
+
+  Control* Focus() const { return focus_; }
+  // Moves the focus and runs the control's GotFocus handler; refused, changing nothing, when the
+  // control cannot be reached. Returns whether the focus moved.
+  bool SetFocus(Control& control);
+
+  // User events: delivered only to a reachable control, so a view or a test cannot press a
+  // button that the user could not see or use.
+  void UserClick(Control& control);
+  void UserDblClick(Control& control);
+  void UserMouseDown(TextBox& box, int button, int shift);
+  void UserType(TextBox& box, std::string_view text);
+  void UserSelect(ComboBox& combo, std::int16_t index);
+  void UserType(ComboBox& combo, std::string_view text);
+  void UserSelect(OptionButton& option);
+
+ private:
+  friend class Control;
+  std::string name_;
+  int clientWidth_, clientHeight_;
+  std::vector<Control*> controls_;
+  Control* focus_ = nullptr;
+};
+
+}  // namespace orbalide

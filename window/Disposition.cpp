@@ -1,0 +1,204 @@
+// The window as designed: containers, places (twips), captions, fonts, colours, flags.
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+#include "FormFormules.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr Rgb kBleu{0, 0, 192}, kMarine{0, 0, 128}, kRougeFonce{192, 0, 0};
+constexpr Rgb kRouge{255, 0, 0}, kVert{0, 128, 0}, kJauneClair{255, 255, 192};
+constexpr Rgb kClair3D{227, 227, 227};  // the system's light 3-D colour
+constexpr Font kArial11{"Arial", 11.25}, kArial8{"Arial", 8.25};
+constexpr Font kSansSerif13{"MS Sans Serif", 13.5}, kSerif6{"MS Serif", 6};
+
+struct Placement {
+  Control* control;
+  Rect place;
+};
+
+void Placer(std::initializer_list<Placement> placements, Control* container = nullptr) {
+  for (const Placement& p : placements) {
+    p.control->Place = p.place;
+    p.control->Container = container;
+  }
+}
+
+void Police(std::initializer_list<Control*> controls, const Font& font) {
+  for (Control* c : controls) c->TextFont = font;
+}
+
+// Read-only result boxes: no tab stop.
+void Sortie(TextBox& box) {
+  box.ReadOnly = true;
+  box.TabStop = false;
+}
+
+}  // namespace
+
+void FormFormules::Disposer() {
+  Caption = "Orbalide";
+  Icon = Picture::Icon;
+
+  Placer({{&Label6, {570, 90, 1545, 255}},        {&Combo3, {1710, 60, 2115, 315}},
+          {&Image2[0], {4140, 120, 360, 180}},    {&Image2[1], {4140, 120, 360, 180}},
+          {&Label12, {4590, 90, 1005, 195}},      {&Frame2, {555, 435, 2625, 1110}},
+          {&Frame3, {555, 2400, 2625, 1110}},     {&Command11[0], {150, 540, 405, 435}},
+          {&Text4[0], {60, 990, 495, 285}},       {&INS[0], {60, 1290, 495, 225}},
+          {&Command11[1], {150, 2490, 405, 435}}, {&Text4[3], {60, 2940, 495, 285}},
+          {&INS[1], {60, 3240, 495, 225}},        {&Label1, {3390, 435, 1215, 255}},
+          {&Label11[0], {4740, 435, 255, 255}},   {&Label11[7], {5910, 435, 255, 255}},
+          {&Text1[0], {3390, 645, 765, 375}},     {&Text1[1], {4200, 645, 765, 375}},
+          {&Text1[2], {5010, 645, 1185, 375}},    {&Label2, {3390, 1095, 1215, 255}},
+          {&Text2, {3390, 1365, 1215, 285}},      {&Frame1, {4830, 1275, 855, 525}},
+          {&Command2, {540, 1650, 2655, 600}},    {&Label4, {3390, 1950, 1215, 255}},
+          {&Label11[1], {4710, 1950, 255, 255}},  {&Label11[8], {5940, 1950, 255, 255}},
+          {&FB[0], {3390, 2160, 765, 375}},       {&FB[1], {4200, 2160, 765, 375}},
+          {&FB[2], {5010, 2160, 1185, 375}},      {&Label5, {3390, 2700, 1215, 255}},
+          {&Label11[2], {4710, 2700, 255, 255}},  {&Label11[9], {5940, 2700, 255, 255}},
+          {&FB[3], {3390, 2910, 765, 375}},       {&FB[4], {4200, 2910, 765, 375}},
+          {&FB[5], {5010, 2910, 1185, 375}},      {&Command3, {3390, 3390, 1095, 435}},
+          {&Command5, {3390, 3870, 1095, 435}},   {&Command1, {4920, 3390, 1335, 915}},
+          {&Command8, {600, 3660, 1425, 645}},    {&Image1, {2700, 3750, 480, 480}},
+          {&Frame4, {7440, 60, 7245, 4425}}});
+  Placer({{&Option1[0], {0, -30, 800, 255}}, {&Option1[1], {0, 210, 615, 255}}}, &Frame1);
+  Placer({{&Frame5, {480, 150, 2625, 1110}},     {&Frame6, {480, 1290, 2625, 1110}},
+          {&Command11[2], {60, 270, 405, 435}},  {&Text4[1], {0, 720, 465, 285}},
+          {&INS[2], {0, 1020, 465, 225}},        {&Command11[3], {60, 1410, 405, 435}},
+          {&Text4[2], {0, 1860, 465, 285}},      {&INS[3], {0, 2160, 465, 225}},
+          {&Command9, {3120, 1080, 975, 375}},   {&Label7, {3300, 360, 1215, 255}},
+          {&Label11[3], {4620, 360, 255, 255}},  {&Label11[6], {5850, 360, 255, 255}},
+          {&Text1[5], {3300, 570, 765, 375}},    {&Text1[4], {4110, 570, 765, 375}},
+          {&Text1[3], {4920, 570, 1185, 375}},   {&Label8, {3330, 1590, 1335, 255}},
+          {&Label11[4], {4650, 1590, 255, 255}}, {&Label11[5], {5880, 1590, 255, 255}},
+          {&Text1[8], {3330, 1800, 765, 375}},   {&Text1[7], {4140, 1800, 765, 375}},
+          {&Text1[6], {4950, 1800, 1185, 375}},  {&Label9, {3330, 2490, 1215, 255}},
+          {&Text3, {3330, 2760, 1575, 285}},     {&Label10, {5070, 2790, 1185, 225}},
+          {&Command4, {540, 2460, 2535, 735}},   {&Command7, {330, 3630, 1425, 615}},
+          {&Command6, {2040, 3630, 1085, 615}},  {&Command10, {4200, 3330, 1335, 915}}},
+         &Frame4);
+
+  // The six boxes and two hemisphere controls sit at the same places in every position frame.
+  for (std::int16_t k = 0; k < 4; ++k) {
+    Frame* cadre = Emplacements[static_cast<std::size_t>(k)].Cadre;
+    const int minutes = k == 1 ? 585 : 345, secondes = k == 0 ? 960 : 915;
+    Placer({{&LatD[k], {120, 330, 420, 315}},
+            {&LATM[k], {570, 330, minutes, 315}},
+            {&LATS[k], {975, 330, secondes, 315}},
+            {&LOnD[k], {120, 705, 420, 315}},
+            {&LonM[k], {570, 705, minutes, 315}},
+            {&LonS[k], {975, 705, secondes, 315}}},
+           cadre);
+  }
+  Placer({{&Combo1, {1920, 330, 600, 315}}, {&Combo2, {1920, 690, 600, 315}}}, &Frame2);
+  Placer({{&Label3[0], {2010, 330, 270, 270}}, {&Label3[1], {2025, 705, 270, 270}}}, &Frame3);
+  Placer({{&Combo5, {1920, 330, 600, 315}}, {&Combo4, {1920, 690, 600, 315}}}, &Frame5);
+  Placer({{&Combo7, {1920, 330, 600, 315}}, {&Combo6, {1920, 690, 600, 315}}}, &Frame6);
+
+  // Design captions and texts; start-up replaces several of them.
+  Label6.Caption = "ïde...";
+  Label12.Caption = "langage";
+  Image2[0].Content = Picture::FrenchFlag;
+  Image2[1].Content = Picture::BritishFlag;
+  Frame2.Caption = Frame5.Caption = "Départ (1)";
+  Frame3.Caption = Frame6.Caption = "Arrivée (2)";
+  Frame1.Bordered = Frame4.Bordered = false;
+  Frame4.Visible = false;
+  INS[1].Visible = false;
+  for (CommandButton& b : Command11) b.Image = Picture::Export;
+  Label1.Caption = Label7.Caption = "Route initiale °";
+  for (std::int16_t i = 0; i < 10; ++i) Label11[i].Caption = i < 5 ? "min" : "sec";
+  Text1[0].SetText("60");
+  Text1[1].SetText("00");
+  Text1[2].SetText("000");
+  Label2.Caption = Label9.Caption = "Distance";
+  Text2.SetText("0");
+  Option1[0].Caption = "Mètres";
+  Option1[1].Caption = "Nm";
+  Option1[1].SetValue(true);
+  Command2.Caption = "Calculer";
+  Command2.Enabled = false;
+  Label4.Caption = "Route à l'arrivée°";
+  Label8.Caption = "Route à l'arrivée °";
+  Label5.Caption = "Route Retour °";
+  Command3.Caption = "Monter";
+  Command3.ToolTipText =
+      "Position arrivée en position départ, et route retour en route initiale pour vérifier les "
+      "calculs.";
+  Command5.Caption = Command6.Caption = "RAZ";
+  Command1.Caption = Command10.Caption = "Quitter";
+  Command8.Caption = "Inverse";
+  Command8.ToolTipText = "Route et distance connaissant deux positions";
+  Image1.Content = Picture::Icon;
+  Image1.ToolTipText = "A propos...";
+  Command9.Caption = "Inverser";
+  Label10.ToolTipText = "Cliquez pour passer de mètres en NM.";
+  Command7.ToolTipText = "Position arrivée connaissant départ + route + distance";
+  MPrec.Caption = "Précision";
+  Mcent.Caption = "100eme seconde";
+  Mmille.Caption = "1000eme seconde";
+  Mmaxi.Caption = "Maximale";
+  Mcent.Checked = true;
+  const char* const depart[] = {"49", "00", "23.260", "006", "09", "41.280"};
+  for (const std::int16_t k : std::array<std::int16_t, 3>{0, 2, 3}) {
+    TextBox* boxes[] = {&LatD[k], &LATM[k], &LATS[k], &LOnD[k], &LonM[k], &LonS[k]};
+    for (std::size_t i = 0; i < 6; ++i) boxes[i]->SetText(depart[i]);
+  }
+  for (ComboBox* c : {&Combo1, &Combo5, &Combo7}) c->SetText("N");
+  for (ComboBox* c : {&Combo2, &Combo4, &Combo6}) c->SetText("E");
+
+  // Fonts and colours.
+  for (TextBox& t : Text1) t.TextFont = kArial11;
+  for (TextBox& t : FB) t.TextFont = kArial11;
+  Police({&Command2, &Command4, &Command7, &Command8}, kSansSerif13);
+  Command9.TextFont = kArial8;
+  for (TextBox& t : INS) {
+    t.TextFont = kSerif6;
+    t.BackColor = kClair3D;
+  }
+  for (TextBox& t : Text4) t.BackColor = kJauneClair;
+  for (std::int16_t k = 0; k < 4; ++k) {
+    for (TextBox* t : {&LatD[k], &LATM[k], &LATS[k], &LOnD[k], &LonM[k], &LonS[k]}) {
+      t->ForeColor = k % 2 == 0 ? kBleu : kRougeFonce;
+      t->Centered = true;
+    }
+  }
+  for (ComboBox* c : {&Combo1, &Combo2, &Combo5, &Combo4}) c->ForeColor = kMarine;
+  for (ComboBox* c : {&Combo7, &Combo6}) c->ForeColor = kRougeFonce;
+  for (Label& l : Label3) l.ForeColor = kRougeFonce;
+  for (std::int16_t i = 0; i < 3; ++i) {
+    FB[i].ForeColor = kRouge;
+    FB[static_cast<std::int16_t>(i + 3)].ForeColor = kVert;
+    Text1[static_cast<std::int16_t>(i + 3)].ForeColor = kMarine;
+    Text1[static_cast<std::int16_t>(i + 6)].ForeColor = kRougeFonce;
+  }
+  for (TextBox& t : Text1) t.Centered = true;
+  for (TextBox& t : FB) t.Centered = true;
+  for (TextBox& t : Text4) t.Centered = true;
+
+  // Outputs: read-only, no tab stop.
+  for (TextBox* t : {&LatD[1], &LATM[1], &LATS[1], &LOnD[1], &LonM[1], &LonS[1]}) Sortie(*t);
+  for (TextBox& t : FB) Sortie(t);
+  for (std::int16_t i = 3; i < 9; ++i) Sortie(Text1[i]);
+  Sortie(Text3);
+
+  // Tab order: the direct panel's entry order, then the rest, then the inverse positions.
+  std::vector<Control*> ordre{&Command1, &LatD[0],  &LATM[0],  &LATS[0],  &LOnD[0],  &LonM[0],
+                              &LonS[0],  &Command2, &Text1[0], &Text1[1], &Text1[2], &Text2};
+  const std::vector<Control*> inverse{&LatD[2], &LATM[2], &LATS[2], &Combo5,  &LOnD[2], &LonM[2],
+                                      &LonS[2], &Combo4,  &LatD[3], &LATM[3], &LATS[3], &Combo7,
+                                      &LOnD[3], &LonM[3], &LonS[3], &Combo6};
+  auto listed = [&](Control* c) {
+    return std::find(ordre.begin(), ordre.end(), c) != ordre.end() ||
+           std::find(inverse.begin(), inverse.end(), c) != inverse.end();
+  };
+  for (Control* c : Controls()) {
+    if (!listed(c)) ordre.push_back(c);
+  }
+  ordre.insert(ordre.end(), inverse.begin(), inverse.end());
+  for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i]->TabIndex = static_cast<int>(i);
+}
+
+}  // namespace orbalide

@@ -1,0 +1,208 @@
+// The calculator's main window: its controls, its state and its handlers. The handlers are
+// grouped by concern in Commandes.cpp (the two computations), Saisie.cpp (entry rules),
+// Precision.cpp (precision and units), Transferts.cpp (transfers and modes), Langue.cpp
+// (captions), Demarrage.cpp (start-up and shutdown) and Export.cpp (KML files); the controls'
+// places, fonts and colours are in Disposition.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ControlArray.hpp"
+#include "Controles.hpp"
+#include "Plateforme.hpp"
+
+namespace orbalide {
+
+class FenetreApropos;
+
+// One of the four positions of the window: 0 direct departure, 1 direct arrival, 2 inverse
+// departure, 3 inverse arrival.
+struct Emplacement {
+  Frame* Cadre;
+  ComboBox* ListeLatitude;   // the hemisphere lists; none for the direct arrival,
+  ComboBox* ListeLongitude;  // whose letters are labels
+  Label* LettreLatitude;
+  Label* LettreLongitude;
+  TextBox* Nom;
+  TextBox* Collage;
+  CommandButton* Export;
+};
+
+class FormFormules : public Form {
+ public:
+  FormFormules(Platform& platform, FenetreApropos& apropos);
+
+  // Direct panel.
+  Label Label6{*this, "Label6"};
+  ComboBox Combo3{*this, "Combo3"};
+  ControlArray<Image, 2> Image2{*this, "Image2"};
+  Label Label12{*this, "Label12"};
+  Frame Frame2{*this, "Frame2"};
+  Frame Frame3{*this, "Frame3"};
+  ControlArray<CommandButton, 4> Command11{*this, "Command11"};
+  ControlArray<TextBox, 4> Text4{*this, "Text4"};
+  ControlArray<TextBox, 4> INS{*this, "INS"};
+  Label Label1{*this, "Label1"};
+  ControlArray<Label, 10> Label11{*this, "Label11"};
+  ControlArray<TextBox, 9> Text1{*this, "Text1"};
+  Label Label2{*this, "Label2"};
+  TextBox Text2{*this, "Text2"};
+  Frame Frame1{*this, "Frame1"};
+  ControlArray<OptionButton, 2> Option1{*this, "Option1"};
+  CommandButton Command2{*this, "Command2"};
+  Label Label4{*this, "Label4"};
+  ControlArray<TextBox, 6> FB{*this, "FB"};
+  Label Label5{*this, "Label5"};
+  CommandButton Command3{*this, "Command3"};
+  CommandButton Command5{*this, "Command5"};
+  CommandButton Command1{*this, "Command1"};
+  CommandButton Command8{*this, "Command8"};
+  Image Image1{*this, "Image1"};
+
+  // Inverse panel.
+  Frame Frame4{*this, "Frame4"};
+  Frame Frame5{*this, "Frame5"};
+  Frame Frame6{*this, "Frame6"};
+  CommandButton Command9{*this, "Command9"};
+  Label Label7{*this, "Label7"};
+  Label Label8{*this, "Label8"};
+  Label Label9{*this, "Label9"};
+  TextBox Text3{*this, "Text3"};
+  Label Label10{*this, "Label10"};
+  CommandButton Command4{*this, "Command4"};
+  CommandButton Command7{*this, "Command7"};
+  CommandButton Command6{*this, "Command6"};
+  CommandButton Command10{*this, "Command10"};
+
+  // The positions: coordinate boxes indexed by slot, hemisphere controls.
+  ControlArray<TextBox, 4> LatD{*this, "LatD"};
+  ControlArray<TextBox, 4> LATM{*this, "LATM"};
+  ControlArray<TextBox, 4> LATS{*this, "LATS"};
+  ControlArray<TextBox, 4> LOnD{*this, "LOnD"};
+  ControlArray<TextBox, 4> LonM{*this, "LonM"};
+  ControlArray<TextBox, 4> LonS{*this, "LonS"};
+  ComboBox Combo1{*this, "Combo1"};
+  ComboBox Combo2{*this, "Combo2"};
+  ControlArray<Label, 2> Label3{*this, "Label3"};
+  ComboBox Combo5{*this, "Combo5"};
+  ComboBox Combo4{*this, "Combo4"};
+  ComboBox Combo7{*this, "Combo7"};
+  ComboBox Combo6{*this, "Combo6"};
+
+  // Menu.
+  MenuItem MPrec{*this, "MPrec"};
+  MenuItem Mcent{*this, "Mcent", &MPrec};
+  MenuItem Mmille{*this, "Mmille", &MPrec};
+  MenuItem Mmaxi{*this, "Mmaxi", &MPrec};
+
+  std::array<Emplacement, 4> Emplacements;
+
+  // State of the window.
+  std::int16_t DecimalesSecondes = 3;
+  double RouteSaisie = 0;
+
+  // Start-up and shutdown.
+  void Form_Load();
+  void Form_Unload();
+  void Command1_Click();
+  void Command10_Click();
+  void Combo3_Click();
+
+  // Computations.
+  void Command2_Click();
+  void LireRouteInitiale();
+  void Command4_Click();
+
+  // Entry rules.
+  void LatD_Change(std::int16_t Index);
+  void LATM_Change(std::int16_t Index);
+  void LATS_Change(std::int16_t Index);
+  void LOnD_Change(std::int16_t Index);
+  void LonM_Change(std::int16_t Index);
+  void LonS_Change(std::int16_t Index);
+  void LatD_GotFocus(std::int16_t Index);
+  void LATM_GotFocus(std::int16_t Index);
+  void LATS_GotFocus(std::int16_t Index);
+  void LOnD_GotFocus(std::int16_t Index);
+  void LonM_GotFocus(std::int16_t Index);
+  void LonS_GotFocus(std::int16_t Index);
+  void Text1_Change(std::int16_t Index);
+  void Text1_GotFocus(std::int16_t Index);
+  void Text2_Change();
+  void Text2_GotFocus();
+  void INS_MouseDown(std::int16_t Index, int Button, int Shift);
+  void INS_DblClick(std::int16_t Index);
+
+  // Precision and units.
+  void Mcent_Click();
+  void Mmille_Click();
+  void Mmaxi_Click();
+  void AppliquerPrecision();
+  void Label10_Click();
+
+  // Transfers and modes.
+  void Command3_Click();
+  void Command5_Click();
+  void RazDirecte();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command9_Click();
+
+  // Language and the About window.
+  void Image2_Click(std::int16_t Index);
+  void TraduireFrancais();
+  void TraduireAnglais();
+  void Image1_Click();
+  bool EnAnglais() const { return Image2[0].Visible; }
+
+  // KML export.
+  void Command11_Click(std::int16_t Index);
+
+  // One of the six coordinate arrays.
+  using Composante = ControlArray<TextBox, 4> FormFormules::*;
+  TextBox& Boite(Composante composante, std::int16_t slot) { return (this->*composante)[slot]; }
+
+ private:
+  void Disposer();
+  void Relier();
+  void AvanceAutomatique(Composante composante, std::int16_t index);
+  void SelectionnerDebut(Composante composante, std::int16_t index);
+  void Coller(std::int16_t index);
+  std::int16_t Hemisphere(std::int16_t slot, bool latitude);
+  double Latitude(std::int16_t slot);
+  double Longitude(std::int16_t slot);
+  void ArrondirCentiemes(TextBox& secondes);
+  void ChoisirPrecision(std::int16_t decimales, MenuItem& choisi, std::array<MenuItem*, 3> ordre);
+  void AfficherRoute(double route, TextBox& degres, TextBox& minutes, TextBox& secondes);
+  void ViderDirecte();
+  void ViderInverse();
+  void Traduire(bool anglais);
+
+  Platform& platform_;
+  FenetreApropos& apropos_;
+};
+
+// The six coordinate boxes of a position, in the order of typing.
+inline constexpr std::array<FormFormules::Composante, 6> kComposantes{
+    &FormFormules::LatD, &FormFormules::LATM, &FormFormules::LATS,
+    &FormFormules::LOnD, &FormFormules::LonM, &FormFormules::LonS};
+
+// The picture of seconds shown with `decimales` decimals (2, 3 or 7).
+std::string ImageSecondes(std::int16_t decimales);
+
+// The About window as the main window uses it: a single instance, loaded when needed.
+class FenetreApropos {
+ public:
+  virtual ~FenetreApropos() = default;
+  // Loads the window, hidden, when it is not loaded, then writes its two description texts.
+  virtual void EcrireTextes(FormFormules& principale, std::string_view description,
+                            std::string_view precision) = 0;
+  // Loads the window when needed and shows it without blocking, or brings it forward.
+  virtual void Afficher(FormFormules& principale) = 0;
+};
+
+}  // namespace orbalide

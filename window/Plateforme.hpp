@@ -1,0 +1,39 @@
+// Everything a window's handlers need from the outside world. The desktop front end implements
+// it with the real services; tests use a recording fake.
+#pragma once
+
+#include <string>
+
+namespace orbalide {
+
+class Form;
+
+struct VersionNumbers {
+  int Major, Minor, Revision;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual void Beep() = 0;
+  // A message with an OK button, under the application's title.
+  virtual void Message(const std::string& text) = 0;
+  // Hands a file path or an address to the desktop's registered application; the result is not
+  // examined.
+  virtual void Open(const std::string& target) = 0;
+  // The directory that holds the program, without a trailing separator.
+  virtual std::string ProgramDirectory() = 0;
+  virtual char PathSeparator() = 0;
+  virtual VersionNumbers Version() = 0;
+  // The decimal separator of the user's regional settings.
+  virtual char DecimalSeparator() = 0;
+  // Shows a window without blocking the others, or brings it forward when already shown.
+  virtual void Show(Form& form) = 0;
+  // Discards a window's display; the window's model is discarded by its owner right after.
+  virtual void Unload(Form& form) = 0;
+  // Ends the program at once: every window disappears and no further handler runs.
+  virtual void Quit() = 0;
+};
+
+}  // namespace orbalide
