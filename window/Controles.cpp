@@ -16,6 +16,7 @@ std::string Control::FullName() const {
 bool Control::Reachable() const {
   for (const Control* c = this; c != nullptr; c = c->Container) {
     if (!c->Visible || !c->Enabled) return false;
+    if (c->CoveredBy != nullptr && c->CoveredBy->Visible) return false;
   }
   return true;
 }

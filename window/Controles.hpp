@@ -55,7 +55,8 @@ class Control {
   std::string FullName() const;                  // "LatD(2)", "Command2"
 
   // Design-time data.
-  Control* Container = nullptr;  // a frame, or nullptr for the window itself
+  Control* Container = nullptr;        // a frame, or nullptr for the window itself
+  const Control* CoveredBy = nullptr;  // a panel that hides the control while it is visible
   Rect Place{0, 0, 0, 0};
   std::optional<Font> TextFont;  // the window's default font when empty
   std::optional<Rgb> ForeColor, BackColor;
@@ -68,8 +69,8 @@ class Control {
   std::string Caption;  // labels, buttons, frames, option buttons, menu items
   std::string ToolTipText;
 
-  // True when the control and every container around it are visible and enabled: only then can
-  // it take the focus or receive the user's events.
+  // True when the control and every container around it are visible, enabled and not covered:
+  // only then can it take the focus or receive the user's events.
   bool Reachable() const;
 
   std::function<void()> Click, DblClick, GotFocus;

@@ -97,6 +97,12 @@ void FormFormules::Disposer() {
   Placer({{&Combo5, {1920, 330, 600, 315}}, {&Combo4, {1920, 690, 600, 315}}}, &Frame5);
   Placer({{&Combo7, {1920, 330, 600, 315}}, {&Combo6, {1920, 690, 600, 315}}}, &Frame6);
 
+  // The inverse panel, when shown, covers everything placed directly on the window.
+  for (Control* c : Controls()) {
+    if (c->Container == nullptr && c != &Frame4 && c->GetKind() != Kind::MenuItem)
+      c->CoveredBy = &Frame4;
+  }
+
   // Design captions and texts; start-up replaces several of them.
   Label6.Caption = "ïde...";
   Label12.Caption = "langage";
