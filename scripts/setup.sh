@@ -4,7 +4,7 @@
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build)
-test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev locales)
+test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev locales)
 
 packages=("${run_packages[@]}")
 [ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
