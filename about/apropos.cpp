@@ -47,6 +47,7 @@ apropos::apropos(Platform& platform, FormFormules& principale)
   Label1.Centered = Label6[0].Centered = Label6[1].Centered = true;
 
   Click = [this] { Form_Click(); };
+  Closing = [this] { Form_Click(); };
   Image1.Click = [this] { Image1_Click(); };
   Label1.Click = [this] { Label1_Click(); };
   Label3.Click = [this] { Label3_Click(); };

@@ -3,7 +3,7 @@
 # calculator, `setup.sh test` for the test suites as well. Quick when everything is present.
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build)
+run_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev locales)
 
 packages=("${run_packages[@]}")

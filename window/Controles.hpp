@@ -196,7 +196,8 @@ class Form {
 
   std::string Caption;  // the title
   Picture Icon = Picture::None;
-  std::function<void()> Click;  // on the window itself, outside its controls
+  std::function<void()> Click;    // on the window itself, outside its controls
+  std::function<void()> Closing;  // the window system asks the window to close
   std::optional<Rgb> BackColor;
   Font DefaultFont{"MS Sans Serif", 8.25};
 

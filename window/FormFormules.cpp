@@ -17,6 +17,7 @@ FormFormules::FormFormules(Platform& platform, FenetreApropos& apropos)
       apropos_(apropos) {
   Disposer();
   Relier();
+  Closing = [this] { Form_Unload(); };
 }
 
 std::string ImageSecondes(std::int16_t decimales) {

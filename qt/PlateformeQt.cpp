@@ -1,0 +1,75 @@
+#include "PlateformeQt.hpp"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include "Version.hpp"
+#include "Vue.hpp"
+
+namespace orbalide {
+
+void PlateformeQt::Beep() { QApplication::beep(); }
+
+void PlateformeQt::Message(const std::string& text) {
+  QMessageBox::information(QApplication::activeWindow(), "Orbalide", QString::fromStdString(text),
+                           QMessageBox::Ok);
+}
+
+void PlateformeQt::Open(const std::string& target) {
+  const QString t = QString::fromStdString(target);
+  QDesktopServices::openUrl(t.startsWith('/') ? QUrl::fromLocalFile(t) : QUrl(t));
+}
+
+std::string PlateformeQt::ProgramDirectory() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+VersionNumbers PlateformeQt::Version() { return {VersionMajeure, VersionMineure, VersionRevision}; }
+
+char PlateformeQt::DecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
+                                                        : '.';
+}
+
+void PlateformeQt::Show(Form& form) {
+  Vue*& vue = vues_[&form];
+  if (vue == nullptr) vue = new Vue(form, *this);
+  vue->Synchroniser();
+  QWidget* window = vue->Window();
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+// The window's widgets go once the event that asked for it has been handled.
+void PlateformeQt::Unload(Form& form) {
+  const auto found = vues_.find(&form);
+  if (found == vues_.end()) return;
+  QWidget* window = found->second->Window();
+  vues_.erase(found);
+  window->hide();
+  window->deleteLater();
+}
+
+void PlateformeQt::Quit() {
+  ended_ = true;
+  for (const auto& [form, vue] : vues_) vue->Window()->hide();
+  QCoreApplication::exit(0);
+}
+
+Vue* PlateformeQt::View(const Form& form) const {
+  const auto found = vues_.find(&form);
+  return found == vues_.end() ? nullptr : found->second;
+}
+
+void PlateformeQt::SynchroniserTout() {
+  if (ended_) return;
+  for (const auto& [form, vue] : vues_) vue->Synchroniser();
+}
+
+}  // namespace orbalide

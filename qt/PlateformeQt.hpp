@@ -1,0 +1,37 @@
+// The platform services on the desktop, with Qt.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "Plateforme.hpp"
+
+namespace orbalide {
+
+class Vue;
+
+class PlateformeQt : public Platform {
+ public:
+  void Beep() override;
+  void Message(const std::string& text) override;
+  void Open(const std::string& target) override;
+  std::string ProgramDirectory() override;
+  char PathSeparator() override { return '/'; }
+  VersionNumbers Version() override;
+  char DecimalSeparator() override;
+  void Show(Form& form) override;
+  void Unload(Form& form) override;
+  void Quit() override;
+
+  // The view of a window, once shown; nullptr otherwise.
+  Vue* View(const Form& form) const;
+  // Copies every model into its widgets, after each event.
+  void SynchroniserTout();
+  bool Ended() const { return ended_; }
+
+ private:
+  std::map<const Form*, Vue*> vues_;  // owned by their windows' widgets
+  bool ended_ = false;
+};
+
+}  // namespace orbalide

@@ -1,0 +1,474 @@
+#include "Vue.hpp"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "Images.hpp"
+#include "PlateformeQt.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr double kTwipsParPouce = 1440;
+
+QColor Couleur(const Rgb& c) { return {c.Red, c.Green, c.Blue}; }
+
+// A light palette whatever the desktop theme, so the design's colours stay readable.
+QPalette LightPalette() {
+  QPalette p;
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::Window, QColor(240, 240, 240));
+    p.setColor(group, QPalette::WindowText, Qt::black);
+    p.setColor(group, QPalette::Base, Qt::white);
+    p.setColor(group, QPalette::AlternateBase, QColor(245, 245, 245));
+    p.setColor(group, QPalette::Text, Qt::black);
+    p.setColor(group, QPalette::Button, QColor(240, 240, 240));
+    p.setColor(group, QPalette::ButtonText, Qt::black);
+    p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+    p.setColor(group, QPalette::ToolTipText, Qt::black);
+    p.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
+    p.setColor(group, QPalette::HighlightedText, Qt::white);
+  }
+  p.setColor(QPalette::Disabled, QPalette::Window, QColor(240, 240, 240));
+  p.setColor(QPalette::Disabled, QPalette::Base, QColor(240, 240, 240));
+  p.setColor(QPalette::Disabled, QPalette::Button, QColor(240, 240, 240));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    p.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+  }
+  return p;
+}
+
+QFont QtFont(const Font& f) {
+  QFont font(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
+  font.setPointSizeF(f.Points);
+  font.setBold(f.Bold);
+  font.setUnderline(f.Underline);
+  return font;
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+int Bouton(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+  }
+}
+
+int Etat(Qt::KeyboardModifiers m) {
+  return (m & Qt::ShiftModifier ? kShift : 0) | (m & Qt::ControlModifier ? kCtrl : 0) |
+         (m & Qt::AltModifier ? kAlt : 0);
+}
+
+// Whether a text fits in a widget of the given kind at a font, with the room that the widget's
+// frame, margins and indicator take.
+bool Fits(const QWidget* w, const QFont& font, const QString& text) {
+  const QFontMetrics m(font);
+  if (qobject_cast<const QLabel*>(w) != nullptr) {
+    const QRect needed = m.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text);
+    return needed.width() <= w->width() && needed.height() <= w->height();
+  }
+  if (qobject_cast<const QLineEdit*>(w) != nullptr) return m.horizontalAdvance(text) + 8 <= w->width();
+  if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+    const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 6;
+    const int room = qobject_cast<const QRadioButton*>(w) != nullptr ? 22 : 10;
+    return m.horizontalAdvance(text) + icon + room <= w->width();
+  }
+  if (qobject_cast<const QGroupBox*>(w) != nullptr) return m.horizontalAdvance(text) + 18 <= w->width();
+  return true;
+}
+
+}  // namespace
+
+// The design's font, made smaller where the free fonts standing in for it would clip the text.
+void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
+  QFont font = QtFont(c.TextFont ? *c.TextFont : form_.DefaultFont);
+  constexpr double kPas = 0.25, kPlusPetite = 5;
+  while (!text.isEmpty() && font.pointSizeF() > kPlusPetite && !Fits(w, font, text)) {
+    font.setPointSizeF(font.pointSizeF() - kPas);
+  }
+  if (w->font() != font) w->setFont(font);
+}
+
+Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  dpi_ = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+
+  bool menu = false;
+  for (const Control* c : form.Controls()) menu = menu || c->GetKind() == Kind::MenuItem;
+  client_ = new QWidget;
+  client_->setFixedSize(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
+  if (menu) {
+    auto* main = new QMainWindow;
+    main->setCentralWidget(client_);
+    main->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    window_ = main;
+  } else {
+    window_ = client_;
+    window_->setWindowFlag(Qt::FramelessWindowHint);
+  }
+  window_->setAttribute(Qt::WA_DeleteOnClose, false);
+  setParent(window_);
+  window_->setPalette(LightPalette());
+  if (form.BackColor) {
+    QPalette p = client_->palette();
+    p.setColor(QPalette::Window, Couleur(*form.BackColor));
+    client_->setPalette(p);
+    client_->setAutoFillBackground(true);
+  }
+  window_->setFont(QtFont(form.DefaultFont));
+  window_->setWindowIcon(QIcon(Draw(Picture::Icon, {32, 32})));
+  window_->installEventFilter(this);
+  client_->installEventFilter(this);
+
+  // Frames first, so that every control finds its container; a container precedes its frames.
+  for (Control* c : form.Controls()) {
+    if (c->GetKind() == Kind::Frame) Make(*c, c->Container ? widgets_.at(c->Container) : client_);
+  }
+  for (Control* c : form.Controls()) {
+    if (c->GetKind() == Kind::Frame) continue;
+    if (c->GetKind() == Kind::MenuItem) {
+      auto* item = static_cast<MenuItem*>(c);
+      if (item->Parent() == nullptr) {
+        QMenu* m = static_cast<QMainWindow*>(window_)->menuBar()->addMenu(Q(c->Caption));
+        actions_[c] = m;
+      } else {
+        QAction* a = static_cast<QMenu*>(actions_.at(item->Parent()))->addAction(Q(c->Caption));
+        a->setCheckable(true);
+        actions_[c] = a;
+        QObject::connect(a, &QAction::triggered, this, [this, c] {
+          Forward([this, c] { form_.UserClick(*c); });
+        });
+      }
+      continue;
+    }
+    Make(*c, c->Container ? widgets_.at(c->Container) : client_);
+  }
+  // A frame covers the controls placed before it on the same container.
+  for (Control* c : form.Controls()) {
+    if (c->GetKind() == Kind::Frame) widgets_.at(c)->raise();
+  }
+
+  // The tab order of the design.
+  std::vector<std::pair<int, QWidget*>> ordre;
+  for (const auto& [c, w] : widgets_) {
+    if (c->TabStop) ordre.emplace_back(c->TabIndex, w);
+  }
+  std::sort(ordre.begin(), ordre.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < ordre.size(); ++i) QWidget::setTabOrder(ordre[i - 1].second, ordre[i].second);
+
+  if (!menu && screen != nullptr) {  // the About window opens in the middle of the screen
+    const QRect area = screen->availableGeometry();
+    window_->move(area.center() - QPoint(client_->width() / 2, client_->height() / 2));
+  }
+  Synchroniser();
+}
+
+int Vue::Pixels(int twips) const { return qRound(twips * dpi_ / kTwipsParPouce); }
+
+QWidget* Vue::Widget(const Control& control) const {
+  const auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+QWidget* Vue::Make(Control& control, QWidget* parent) {
+  QWidget* w = nullptr;
+  switch (control.GetKind()) {
+    case Kind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->setFrame(true);
+      edit->setTextMargins(0, 0, 0, 0);
+      w = edit;
+      break;
+    }
+    case Kind::Label:
+    case Kind::Image: {
+      auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      w = label;
+      break;
+    }
+    case Kind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      w = combo;
+      break;
+    }
+    case Kind::CommandButton: w = new QPushButton(parent); break;
+    case Kind::Frame: {
+      if (static_cast<Frame&>(control).Bordered) {
+        w = new QGroupBox(parent);
+      } else {
+        auto* frame = new QFrame(parent);
+        frame->setFrameShape(QFrame::NoFrame);
+        w = frame;
+      }
+      break;
+    }
+    case Kind::OptionButton: w = new QRadioButton(parent); break;
+    case Kind::MenuItem: break;
+  }
+  w->setObjectName(Q(control.FullName()));
+  widgets_[&control] = w;
+  controls_[w] = &control;
+  Style(control, w);
+  Connect(control, w);
+  return w;
+}
+
+void Vue::Style(const Control& control, QWidget* w) const {
+  const Rect& r = control.Place;
+  w->setGeometry(Pixels(r.Left), Pixels(r.Top), Pixels(r.Width), Pixels(r.Height));
+  QPalette p = w->palette();
+  if (control.ForeColor) {
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      p.setColor(QPalette::Active, role, Couleur(*control.ForeColor));
+      p.setColor(QPalette::Inactive, role, Couleur(*control.ForeColor));
+    }
+  }
+  if (control.BackColor) {
+    p.setColor(QPalette::Base, Couleur(*control.BackColor));
+    p.setColor(QPalette::Window, Couleur(*control.BackColor));
+  }
+  w->setPalette(p);
+  w->setFocusPolicy(control.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  if (control.GetKind() == Kind::Label || control.GetKind() == Kind::Image) {
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setAttribute(Qt::WA_TranslucentBackground, !control.BackColor);
+  }
+  if (control.GetKind() == Kind::TextBox) {
+    const auto& box = static_cast<const TextBox&>(control);
+    auto* edit = static_cast<QLineEdit*>(w);
+    edit->setReadOnly(box.ReadOnly);
+    if (box.Centered) edit->setAlignment(Qt::AlignCenter);
+  }
+  if (control.GetKind() == Kind::Label && static_cast<const Label&>(control).Centered) {
+    static_cast<QLabel*>(w)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  }
+}
+
+void Vue::Connect(Control& control, QWidget* w) {
+  w->installEventFilter(this);
+  switch (control.GetKind()) {
+    case Kind::TextBox: {
+      auto& box = static_cast<TextBox&>(control);
+      QObject::connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+                       [this, &box](const QString& text) {
+                         Forward([this, &box, t = text.toStdString()] { form_.UserType(box, t); });
+                       });
+      break;
+    }
+    case Kind::ComboBox: {
+      auto& combo = static_cast<ComboBox&>(control);
+      auto* q = static_cast<QComboBox*>(w);
+      QObject::connect(q, &QComboBox::activated, this, [this, &combo](int index) {
+        Forward([this, &combo, index] { form_.UserSelect(combo, static_cast<std::int16_t>(index)); });
+      });
+      QObject::connect(q->lineEdit(), &QLineEdit::textEdited, this, [this, &combo](const QString& t) {
+        Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
+      });
+      q->lineEdit()->installEventFilter(this);
+      controls_[q->lineEdit()] = &control;
+      break;
+    }
+    case Kind::CommandButton:
+      QObject::connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+                       [this, &control] { Forward([this, &control] { form_.UserClick(control); }); });
+      break;
+    case Kind::OptionButton: {
+      auto& option = static_cast<OptionButton&>(control);
+      QObject::connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this,
+                       [this, &option] { Forward([this, &option] { form_.UserSelect(option); }); });
+      break;
+    }
+    default: break;
+  }
+}
+
+// Runs a user event on the model, then shows what every window became.
+void Vue::Forward(const std::function<void()>& event) {
+  if (platform_.Ended()) return;
+  PlateformeQt& platform = platform_;  // this view may be unloaded by the event
+  event();
+  platform.SynchroniserTout();
+}
+
+bool Vue::eventFilter(QObject* watched, QEvent* event) {
+  if (platform_.Ended()) return false;
+  const auto found = controls_.find(watched);
+  Control* control = found == controls_.end() ? nullptr : found->second;
+  switch (event->type()) {
+    case QEvent::Close:
+      if (watched == window_) {
+        event->ignore();
+        if (form_.Closing) Forward(form_.Closing);
+        return true;
+      }
+      break;
+    case QEvent::FocusIn: {
+      if (control == nullptr || form_.Focus() == control) break;
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      Forward([this, control] {
+        if (!form_.SetFocus(*control) && form_.Focus() != nullptr) Widget(*form_.Focus())->setFocus();
+      });
+      // A mouse press wipes the selection made at focus-in: make it again after the press.
+      if (reason == Qt::MouseFocusReason && control->GetKind() == Kind::TextBox) {
+        QTimer::singleShot(0, this, [this, control] {
+          selections_.erase(control);
+          Synchroniser();
+        });
+      }
+      break;
+    }
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (control != nullptr && control->GetKind() == Kind::TextBox) {
+        auto* box = static_cast<TextBox*>(control);
+        Forward([this, box, mouse] {
+          form_.UserMouseDown(*box, Bouton(mouse->button()), Etat(mouse->modifiers()));
+        });
+      }
+      break;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (control != nullptr && control->GetKind() == Kind::TextBox) {
+        Forward([this, control] { form_.UserDblClick(*control); });
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (control != nullptr && (control->GetKind() == Kind::Label || control->GetKind() == Kind::Image)) {
+        Forward([this, control] { form_.UserClick(*control); });
+        return true;
+      }
+      if (watched == client_ && form_.Click) {
+        Forward(form_.Click);
+        return true;
+      }
+      break;
+    default: break;
+  }
+  return false;
+}
+
+void Vue::Synchroniser() {
+  window_->setWindowTitle(Q(form_.Caption));
+  for (Control* c : form_.Controls()) {
+    if (c->GetKind() == Kind::MenuItem) {
+      QObject* o = actions_.at(c);
+      if (auto* m = qobject_cast<QMenu*>(o)) {
+        m->setTitle(Q(c->Caption));
+      } else {
+        auto* a = static_cast<QAction*>(o);
+        a->setText(Q(c->Caption));
+        a->setChecked(static_cast<MenuItem*>(c)->Checked);
+      }
+      continue;
+    }
+    Copy(*c, widgets_.at(c));
+  }
+  if (form_.Focus() != nullptr && window_->isVisible()) {
+    QWidget* focus = widgets_.at(form_.Focus());
+    if (!focus->hasFocus()) focus->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void Vue::Copy(Control& c, QWidget* w) {
+  w->setVisible(c.Visible);
+  w->setEnabled(c.Enabled);
+  if (w->toolTip() != Q(c.ToolTipText)) w->setToolTip(Q(c.ToolTipText));
+  if (w->x() != Pixels(c.Place.Left)) w->move(Pixels(c.Place.Left), w->y());
+  switch (c.GetKind()) {
+    case Kind::TextBox: {
+      auto& box = static_cast<TextBox&>(c);
+      auto* edit = static_cast<QLineEdit*>(w);
+      if (edit->text() != Q(box.Text())) edit->setText(Q(box.Text()));
+      Fit(c, w, edit->text());
+      const auto shown = selections_.find(&c);
+      if (shown == selections_.end() || shown->second != box.SelectionVersion()) {
+        selections_[&c] = box.SelectionVersion();
+        if (box.SelLength() > 0) {
+          edit->setSelection(box.SelStart(), box.SelLength());
+        } else {
+          edit->setCursorPosition(box.SelStart());
+        }
+      }
+      break;
+    }
+    case Kind::Label: {
+      auto* label = static_cast<QLabel*>(w);
+      if (label->text() != Q(c.Caption)) label->setText(Q(c.Caption));
+      Fit(c, w, label->text());
+      if (c.MousePointer != Picture::None) {
+        label->setCursor(QCursor(Draw(c.MousePointer, {32, 32}), 0, 0));
+      }
+      break;
+    }
+    case Kind::Image: {
+      auto* label = static_cast<QLabel*>(w);
+      if (label->pixmap().isNull()) label->setPixmap(Draw(static_cast<Image&>(c).Content, w->size()));
+      break;
+    }
+    case Kind::ComboBox: {
+      auto& combo = static_cast<ComboBox&>(c);
+      auto* q = static_cast<QComboBox*>(w);
+      if (q->count() != static_cast<int>(combo.Items().size())) {
+        q->clear();
+        for (const std::string& item : combo.Items()) q->addItem(Q(item));
+      }
+      if (q->currentIndex() != combo.ListIndex()) q->setCurrentIndex(combo.ListIndex());
+      if (q->currentText() != Q(combo.Text())) q->setEditText(Q(combo.Text()));
+      break;
+    }
+    case Kind::CommandButton: {
+      auto& button = static_cast<CommandButton&>(c);
+      auto* q = static_cast<QPushButton*>(w);
+      QString caption = Q(c.Caption);
+      caption.replace("&", "&&");
+      if (q->text() != caption) q->setText(caption);
+      if (button.Image != Picture::None && q->icon().isNull()) {
+        const QSize size = DesignSize(button.Image);
+        q->setIcon(QIcon(Draw(button.Image, size)));
+        q->setIconSize(size);
+      }
+      Fit(c, w, caption);
+      break;
+    }
+    case Kind::Frame:
+      if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        if (group->title() != Q(c.Caption)) group->setTitle(Q(c.Caption));
+        Fit(c, w, group->title());
+      }
+      break;
+    case Kind::OptionButton: {
+      auto* q = static_cast<QRadioButton*>(w);
+      if (q->text() != Q(c.Caption)) q->setText(Q(c.Caption));
+      Fit(c, w, q->text());
+      q->setAutoExclusive(false);
+      q->setChecked(static_cast<OptionButton&>(c).Value());
+      break;
+    }
+    case Kind::MenuItem: break;
+  }
+}
+
+}  // namespace orbalide

@@ -1,0 +1,53 @@
+// The widgets of one window model. Made from the model alone, it forwards the user's events to
+// the model and copies the model back into the widgets after each of them.
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <map>
+
+#include "Controles.hpp"
+
+class QMenu;
+
+namespace orbalide {
+
+class PlateformeQt;
+
+class Vue : public QObject {
+ public:
+  Vue(Form& form, PlateformeQt& platform);
+
+  QWidget* Window() const { return window_; }
+  QWidget* Widget(const Control& control) const;
+  Form& Model() const { return form_; }
+
+  // Copies the model into the widgets: texts, captions, tooltips, selection, focus, enabled,
+  // visible, places, check marks, list items and index, the title.
+  void Synchroniser();
+
+  int Pixels(int twips) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* Make(Control& control, QWidget* parent);
+  void Connect(Control& control, QWidget* widget);
+  void Style(const Control& control, QWidget* widget) const;
+  void Copy(Control& control, QWidget* widget);
+  void Fit(const Control& control, QWidget* widget, const QString& text);
+  void Forward(const std::function<void()>& event);
+
+  Form& form_;
+  PlateformeQt& platform_;
+  QWidget* window_ = nullptr;
+  QWidget* client_ = nullptr;
+  std::map<const Control*, QWidget*> widgets_;
+  std::map<const QObject*, Control*> controls_;
+  std::map<const Control*, QObject*> actions_;  // menus and their items
+  std::map<const Control*, int> selections_;    // selection versions already shown
+  double dpi_;
+};
+
+}  // namespace orbalide

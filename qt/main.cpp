@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <QFont>
+
+#include "FormFormules.hpp"
+#include "PlateformeQt.hpp"
+#include "Polices.hpp"
+#include "apropos.hpp"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  orbalide::SubstituerPolices();
+  orbalide::PlateformeQt platform;
+  orbalide::Apropos apropos(platform);
+  orbalide::FormFormules window(platform, apropos);
+  window.Form_Load();
+  platform.SynchroniserTout();
+  return QApplication::exec();
+}

@@ -1,0 +1,221 @@
+// The real widgets, offscreen, driven with key and mouse clicks.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "FormFormules.hpp"
+#include "PlateformeQt.hpp"
+#include "Polices.hpp"
+#include "Vue.hpp"
+#include "apropos.hpp"
+
+using namespace orbalide;
+
+namespace {
+
+// The real platform, but for what would leave the test: the desktop's viewer and message boxes.
+class RecordingPlatform : public PlateformeQt {
+ public:
+  void Beep() override { ++beeps; }
+  void Message(const std::string& text) override { messages.push_back(text); }
+  void Open(const std::string& target) override { opened.push_back(target); }
+  int beeps = 0;
+  std::vector<std::string> messages, opened;
+};
+
+class Window : public testing::Test {
+ protected:
+  void SetUp() override {
+    f.Form_Load();
+    platform.SynchroniserTout();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main()));
+    Main()->activateWindow();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    for (Form* form : {static_cast<Form*>(about.Fenetre()), static_cast<Form*>(&f)}) {
+      if (form != nullptr) platform.Unload(*form);
+    }
+    QApplication::processEvents();
+  }
+
+  QWidget* Main() { return platform.View(f)->Window(); }
+  template <class W = QWidget>
+  W* Of(const Control& c) {
+    return static_cast<W*>(platform.View(c.Owner())->Widget(c));
+  }
+  QLineEdit* Edit(const TextBox& box) { return Of<QLineEdit>(box); }
+  // Keystrokes go wherever the focus is, as on a keyboard.
+  void Keys(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+  void Press(const CommandButton& b) { QTest::mouseClick(Of(b), Qt::LeftButton); }
+  void TypeInto(const TextBox& box, const char* keys) {
+    QTest::mouseClick(Edit(box), Qt::LeftButton);
+    QApplication::processEvents();
+    Edit(box)->selectAll();
+    QTest::keyClicks(Edit(box), keys);
+  }
+  QString Shown(std::int16_t k) {
+    QStringList texts;
+    for (FormFormules::Composante c : kComposantes) texts << Edit(f.Boite(c, k))->text();
+    return texts.join(' ');
+  }
+
+  RecordingPlatform platform;
+  Apropos about{platform};
+  FormFormules f{platform, about};
+};
+
+}  // namespace
+
+TEST_F(Window, KeyboardDepartureEndsInTheCourse) {
+  EXPECT_EQ(QApplication::focusWidget(), Edit(f.LatD[0]));
+  for (const char* keys : {"49", "00", "23.260", "006", "09", "41.280"}) Keys(keys);
+  EXPECT_EQ(QApplication::focusWidget(), Edit(f.Text1[0]));
+  EXPECT_EQ(Shown(0), "49 00 23.260 006 09 41.280");
+}
+
+TEST_F(Window, ForwardComputationShowsTheArrival) {
+  EXPECT_FALSE(Of(f.Command2)->isEnabled());
+  for (const char* keys : {"45", "00", "00.000", "000", "00", "00.000"}) Keys(keys);
+  TypeInto(f.Text1[0], "180");
+  TypeInto(f.Text1[1], "30");
+  TypeInto(f.Text1[2], "00");
+  TypeInto(f.Text2, "100000");
+  QTest::mouseClick(Of(f.Option1[0]), Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_TRUE(Of(f.Command2)->isEnabled());
+  Press(f.Command2);
+  EXPECT_EQ(Shown(1), "44 06 00.468 00 00 39.233");
+  EXPECT_EQ(Of<QLabel>(f.Label3[0])->text() + Of<QLabel>(f.Label3[1])->text(), "NW");
+  EXPECT_EQ(Edit(f.FB[0])->text() + " " + Edit(f.FB[1])->text() + " " + Edit(f.FB[2])->text(),
+            "180 29 32.476");
+  EXPECT_EQ(Edit(f.FB[3])->text(), "0");
+  EXPECT_TRUE(Edit(f.FB[0])->toolTip().startsWith("180.4923544"));
+  EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[1]));
+}
+
+TEST_F(Window, InverseComputeDirectRoundTrip) {
+  Press(f.Command8);
+  EXPECT_TRUE(Of(f.Frame4)->isVisible());
+  EXPECT_FALSE(Of(f.Combo3)->isVisible() && Of(f.Frame4)->geometry().contains(Of(f.Combo3)->pos()) == false);
+  Press(f.Command4);  // the design texts: the same point twice, no result
+  EXPECT_EQ(platform.beeps, 1);
+  TypeInto(f.LatD[3], "50");
+  Press(f.Command4);
+  EXPECT_FALSE(Edit(f.Text3)->text().isEmpty());
+  EXPECT_EQ(Of<QLabel>(f.Label10)->text(), "Nm");
+  Press(f.Command7);
+  EXPECT_FALSE(Of(f.Frame4)->isVisible());
+  EXPECT_TRUE(Of(f.Command8)->isVisible());
+}
+
+TEST_F(Window, PrecisionMenu) {
+  auto* main = static_cast<QMainWindow*>(Main());
+  QMenu* menu = main->menuBar()->findChildren<QMenu*>().front();
+  EXPECT_EQ(menu->title(), "Précision");
+  const QList<QAction*> items = menu->actions();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(items[0]->text(), "100eme seconde");
+  EXPECT_TRUE(items[1]->isChecked());
+  Edit(f.LATS[0])->setFocus();
+  f.LATS[0].SetText("23.265");
+  items[0]->trigger();
+  EXPECT_TRUE(items[0]->isChecked());
+  EXPECT_FALSE(items[1]->isChecked() || items[2]->isChecked());
+  EXPECT_EQ(Edit(f.LATS[0])->text(), "23.26");
+}
+
+TEST_F(Window, FlagSwitchesEveryCaption) {
+  EXPECT_FALSE(Of(f.Image2[0])->isVisible());
+  QTest::mouseClick(Of(f.Image2[1]), Qt::LeftButton);
+  EXPECT_TRUE(Of(f.Image2[0])->isVisible());
+  EXPECT_FALSE(Of(f.Image2[1])->isVisible());
+  EXPECT_EQ(Of<QPushButton>(f.Command2)->text(), "Calculate");
+  EXPECT_EQ(Of<QGroupBox>(f.Frame2)->title(), "Waypoint(1)");
+  EXPECT_EQ(Of<QLabel>(f.Label1)->text(), "Initial HDG °");
+  EXPECT_EQ(Of<QRadioButton>(f.Option1[0])->text(), "Meters");
+  EXPECT_EQ(Of(f.Command11[0])->toolTip(), "Show in google earth");
+  EXPECT_EQ(static_cast<QMainWindow*>(Main())->menuBar()->findChildren<QMenu*>().front()->title(),
+            "Precision");
+  QTest::mouseClick(Of(f.Image2[0]), Qt::LeftButton);
+  EXPECT_EQ(Of<QPushButton>(f.Command2)->text(), "Calculer");
+}
+
+TEST_F(Window, AboutWindowOpensInEnglishAndClosesOnAClick) {
+  QTest::mouseClick(Of(f.Image2[1]), Qt::LeftButton);
+  QTest::mouseClick(Of(f.Image1), Qt::LeftButton);
+  apropos* w = about.Fenetre();
+  ASSERT_NE(w, nullptr);
+  QWidget* window = platform.View(*w)->Window();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  EXPECT_TRUE(Of<QLabel>(w->Label2[1])->text().startsWith("   The earth is not round"));
+  EXPECT_EQ(Of<QLabel>(w->Label6[0])->text(), "Version: 1.0.0");
+  QTest::mouseClick(Of(w->Label6[1]), Qt::LeftButton);  // the web link keeps it open
+  EXPECT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(window->isVisible());
+  QTest::mouseClick(Of(w->Label1), Qt::LeftButton);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(about.Fenetre(), nullptr);
+  QApplication::processEvents();
+}
+
+TEST_F(Window, ShiftClickOnThePasteBoxFillsTheSlot) {
+  Edit(f.INS[0])->setText("WP1 N49°00'23.26 E006°09'41.28");
+  f.INS[0].SetText("WP1 N49°00'23.26 E006°09'41.28");
+  QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(Shown(0), "49 00 23.26 006 09 41.28");
+  EXPECT_EQ(Edit(f.Text4[0])->text(), "WP1");
+  EXPECT_EQ(platform.beeps, 1);
+  QTest::mouseDClick(Edit(f.INS[0]), Qt::LeftButton);
+  EXPECT_EQ(Edit(f.INS[0])->text(), "");
+}
+
+// The main window's client area is 423 × 294 pixels at 96 DPI.
+TEST_F(Window, PlacesFromTwips) {
+  if (Main()->logicalDpiX() != 96) GTEST_SKIP() << "not at 96 DPI";
+  EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
+  EXPECT_EQ(Of(f.Command2)->geometry(), QRect(36, 110, 177, 40));
+}
+
+// Under a dark desktop theme the design's colours still stand on a light base.
+TEST_F(Window, ColoursHoldUnderADarkTheme) {
+  const QPalette saved = QApplication::palette();
+  QPalette dark(QColor(40, 40, 40));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  QApplication::setPalette(dark);
+  RecordingPlatform other;
+  Apropos otherAbout{other};
+  FormFormules g{other, otherAbout};
+  g.Form_Load();
+  auto* box = static_cast<QLineEdit*>(other.View(g)->Widget(g.LatD[0]));
+  EXPECT_GT(box->palette().color(QPalette::Base).lightness(), 200);
+  EXPECT_EQ(box->palette().color(QPalette::Text), QColor(0, 0, 192));
+  auto* label = static_cast<QLabel*>(other.View(g)->Widget(g.Label1));
+  EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 60);
+  other.Unload(g);
+  QApplication::setPalette(saved);
+}
+
+// Grabs both windows in both languages for a person to look at.
+TEST_F(Window, Screenshots) {
+  const QString dir = QDir::currentPath() + "/";
+  QTest::mouseClick(Of(f.Image1), Qt::LeftButton);
+  QWidget* aboutWindow = platform.View(*about.Fenetre())->Window();
+  for (const char* language : {"fr", "en"}) {
+    ASSERT_TRUE(Main()->grab().save(dir + "orbalide-" + language + ".png"));
+    ASSERT_TRUE(aboutWindow->grab().save(dir + "apropos-" + language + ".png"));
+    f.Image2_Click(1);
+    platform.SynchroniserTout();
+  }
+}
