@@ -89,8 +89,8 @@ void AboutPicture(QPainter& p, QSizeF s) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 200));
   for (int i = 0; i < 40; ++i) {
-    p.drawEllipse(QPointF((i * 53 % 197) * s.width() / 200, (i * 71 % 193) * s.height() / 195),
-                  0.8, 0.8);
+    p.drawEllipse(QPointF((i * 53 % 197) * s.width() / 200, (i * 71 % 193) * s.height() / 195), 0.8,
+                  0.8);
   }
   const QRectF r(s.width() * 0.1, s.height() * 0.16, s.width() * 0.8, s.height() * 0.68);
   Globe(p, r);
@@ -110,11 +110,15 @@ void AboutPicture(QPainter& p, QSizeF s) {
 QSize DesignSize(Picture picture) {
   switch (picture) {
     case Picture::FrenchFlag:
-    case Picture::BritishFlag: return {24, 12};
-    case Picture::Export: return {24, 24};
-    case Picture::AboutPicture: return {200, 195};
+    case Picture::BritishFlag:
+      return {24, 12};
+    case Picture::Export:
+      return {24, 24};
+    case Picture::AboutPicture:
+      return {200, 195};
     case Picture::Icon:
-    case Picture::None: break;
+    case Picture::None:
+      break;
   }
   return {32, 32};
 }
@@ -129,12 +133,23 @@ QPixmap Draw(Picture picture, QSize size) {
   p.setRenderHint(QPainter::Antialiasing);
   const QSizeF s = size;
   switch (picture) {
-    case Picture::FrenchFlag: FrenchFlag(p, s); break;
-    case Picture::BritishFlag: BritishFlag(p, s); break;
-    case Picture::Export: Export(p, s); break;
-    case Picture::AboutPicture: AboutPicture(p, s); break;
-    case Picture::Icon: Icon(p, s); break;
-    case Picture::None: break;
+    case Picture::FrenchFlag:
+      FrenchFlag(p, s);
+      break;
+    case Picture::BritishFlag:
+      BritishFlag(p, s);
+      break;
+    case Picture::Export:
+      Export(p, s);
+      break;
+    case Picture::AboutPicture:
+      AboutPicture(p, s);
+      break;
+    case Picture::Icon:
+      Icon(p, s);
+      break;
+    case Picture::None:
+      break;
   }
   return pixmap;
 }

@@ -12,7 +12,9 @@
 
 namespace orbalide {
 
-void PlateformeQt::Beep() { QApplication::beep(); }
+void PlateformeQt::Beep() {
+  QApplication::beep();
+}
 
 void PlateformeQt::Message(const std::string& text) {
   QMessageBox::information(QApplication::activeWindow(), "Orbalide", QString::fromStdString(text),
@@ -28,7 +30,9 @@ std::string PlateformeQt::ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
 }
 
-VersionNumbers PlateformeQt::Version() { return {VersionMajeure, VersionMineure, VersionRevision}; }
+VersionNumbers PlateformeQt::Version() {
+  return {VersionMajeure, VersionMineure, VersionRevision};
+}
 
 char PlateformeQt::DecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();

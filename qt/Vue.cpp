@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "Images.hpp"
 #include "PlateformeQt.hpp"
@@ -26,7 +28,9 @@ namespace {
 
 constexpr double kTwipsParPouce = 1440;
 
-QColor Couleur(const Rgb& c) { return {c.Red, c.Green, c.Blue}; }
+QColor Couleur(const Rgb& c) {
+  return {c.Red, c.Green, c.Blue};
+}
 
 // A light palette whatever the desktop theme, so the design's colours stay readable.
 QPalette LightPalette() {
@@ -61,14 +65,20 @@ QFont QtFont(const Font& f) {
   return font;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 int Bouton(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -77,32 +87,49 @@ int Etat(Qt::KeyboardModifiers m) {
          (m & Qt::AltModifier ? kAlt : 0);
 }
 
-// Whether a text fits in a widget of the given kind at a font, with the room that the widget's
-// frame, margins and indicator take.
-bool Fits(const QWidget* w, const QFont& font, const QString& text) {
+// The room a text takes in a widget of the given kind at a font: its frame, margins and
+// indicator included; labels wrap their words within their width.
+QSize Extent(const QWidget* w, const QFont& font, const QString& text) {
   const QFontMetrics m(font);
   if (qobject_cast<const QLabel*>(w) != nullptr) {
-    const QRect needed = m.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text);
-    return needed.width() <= w->width() && needed.height() <= w->height();
+    return m.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text).size();
   }
-  if (qobject_cast<const QLineEdit*>(w) != nullptr) return m.horizontalAdvance(text) + 8 <= w->width();
+  int room = 0;
+  if (qobject_cast<const QLineEdit*>(w) != nullptr) room = 8;
   if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-    const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 6;
-    const int room = qobject_cast<const QRadioButton*>(w) != nullptr ? 22 : 10;
-    return m.horizontalAdvance(text) + icon + room <= w->width();
+    room = (b->icon().isNull() ? 0 : b->iconSize().width() + 6) +
+           (qobject_cast<const QRadioButton*>(w) != nullptr ? 22 : 10);
   }
-  if (qobject_cast<const QGroupBox*>(w) != nullptr) return m.horizontalAdvance(text) + 18 <= w->width();
-  return true;
+  if (qobject_cast<const QGroupBox*>(w) != nullptr) room = 18;
+  return {m.horizontalAdvance(text) + room, m.height()};
+}
+
+bool Fits(const QWidget* w, const QFont& font, const QString& text) {
+  const QSize needed = Extent(w, font, text);
+  const bool label = qobject_cast<const QLabel*>(w) != nullptr;
+  return needed.width() <= w->width() && (!label || needed.height() <= w->height());
 }
 
 }  // namespace
 
 // The design's font, made smaller where the free fonts standing in for it would clip the text.
+// The text's extent grows with the point size, so one measure at the design size gives a close
+// first guess; a few quarter points less then settle it. Measured again only for a new text.
 void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
+  const auto fitted = fitted_.find(&c);
+  if (fitted != fitted_.end() && fitted->second == text) return;
+  fitted_[&c] = text;
   QFont font = QtFont(c.TextFont ? *c.TextFont : form_.DefaultFont);
-  constexpr double kPas = 0.25, kPlusPetite = 5;
-  while (!text.isEmpty() && font.pointSizeF() > kPlusPetite && !Fits(w, font, text)) {
-    font.setPointSizeF(font.pointSizeF() - kPas);
+  if (!text.isEmpty() && !Fits(w, font, text)) {
+    constexpr double kQuart = 0.25, kPlusPetite = 5;
+    const QSize needed = Extent(w, font, text);
+    const double scale = std::min(static_cast<double>(w->width()) / needed.width(),
+                                  std::sqrt(static_cast<double>(w->height()) / needed.height()));
+    double points = std::floor(font.pointSizeF() * std::min(scale, 1.0) / kQuart) * kQuart;
+    for (;; points -= kQuart) {
+      font.setPointSizeF(std::max(points, kPlusPetite));
+      if (points <= kPlusPetite || Fits(w, font, text)) break;
+    }
   }
   if (w->font() != font) w->setFont(font);
 }
@@ -153,9 +180,8 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
         QAction* a = static_cast<QMenu*>(actions_.at(item->Parent()))->addAction(Q(c->Caption));
         a->setCheckable(true);
         actions_[c] = a;
-        QObject::connect(a, &QAction::triggered, this, [this, c] {
-          Forward([this, c] { form_.UserClick(*c); });
-        });
+        QObject::connect(a, &QAction::triggered, this,
+                         [this, c] { Forward([this, c] { form_.UserClick(*c); }); });
       }
       continue;
     }
@@ -171,8 +197,10 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   for (const auto& [c, w] : widgets_) {
     if (c->TabStop) ordre.emplace_back(c->TabIndex, w);
   }
-  std::sort(ordre.begin(), ordre.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < ordre.size(); ++i) QWidget::setTabOrder(ordre[i - 1].second, ordre[i].second);
+  std::sort(ordre.begin(), ordre.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < ordre.size(); ++i)
+    QWidget::setTabOrder(ordre[i - 1].second, ordre[i].second);
 
   if (!menu && screen != nullptr) {  // the About window opens in the middle of the screen
     const QRect area = screen->availableGeometry();
@@ -181,7 +209,9 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   Synchroniser();
 }
 
-int Vue::Pixels(int twips) const { return qRound(twips * dpi_ / kTwipsParPouce); }
+int Vue::Pixels(int twips) const {
+  return qRound(twips * dpi_ / kTwipsParPouce);
+}
 
 QWidget* Vue::Widget(const Control& control) const {
   const auto found = widgets_.find(&control);
@@ -214,7 +244,9 @@ QWidget* Vue::Make(Control& control, QWidget* parent) {
       w = combo;
       break;
     }
-    case Kind::CommandButton: w = new QPushButton(parent); break;
+    case Kind::CommandButton:
+      w = new QPushButton(parent);
+      break;
     case Kind::Frame: {
       if (static_cast<Frame&>(control).Bordered) {
         w = new QGroupBox(parent);
@@ -225,8 +257,11 @@ QWidget* Vue::Make(Control& control, QWidget* parent) {
       }
       break;
     }
-    case Kind::OptionButton: w = new QRadioButton(parent); break;
-    case Kind::MenuItem: break;
+    case Kind::OptionButton:
+      w = new QRadioButton(parent);
+      break;
+    case Kind::MenuItem:
+      break;
   }
   w->setObjectName(Q(control.FullName()));
   widgets_[&control] = w;
@@ -282,18 +317,21 @@ void Vue::Connect(Control& control, QWidget* w) {
       auto& combo = static_cast<ComboBox&>(control);
       auto* q = static_cast<QComboBox*>(w);
       QObject::connect(q, &QComboBox::activated, this, [this, &combo](int index) {
-        Forward([this, &combo, index] { form_.UserSelect(combo, static_cast<std::int16_t>(index)); });
+        Forward(
+            [this, &combo, index] { form_.UserSelect(combo, static_cast<std::int16_t>(index)); });
       });
-      QObject::connect(q->lineEdit(), &QLineEdit::textEdited, this, [this, &combo](const QString& t) {
-        Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
-      });
+      QObject::connect(q->lineEdit(), &QLineEdit::textEdited, this,
+                       [this, &combo](const QString& t) {
+                         Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
+                       });
       q->lineEdit()->installEventFilter(this);
       controls_[q->lineEdit()] = &control;
       break;
     }
     case Kind::CommandButton:
-      QObject::connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
-                       [this, &control] { Forward([this, &control] { form_.UserClick(control); }); });
+      QObject::connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, &control] {
+        Forward([this, &control] { form_.UserClick(control); });
+      });
       break;
     case Kind::OptionButton: {
       auto& option = static_cast<OptionButton&>(control);
@@ -301,7 +339,8 @@ void Vue::Connect(Control& control, QWidget* w) {
                        [this, &option] { Forward([this, &option] { form_.UserSelect(option); }); });
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -329,7 +368,8 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       if (control == nullptr || form_.Focus() == control) break;
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       Forward([this, control] {
-        if (!form_.SetFocus(*control) && form_.Focus() != nullptr) Widget(*form_.Focus())->setFocus();
+        if (!form_.SetFocus(*control) && form_.Focus() != nullptr)
+          Widget(*form_.Focus())->setFocus();
       });
       // A mouse press wipes the selection made at focus-in: make it again after the press.
       if (reason == Qt::MouseFocusReason && control->GetKind() == Kind::TextBox) {
@@ -356,7 +396,8 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::MouseButtonRelease:
-      if (control != nullptr && (control->GetKind() == Kind::Label || control->GetKind() == Kind::Image)) {
+      if (control != nullptr &&
+          (control->GetKind() == Kind::Label || control->GetKind() == Kind::Image)) {
         Forward([this, control] { form_.UserClick(*control); });
         return true;
       }
@@ -365,7 +406,8 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return false;
 }
@@ -425,7 +467,8 @@ void Vue::Copy(Control& c, QWidget* w) {
     }
     case Kind::Image: {
       auto* label = static_cast<QLabel*>(w);
-      if (label->pixmap().isNull()) label->setPixmap(Draw(static_cast<Image&>(c).Content, w->size()));
+      if (label->pixmap().isNull())
+        label->setPixmap(Draw(static_cast<Image&>(c).Content, w->size()));
       break;
     }
     case Kind::ComboBox: {
@@ -467,7 +510,8 @@ void Vue::Copy(Control& c, QWidget* w) {
       q->setChecked(static_cast<OptionButton&>(c).Value());
       break;
     }
-    case Kind::MenuItem: break;
+    case Kind::MenuItem:
+      break;
   }
 }
 

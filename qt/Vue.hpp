@@ -47,6 +47,7 @@ class Vue : public QObject {
   std::map<const QObject*, Control*> controls_;
   std::map<const Control*, QObject*> actions_;  // menus and their items
   std::map<const Control*, int> selections_;    // selection versions already shown
+  std::map<const Control*, QString> fitted_;    // texts whose font is already fitted
   double dpi_;
 };
 

@@ -36,7 +36,8 @@ std::string Clipped(QWidget* w) {
     }
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     if (m.horizontalAdvance(edit->text()) + 6 > width) return "text too wide";
-  } else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w);
+             button && !button->text().isEmpty()) {
     const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
     const int indicator = qobject_cast<QAbstractButton*>(w)->inherits("QRadioButton") ? 20 : 8;
     if (m.horizontalAdvance(button->text()) + icon + indicator > width) return "caption too wide";
