@@ -12,6 +12,11 @@
 
 namespace orbalide {
 
+PlateformeQt::~PlateformeQt() {
+  for (const auto& [form, vue] : vues_) delete vue->Window();
+  for (const QPointer<QWidget>& window : dechargees_) delete window.data();
+}
+
 void PlateformeQt::Beep() {
   QApplication::beep();
 }
@@ -58,6 +63,8 @@ void PlateformeQt::Unload(Form& form) {
   vues_.erase(found);
   window->hide();
   window->deleteLater();
+  std::erase_if(dechargees_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  dechargees_.emplace_back(window);
 }
 
 void PlateformeQt::Quit() {

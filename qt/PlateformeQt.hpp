@@ -3,6 +3,10 @@
 
 #include <map>
 #include <memory>
+#include <vector>
+
+#include <QPointer>
+#include <QWidget>
 
 #include "Plateforme.hpp"
 
@@ -12,6 +16,12 @@ class Vue;
 
 class PlateformeQt : public Platform {
  public:
+  PlateformeQt() = default;
+  PlateformeQt(const PlateformeQt&) = delete;
+  PlateformeQt& operator=(const PlateformeQt&) = delete;
+  // The windows go with the platform that their views use.
+  ~PlateformeQt() override;
+
   void Beep() override;
   void Message(const std::string& text) override;
   void Open(const std::string& target) override;
@@ -30,7 +40,8 @@ class PlateformeQt : public Platform {
   bool Ended() const { return ended_; }
 
  private:
-  std::map<const Form*, Vue*> vues_;  // owned by their windows' widgets
+  std::map<const Form*, Vue*> vues_;           // owned by their windows' widgets
+  std::vector<QPointer<QWidget>> dechargees_;  // unloaded, awaiting deletion
   bool ended_ = false;
 };
 

@@ -239,7 +239,7 @@ QWidget* Vue::Make(Control& control, QWidget* parent) {
     }
     case Kind::ComboBox: {
       auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
+      combo->setEditable(static_cast<ComboBox&>(control).Editable);
       combo->setInsertPolicy(QComboBox::NoInsert);
       w = combo;
       break;
@@ -479,7 +479,7 @@ void Vue::Copy(Control& c, QWidget* w) {
         for (const std::string& item : combo.Items()) q->addItem(Q(item));
       }
       if (q->currentIndex() != combo.ListIndex()) q->setCurrentIndex(combo.ListIndex());
-      if (q->currentText() != Q(combo.Text())) q->setEditText(Q(combo.Text()));
+      if (q->isEditable() && q->currentText() != Q(combo.Text())) q->setEditText(Q(combo.Text()));
       break;
     }
     case Kind::CommandButton: {

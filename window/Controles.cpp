@@ -1,5 +1,7 @@
 #include "Controles.hpp"
 
+#include <algorithm>
+
 #include "Texte.hpp"
 
 namespace orbalide {
@@ -100,41 +102,91 @@ Image::Image(Form& form, std::string_view name, std::int16_t index)
 Form::Form(std::string_view name, int clientWidth, int clientHeight)
     : name_(name), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
 
+namespace {
+
+bool Focusable(const Control& c) {
+  switch (c.GetKind()) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+    case Kind::CommandButton:
+    case Kind::OptionButton:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 bool Form::SetFocus(Control& control) {
-  if (!control.Reachable() || control.GetKind() == Kind::MenuItem) return false;
+  if (!control.Reachable() || !Focusable(control)) return false;
   focus_ = &control;
   if (control.GotFocus) control.GotFocus();
   return true;
 }
 
+void Form::RepairFocus() {
+  if (focus_ == nullptr || focus_->Reachable()) return;
+  std::vector<Control*> order;
+  for (Control* c : controls_) {
+    if (c->TabStop && Focusable(*c) && c->Reachable()) order.push_back(c);
+  }
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->TabIndex < b->TabIndex; });
+  const int from = focus_->TabIndex;
+  const auto next = std::find_if(order.begin(), order.end(),
+                                 [from](const Control* c) { return c->TabIndex > from; });
+  focus_ = nullptr;
+  if (!order.empty()) SetFocus(next != order.end() ? **next : *order.front());
+}
+
+// A user's event reaches only a control that the user can see and use.
+template <class Event>
+void Form::Deliver(Control& control, Event&& event) {
+  if (!control.Reachable()) return;
+  event();
+  RepairFocus();
+}
+
 void Form::UserClick(Control& control) {
-  if (control.Reachable() && control.Click) control.Click();
+  Deliver(control, [&] {
+    if (control.Click) control.Click();
+  });
 }
 
 void Form::UserDblClick(Control& control) {
-  if (control.Reachable() && control.DblClick) control.DblClick();
+  Deliver(control, [&] {
+    if (control.DblClick) control.DblClick();
+  });
 }
 
 void Form::UserMouseDown(TextBox& box, int button, int shift) {
-  if (box.Reachable() && box.MouseDown) box.MouseDown(button, shift);
+  Deliver(box, [&] {
+    if (box.MouseDown) box.MouseDown(button, shift);
+  });
 }
 
 void Form::UserType(TextBox& box, std::string_view text) {
-  if (box.Reachable() && !box.ReadOnly) box.SetText(text);
+  Deliver(box, [&] {
+    if (!box.ReadOnly) box.SetText(text);
+  });
 }
 
 void Form::UserSelect(ComboBox& combo, std::int16_t index) {
-  if (combo.Reachable()) combo.SetListIndex(index);
+  Deliver(combo, [&] { combo.SetListIndex(index); });
 }
 
 void Form::UserType(ComboBox& combo, std::string_view text) {
-  if (combo.Reachable()) combo.SetText(text);
+  Deliver(combo, [&] {
+    if (combo.Editable) combo.SetText(text);
+  });
 }
 
 void Form::UserSelect(OptionButton& option) {
-  if (!option.Reachable()) return;
-  option.SetValue(true);
-  if (option.Click) option.Click();
+  Deliver(option, [&] {
+    option.SetValue(true);
+    if (option.Click) option.Click();
+  });
 }
 
 }  // namespace orbalide

@@ -136,6 +136,8 @@ class ComboBox : public Control {
   Choice GetChoice() const { return {listIndex_, text_}; }
   void SetChoice(const Choice& choice);
 
+  bool Editable = true;  // false: a list to choose from, without an edit field
+
  private:
   std::vector<std::string> items_;
   std::int16_t listIndex_ = -1;
@@ -203,7 +205,8 @@ class Form {
 
   Control* Focus() const { return focus_; }
   // Moves the focus and runs the control's GotFocus handler; refused, changing nothing, when the
-  // control cannot be reached. Returns whether the focus moved.
+  // control cannot be reached or cannot hold the focus (labels, frames, images, menus). Returns
+  // whether the focus moved.
   bool SetFocus(Control& control);
 
   // User events: delivered only to a reachable control, so a view or a test cannot press a
@@ -218,6 +221,12 @@ class Form {
 
  private:
   friend class Control;
+  // After an event: a focused control that was hidden or disabled gives the focus to the next
+  // control in the tab order, as a window system does.
+  void RepairFocus();
+  template <class Event>
+  void Deliver(Control& control, Event&& event);
+
   std::string name_;
   int clientWidth_, clientHeight_;
   std::vector<Control*> controls_;

@@ -105,6 +105,7 @@ void FormFormules::Disposer() {
 
   // Design captions and texts; start-up replaces several of them.
   Label6.Caption = "ïde...";
+  Combo3.Editable = false;
   Label12.Caption = "langage";
   Image2[0].Content = Picture::FrenchFlag;
   Image2[1].Content = Picture::BritishFlag;

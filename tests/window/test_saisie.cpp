@@ -143,3 +143,14 @@ TEST(Entry, PasteBoxNeedsShiftAloneAndASpace) {
   EXPECT_EQ(c.f.INS[0].Text(), "");
   EXPECT_EQ(c.f.Text4[0].Text(), "A");
 }
+
+// Hiding the panel that holds the focus gives the focus to the next control in the tab order.
+TEST(Entry, FocusLeavesAHiddenPanel) {
+  Calculatrice c;
+  c.f.UserClick(c.f.Command8);
+  c.Click(c.f.LATM[3]);
+  c.f.UserClick(c.f.Command7);
+  ASSERT_NE(c.f.Focus(), nullptr);
+  EXPECT_TRUE(c.f.Focus()->Reachable());
+  EXPECT_FALSE(c.f.SetFocus(c.f.Label1));  // a label never holds the focus
+}
