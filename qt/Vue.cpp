@@ -320,12 +320,13 @@ void Vue::Connect(Control& control, QWidget* w) {
         Forward(
             [this, &combo, index] { form_.UserSelect(combo, static_cast<std::int16_t>(index)); });
       });
-      QObject::connect(q->lineEdit(), &QLineEdit::textEdited, this,
-                       [this, &combo](const QString& t) {
-                         Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
-                       });
-      q->lineEdit()->installEventFilter(this);
-      controls_[q->lineEdit()] = &control;
+      if (QLineEdit* edit = q->lineEdit()) {
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this, &combo](const QString& t) {
+          Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
+        });
+        edit->installEventFilter(this);
+        controls_[edit] = &control;
+      }
       break;
     }
     case Kind::CommandButton:
