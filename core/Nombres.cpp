@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 #include "Reel.hpp"
 
@@ -94,19 +95,27 @@ std::string FormatPicture(double v, std::string_view picture, char separateur) {
 
 // Rounded to 15 significant digits, the value is a double whose shortest fixed text is exactly
 // those digits without trailing zeros: two decimals of at most 15 digits never share a double.
+// Only next to the largest double does the rounding leave the range; the digits are then
+// followed by zeros up to the units.
 std::string FormatGeneral(double v, char separateur) {
-  const double finite = static_cast<double>(Reel(v));
+  const double magnitude = static_cast<double>(Abs(Reel(v)));
   std::array<char, 400> buffer{};
   char* const first = buffer.data();
   char* const last = first + buffer.size();
-  char* end = std::to_chars(first, last, finite, std::chars_format::scientific, 14).ptr;
+  char* end = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr;
   double rounded = 0;
-  std::from_chars(first, end, rounded);
-  if (rounded == 0) rounded = 0;  // no "-0"
-  end = std::to_chars(first, last, rounded, std::chars_format::fixed).ptr;
-  std::string text(first, end);
+  std::string text;
+  if (std::from_chars(first, end, rounded).ec == std::errc::result_out_of_range) {
+    const std::string_view scientific(first, static_cast<std::size_t>(end - first));
+    const auto e = scientific.find('e');
+    text = std::string(scientific.substr(0, 1)) + std::string(scientific.substr(2, e - 2));
+    text.append(static_cast<std::size_t>(std::atoi(first + e + 1)) + 1 - text.size(), '0');
+  } else {
+    end = std::to_chars(first, last, rounded, std::chars_format::fixed).ptr;
+    text.assign(first, end);
+  }
   if (const auto dot = text.find('.'); dot != std::string::npos) text[dot] = separateur;
-  return text;
+  return v < 0 && text != "0" ? "-" + text : text;
 }
 
 }  // namespace orbalide

@@ -37,6 +37,34 @@ std::string Echapper(std::string_view nom) {
   return texte;
 }
 
+// The character that starts at `i` (advancing `i` past it), or −1 when the bytes there are no
+// valid UTF-8: a stray continuation byte, a sequence cut short, an overlong form, a surrogate.
+long Caractere(std::string_view s, std::size_t& i) {
+  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char premier = octet(i++);
+  if (premier < 0x80) return premier;
+  const int suite = premier >= 0xF0 ? 3 : premier >= 0xE0 ? 2 : premier >= 0xC0 ? 1 : 0;
+  if (suite == 0 || premier > 0xF4 || i + static_cast<std::size_t>(suite) > s.size()) return -1;
+  long c = premier & (0x3F >> suite);
+  for (int k = 0; k < suite; ++k, ++i) {
+    if ((octet(i) & 0xC0) != 0x80) return -1;
+    c = (c << 6) | (octet(i) & 0x3F);
+  }
+  constexpr long kMinimum[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kMinimum[suite] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return -1;
+  return c;
+}
+
+// Whether a name can stand in the file as XML text: valid UTF-8 of characters that XML allows,
+// without the control characters that no file name should hold either.
+bool TexteXml(std::string_view nom) {
+  for (std::size_t i = 0; i < nom.size();) {
+    const long c = Caractere(nom, i);
+    if (c < 0x20 || c == 0x7F || c == 0xFFFE || c == 0xFFFF) return false;
+  }
+  return true;
+}
+
 bool ToutEcrire(int fd, std::string_view contenu) {
   while (!contenu.empty()) {
     const ssize_t n = ::write(fd, contenu.data(), contenu.size());
@@ -74,10 +102,7 @@ std::string TexteKml(std::string_view nom, double latitude, double longitude) {
 }
 
 std::optional<std::string> NomFichierKml(std::string_view nom, int slot) {
-  for (char c : nom) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '/' || u < 0x20 || u == 0x7F) return std::nullopt;
-  }
+  if (!TexteXml(nom) || nom.find('/') != std::string_view::npos) return std::nullopt;
   const std::string base = nom == kPointSansNom ? "Geo" : std::string(nom);
   std::string fichier = base + "(" + std::to_string(slot) + ").kml";
   if (fichier.size() > kLongueurNomMaximale) return std::nullopt;

@@ -15,3 +15,17 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBALIDE_SANITIZE=O
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# Fuzzing: every target for a bounded time from its seeds, after replaying the inputs that once
+# broke it. FUZZ_SECONDS sets the time per target.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DORBALIDE_FUZZ=ON -DORBALIDE_TESTS=OFF -DORBALIDE_QT=OFF
+cmake --build build-fuzz -j "$jobs"
+for target in nombres geodesie collage kml; do
+  if [ -d "fuzz/regressions/$target" ]; then
+    "build-fuzz/fuzz/fuzz_$target" fuzz/regressions/$target/*
+  fi
+  mkdir -p "build-fuzz/corpus/$target"
+  "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-20}" -timeout=10 \
+    -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
+done

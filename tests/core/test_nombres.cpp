@@ -74,7 +74,7 @@ TEST(Nombres, FormatGeneralHasFifteenDigitsAndNoExponent) {
   const struct {
     double v;
     char separator;
-    const char* expected;
+    std::string expected;
   } cases[] = {
       {45.18804022934031, '.', "45.1880402293403"},
       {45.18804022934031, ',', "45,1880402293403"},
@@ -88,6 +88,7 @@ TEST(Nombres, FormatGeneralHasFifteenDigitsAndNoExponent) {
       {1e20, '.', "100000000000000000000"},
       {0.1, '.', "0.1"},
       {359.99999999999997, '.', "360"},
+      {-1.7976931348623157e308, '.', "-179769313486232" + std::string(294, '0')},  // rounds beyond
   };
   for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.v, c.separator), c.expected) << c.v;
 }

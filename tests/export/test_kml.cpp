@@ -175,8 +175,9 @@ TEST_F(Export, HostileNamesStayWellFormed) {
 
 // A name that cannot be one file name in the directory writes nothing.
 TEST_F(Export, NamesThatAreNoFileName) {
-  const std::string names[] = {"../escape",   "a/b",  std::string("nul\0x", 5), "tab\there",
-                               "line\nbreak", "\x7f", std::string(250, 'n')};
+  const std::string names[] = {"../escape",   "a/b",         std::string("nul\0x", 5), "tab\there",
+                               "line\nbreak", "\x7f",        std::string(250, 'n'),    "\xff\xfe",
+                               "\xc3",        "\xed\xa0\x80"};
   for (const std::string& name : names) {
     c_.f.Text4[0].SetText(name);
     c_.f.Command11_Click(0);

@@ -1,0 +1,40 @@
+// Both solutions on any doubles and any ellipsoid: a result, no result or the arithmetic
+// error; never a hang, never an infinity or a NaN in a result.
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "Ellipsoide.hpp"
+#include "ModFormules.hpp"
+#include "Reel.hpp"
+#include "Verifier.hpp"
+#include "inverse.hpp"
+
+using namespace orbalide;
+using orbalide::fuzz::Verifier;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  double v[4] = {};
+  if (size < 1 + sizeof v) return 0;
+  SelectionnerEllipsoide(static_cast<std::int16_t>(data[0] % Catalogue.size()));
+  std::memcpy(v, data + 1, sizeof v);
+  try {
+    const ResultatDirect d = CalculDirect(v[0], v[1], v[2], v[3]);
+    Verifier(
+        std::isfinite(d.Latitude) && std::isfinite(d.Longitude) && std::isfinite(d.RouteArrivee),
+        "direct result is finite");
+    Verifier(d.Passes >= 1 && d.Passes <= kPassesDirectesMax, "direct passes");
+  } catch (const ErreurArithmetique&) {
+  }
+  try {
+    const ResultatInverse r = CalculInverse(v[0], v[1], v[2], v[3]);
+    if (r.Obtenu) {
+      Verifier(std::isfinite(r.Distance) && std::isfinite(r.RouteInitiale) &&
+                   std::isfinite(r.RouteArrivee),
+               "inverse result is finite");
+      Verifier(r.RouteInitiale >= 0 && r.RouteInitiale <= 360, "initial course range");
+    }
+  } catch (const ErreurArithmetique&) {
+  }
+  return 0;
+}
