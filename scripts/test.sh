@@ -29,3 +29,8 @@ for target in nombres geodesie collage kml; do
   "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-20}" -timeout=10 \
     -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
 done
+
+# The real program on a real X server, when there is one to start.
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+  tests/e2e/bureau.sh build
+fi
