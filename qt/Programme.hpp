@@ -1,0 +1,21 @@
+// The running program: the platform, the About window and the main window, loaded and shown.
+#pragma once
+
+#include "FormFormules.hpp"
+#include "PlateformeQt.hpp"
+#include "apropos.hpp"
+
+namespace orbalide {
+
+class Programme {
+ public:
+  // Needs the application object; substitutes the design's fonts, then loads the main window.
+  Programme();
+
+ private:
+  PlateformeQt platform_;
+  Apropos apropos_{platform_};
+  FormFormules fenetre_{platform_, apropos_};
+};
+
+}  // namespace orbalide
