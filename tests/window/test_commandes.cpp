@@ -93,18 +93,6 @@ TEST(Forward, ReferenceComputations) {
   }
 }
 
-// Signs typed in position fields are ignored: -45 with "N" is 45° north.
-TEST(Forward, TypedSignsOfPositionsAreIgnored) {
-  Calculatrice minus, plus;
-  Compute(plus, {{"45", "", "", "3", "", ""}, 0, 0, {"10", "", ""}, "1", true, "", "", "", ""});
-  Compute(minus, {{"", "", "", "", "", ""}, 0, 0, {"10", "", ""}, "1", true, "", "", "", ""});
-  minus.f.LatD[0].SetText("-45");  // written whole: typed, "-4" would move on at two characters
-  minus.f.LOnD[0].SetText("-3");
-  minus.f.UserClick(minus.f.Command2);
-  EXPECT_EQ(minus.Shown(1), plus.Shown(1));
-  EXPECT_EQ(minus.f.Label3[0].Caption + minus.f.Label3[1].Caption, "NE");
-}
-
 TEST(Forward, CourseTooltipKeepsTheRegionalSeparator) {
   const Forward t{{"45", "00", "00", "000", "00", "00"},
                   0,
