@@ -8,21 +8,26 @@
 namespace orbalide {
 
 void FormFormules::Command11_Click(std::int16_t Index) {
-  constexpr const char* kErreur = "Erreur inattendue";
-  try {
+  // The written file's path, or nothing when the export failed before the hand-over.
+  const auto ecrire = [&]() -> std::optional<std::string> {
     const double latitude = Latitude(Index), longitude = Longitude(Index);
     const std::string& saisi = Emplacements[static_cast<std::size_t>(Index)].Nom->Text();
     const std::string nom = saisi.empty() ? std::string(kPointSansNom) : saisi;
     const std::optional<std::string> fichier = NomFichierKml(nom, Index);
-    const std::string chemin =
-        platform_.ProgramDirectory() + platform_.PathSeparator() + fichier.value_or("");
-    if (!fichier || !EcrireFichier(chemin, TexteKml(nom, latitude, longitude))) {
-      platform_.Message(kErreur);
-      return;
-    }
-    platform_.Open(chemin);
+    if (!fichier) return std::nullopt;
+    std::string chemin = platform_.ProgramDirectory() + platform_.PathSeparator() + *fichier;
+    if (!EcrireFichier(chemin, TexteKml(nom, latitude, longitude))) return std::nullopt;
+    return chemin;
+  };
+  std::optional<std::string> chemin;
+  try {
+    chemin = ecrire();
   } catch (const ErreurArithmetique&) {
-    platform_.Message(kErreur);
+  }
+  if (chemin) {
+    platform_.Open(*chemin);
+  } else {
+    platform_.Message("Erreur inattendue");
   }
 }
 
