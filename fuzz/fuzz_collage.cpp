@@ -4,12 +4,13 @@
 #include <string>
 
 #include "Calculatrice.hpp"
+#include "Lisible.hpp"
 #include "Verifier.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;
-using orbalide::fuzz::Lisible;
 using orbalide::fuzz::Verifier;
+using orbalide::test::Lisible;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Calculatrice c;

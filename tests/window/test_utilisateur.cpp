@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <random>
-#include <regex>
 
 #include "Calculatrice.hpp"
+#include "Lisible.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
@@ -119,18 +119,17 @@ class User {
 // What the program writes, and what a session must never break.
 std::string Broken(Calculatrice& c) {
   FormFormules& f = c.f;
-  static const std::regex forbidden("nan|inf|[0-9][eE][+-]?[0-9]", std::regex::icase);
   std::vector<const TextBox*> outputs;
   for (FormFormules::Composante k : kComposantes) outputs.push_back(&(f.*k)[1]);
   for (const TextBox& t : f.FB) outputs.push_back(&t);
   for (std::int16_t i = 3; i < 9; ++i) outputs.push_back(&f.Text1[i]);
   outputs.push_back(&f.Text3);
   for (const TextBox* t : outputs) {
-    if (std::regex_search(t->Text(), forbidden)) return t->FullName() + " shows " + t->Text();
+    if (!Lisible(t->Text())) return t->FullName() + " shows " + t->Text();
   }
   for (const Control* control : f.Controls()) {
-    if (std::regex_search(control->ToolTipText, forbidden)) return control->FullName() + " tooltip";
-    if (control->GetKind() == Kind::Label && std::regex_search(control->Caption, forbidden)) {
+    if (!Lisible(control->ToolTipText)) return control->FullName() + " tooltip";
+    if (control->GetKind() == Kind::Label && !Lisible(control->Caption)) {
       return control->FullName() + " caption";
     }
   }
