@@ -20,7 +20,6 @@ class Vue : public QObject {
 
   QWidget* Window() const { return window_; }
   QWidget* Widget(const Control& control) const;
-  Form& Model() const { return form_; }
 
   // Copies the model into the widgets: texts, captions, tooltips, selection, focus, enabled,
   // visible, places, check marks, list items and index, the title.

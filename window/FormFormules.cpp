@@ -8,10 +8,10 @@ namespace orbalide {
 FormFormules::FormFormules(Platform& platform, FenetreApropos& apropos)
     : Form("FormFormules", 6345, 4410),
       Emplacements{{
-          {&Frame2, &Combo1, &Combo2, nullptr, nullptr, &Text4[0], &INS[0], &Command11[0]},
-          {&Frame3, nullptr, nullptr, &Label3[0], &Label3[1], &Text4[3], &INS[1], &Command11[1]},
-          {&Frame5, &Combo5, &Combo4, nullptr, nullptr, &Text4[1], &INS[2], &Command11[2]},
-          {&Frame6, &Combo7, &Combo6, nullptr, nullptr, &Text4[2], &INS[3], &Command11[3]},
+          {&Frame2, &Combo1, &Combo2, nullptr, nullptr, &Text4[0]},
+          {&Frame3, nullptr, nullptr, &Label3[0], &Label3[1], &Text4[3]},
+          {&Frame5, &Combo5, &Combo4, nullptr, nullptr, &Text4[1]},
+          {&Frame6, &Combo7, &Combo6, nullptr, nullptr, &Text4[2]},
       }},
       platform_(platform),
       apropos_(apropos) {

@@ -26,9 +26,7 @@ struct Emplacement {
   ComboBox* ListeLongitude;  // whose letters are labels
   Label* LettreLatitude;
   Label* LettreLongitude;
-  TextBox* Nom;
-  TextBox* Collage;
-  CommandButton* Export;
+  TextBox* Nom;  // the name box of the slot, numbered differently from the slots
 };
 
 class FormFormules : public Form {
