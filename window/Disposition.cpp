@@ -150,8 +150,8 @@ void FormFormules::Disposer() {
   Mcent.Checked = true;
   const char* const depart[] = {"49", "00", "23.260", "006", "09", "41.280"};
   for (const std::int16_t k : std::array<std::int16_t, 3>{0, 2, 3}) {
-    TextBox* boxes[] = {&LatD[k], &LATM[k], &LATS[k], &LOnD[k], &LonM[k], &LonS[k]};
-    for (std::size_t i = 0; i < 6; ++i) boxes[i]->SetText(depart[i]);
+    for (std::size_t i = 0; i < kComposantes.size(); ++i)
+      Boite(kComposantes[i], k).SetText(depart[i]);
   }
   for (ComboBox* c : {&Combo1, &Combo5, &Combo7}) c->SetText("N");
   for (ComboBox* c : {&Combo2, &Combo4, &Combo6}) c->SetText("E");
@@ -167,9 +167,9 @@ void FormFormules::Disposer() {
   }
   for (TextBox& t : Text4) t.BackColor = kJauneClair;
   for (std::int16_t k = 0; k < 4; ++k) {
-    for (TextBox* t : {&LatD[k], &LATM[k], &LATS[k], &LOnD[k], &LonM[k], &LonS[k]}) {
-      t->ForeColor = k % 2 == 0 ? kBleu : kRougeFonce;
-      t->Centered = true;
+    for (Composante c : kComposantes) {
+      Boite(c, k).ForeColor = k % 2 == 0 ? kBleu : kRougeFonce;
+      Boite(c, k).Centered = true;
     }
   }
   for (ComboBox* c : {&Combo1, &Combo2, &Combo5, &Combo4}) c->ForeColor = kMarine;
@@ -186,7 +186,7 @@ void FormFormules::Disposer() {
   for (TextBox& t : Text4) t.Centered = true;
 
   // Outputs: read-only, no tab stop.
-  for (TextBox* t : {&LatD[1], &LATM[1], &LATS[1], &LOnD[1], &LonM[1], &LonS[1]}) Sortie(*t);
+  for (Composante c : kComposantes) Sortie(Boite(c, 1));
   for (TextBox& t : FB) Sortie(t);
   for (std::int16_t i = 3; i < 9; ++i) Sortie(Text1[i]);
   Sortie(Text3);

@@ -28,6 +28,18 @@ void Compute(Calculatrice& c, const Forward& t) {
   c.f.UserClick(c.f.Command2);
 }
 
+// 45° N 0° E, course 180° 30′, 100 km: arrival 44 06 00.468 N, 00 00 39.233 W.
+const Forward kSudOuest{{"45", "00", "00", "000", "00", "00"},
+                        0,
+                        0,
+                        {"180", "30", "00"},
+                        "100000",
+                        true,
+                        "",
+                        "",
+                        "",
+                        ""};
+
 std::string Course(const FormFormules& f, std::int16_t first) {
   return f.FB[first].Text() + " " + f.FB[static_cast<std::int16_t>(first + 1)].Text() + " " +
          f.FB[static_cast<std::int16_t>(first + 2)].Text();
@@ -65,19 +77,9 @@ TEST(Forward, ReferenceComputations) {
 }
 
 TEST(Forward, CourseTooltipKeepsTheRegionalSeparator) {
-  const Forward t{{"45", "00", "00", "000", "00", "00"},
-                  0,
-                  0,
-                  {"180", "30", "00"},
-                  "100000",
-                  true,
-                  "",
-                  "",
-                  "",
-                  ""};
   Calculatrice point('.'), comma(',');
-  Compute(point, t);
-  Compute(comma, t);
+  Compute(point, kSudOuest);
+  Compute(comma, kSudOuest);
   EXPECT_EQ(point.f.FB[0].ToolTipText.substr(0, 13), "180.492354447");
   EXPECT_EQ(comma.f.FB[0].ToolTipText.substr(0, 13), "180,492354447");
   EXPECT_EQ(comma.f.LATS[1].Text(), "00.468");  // seconds always with a point
@@ -111,32 +113,14 @@ TEST(Forward, NauticalMilesAtEachPrecision) {
 // fields of the arrival do not.
 TEST(Forward, FocusEndsInTheArrivalLongitude) {
   Calculatrice c;
-  Compute(c, {{"45", "00", "00", "000", "00", "00"},
-              0,
-              0,
-              {"180", "30", "00"},
-              "100000",
-              true,
-              "",
-              "",
-              "",
-              ""});
+  Compute(c, kSudOuest);
   EXPECT_EQ(c.f.Focus(), &c.f.LOnD[1]);
 }
 
 // A computation without a result leaves no earlier result beside the new inputs.
 TEST(Forward, ArithmeticErrorEmptiesTheResultsAndBeeps) {
   Calculatrice c;
-  Compute(c, {{"45", "00", "00", "000", "00", "00"},
-              0,
-              0,
-              {"180", "30", "00"},
-              "100000",
-              true,
-              "",
-              "",
-              "",
-              ""});
+  Compute(c, kSudOuest);
   ASSERT_FALSE(c.f.FB[0].ToolTipText.empty());
   c.Type(c.f.Text2, "1E308");  // × 1852 overflows
   c.f.UserSelect(c.f.Option1[1]);
