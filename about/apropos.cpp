@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Distribution.hpp"
-#include "Legendes.hpp"
+#include "Textes.hpp"
 
 namespace orbalide {
 namespace {
@@ -19,8 +19,8 @@ std::string TexteVersion(const VersionNumbers& v) {
 }  // namespace
 
 // The window's client area is 8235 × 7575 twips, without a title bar.
-apropos::apropos(Platform& platform, FormFormules& principale)
-    : Form("apropos", 8235, 7575), platform_(platform), principale_(principale) {
+apropos::apropos(Platform& platform, Form& principale, bool anglais)
+    : Form("apropos", 8235, 7575), platform_(platform), principale_(principale), anglais_(anglais) {
   Icon = Picture::Icon;
   BackColor = kNuit;
   Image1.Place = {30, 15, 3000, 2925};
@@ -48,6 +48,7 @@ apropos::apropos(Platform& platform, FormFormules& principale)
 
   Click = [this] { Form_Click(); };
   Closing = [this] { Form_Click(); };
+  Escape = [this] { Form_Click(); };
   Image1.Click = [this] { Image1_Click(); };
   Label1.Click = [this] { Label1_Click(); };
   Label3.Click = [this] { Label3_Click(); };
@@ -60,7 +61,12 @@ apropos::apropos(Platform& platform, FormFormules& principale)
 void apropos::Form_Load() {
   Label3.MousePointer = Label6[1].MousePointer = Icon;
   Label6[0].Caption = "Version: " + TexteVersion(platform_.Version());
-  const TextesApropos& textes = principale_.EnAnglais() ? kAproposAnglais : kAproposFrancais;
+  EcrireTextes(anglais_);
+}
+
+void apropos::EcrireTextes(bool anglais) {
+  anglais_ = anglais;
+  const TextesApropos& textes = anglais ? kAproposAnglais : kAproposFrancais;
   Label2[1].Caption = textes.Description;
   Label2[0].Caption = textes.Precision;
 }
@@ -94,10 +100,10 @@ void apropos::Label3_Click() {
                  TexteVersion(platform_.Version()));
 }
 
-apropos& Apropos::Charger(FormFormules& principale) {
+apropos& Apropos::Charger(Form& principale, bool anglais) {
   dechargee_.reset();
   if (!fenetre_) {
-    fenetre_ = std::make_unique<apropos>(platform_, principale);
+    fenetre_ = std::make_unique<apropos>(platform_, principale, anglais);
     fenetre_->Fermer = [this] { Decharger(); };
     fenetre_->Form_Load();
   }
@@ -109,15 +115,12 @@ void Apropos::Decharger() {
   dechargee_ = std::move(fenetre_);
 }
 
-void Apropos::EcrireTextes(FormFormules& principale, std::string_view description,
-                           std::string_view precision) {
-  apropos& fenetre = Charger(principale);
-  fenetre.Label2[1].Caption = description;
-  fenetre.Label2[0].Caption = precision;
+void Apropos::EcrireTextes(Form& principale, bool anglais) {
+  Charger(principale, anglais).EcrireTextes(anglais);
 }
 
-void Apropos::Afficher(FormFormules& principale) {
-  platform_.Show(Charger(principale));
+void Apropos::Afficher(Form& principale, bool anglais) {
+  platform_.Show(Charger(principale, anglais));
 }
 
 }  // namespace orbalide

@@ -6,14 +6,15 @@
 
 #include "ControlArray.hpp"
 #include "Controles.hpp"
-#include "FormFormules.hpp"
 #include "Plateforme.hpp"
 
 namespace orbalide {
 
 class apropos : public Form {
  public:
-  apropos(Platform& platform, FormFormules& principale);
+  // principale: the main window, brought forward when this one closes; anglais: the language of
+  // the description texts that the load writes.
+  apropos(Platform& platform, Form& principale, bool anglais);
 
   Image Image1{*this, "Image1"};
   Label Label1{*this, "Label1"};
@@ -28,29 +29,33 @@ class apropos : public Form {
   void Label2_Click(std::int16_t Index);
   void Label6_Click(std::int16_t Index);
   void Label3_Click();
+  // Writes the two description texts of a language.
+  void EcrireTextes(bool anglais);
 
   // Runs the closing clicks: set by the window's owner, which discards the window.
   std::function<void()> Fermer;
 
  private:
   Platform& platform_;
-  FormFormules& principale_;
+  Form& principale_;
+  bool anglais_;
 };
 
 // The single About window of the program: loaded when the main window first needs it, shown
 // without blocking, discarded by a closing click and loaded afresh at the next opening.
-class Apropos : public FenetreApropos {
+class Apropos {
  public:
   explicit Apropos(Platform& platform) : platform_(platform) {}
 
-  void EcrireTextes(FormFormules& principale, std::string_view description,
-                    std::string_view precision) override;
-  void Afficher(FormFormules& principale) override;
+  // Loads the window, hidden, when it is not loaded, then writes its texts in the language.
+  void EcrireTextes(Form& principale, bool anglais);
+  // Loads the window when needed and shows it without blocking, or brings it forward.
+  void Afficher(Form& principale, bool anglais);
 
   apropos* Fenetre() const { return fenetre_.get(); }  // nullptr while not loaded
 
  private:
-  apropos& Charger(FormFormules& principale);
+  apropos& Charger(Form& principale, bool anglais);
   void Decharger();
 
   Platform& platform_;

@@ -75,7 +75,7 @@ double LireNombre(std::string_view texte) {
   return p.negative ? -v : v;
 }
 
-std::string FormatPicture(double v, std::string_view picture, char separateur) {
+std::string FormatPicture(double v, std::string_view picture, std::string_view separateur) {
   const double magnitude = static_cast<double>(Abs(Reel(v)));
   const auto point = picture.find('.');
   const auto integerDigits = picture.substr(0, point).size();
@@ -86,7 +86,7 @@ std::string FormatPicture(double v, std::string_view picture, char separateur) {
                                     std::chars_format::fixed, decimals);
   std::string text(buffer.data(), result.ptr);
   const auto dot = text.find('.');
-  if (dot != std::string::npos) text[dot] = separateur;
+  if (dot != std::string::npos) text.replace(dot, 1, separateur);
   const auto whole = dot == std::string::npos ? text.size() : dot;
   if (whole < integerDigits) text.insert(0, integerDigits - whole, '0');
   if (v < 0 && text.find_first_of("123456789") != std::string::npos) text.insert(0, 1, '-');
@@ -97,7 +97,7 @@ std::string FormatPicture(double v, std::string_view picture, char separateur) {
 // those digits without trailing zeros: two decimals of at most 15 digits never share a double.
 // Only next to the largest double does the rounding leave the range; the digits are then
 // followed by zeros up to the units.
-std::string FormatGeneral(double v, char separateur) {
+std::string FormatGeneral(double v, std::string_view separateur) {
   const double magnitude = static_cast<double>(Abs(Reel(v)));
   std::array<char, 400> buffer{};
   char* const first = buffer.data();
@@ -114,7 +114,7 @@ std::string FormatGeneral(double v, char separateur) {
     end = std::to_chars(first, last, rounded, std::chars_format::fixed).ptr;
     text.assign(first, end);
   }
-  if (const auto dot = text.find('.'); dot != std::string::npos) text[dot] = separateur;
+  if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, separateur);
   return v < 0 && text != "0" ? "-" + text : text;
 }
 

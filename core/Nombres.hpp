@@ -17,11 +17,11 @@ double LireNombre(std::string_view texte);
 // Formats v with a picture such as "00", "0", "00.000": at least as many integer digits as the
 // picture has zeros before its point (zero-padded), exactly as many decimals as it has after it,
 // rounded to the nearest; the decimal point is written as `separateur`. Never an exponent.
-std::string FormatPicture(double v, std::string_view picture, char separateur);
+std::string FormatPicture(double v, std::string_view picture, std::string_view separateur);
 
 // The general text of v: at most 15 significant digits, no trailing zeros, no digit grouping,
 // a leading "-" when negative, `separateur` as decimal point; always plain decimal notation,
 // never an exponent (0.00001, not 1E-05).
-std::string FormatGeneral(double v, char separateur);
+std::string FormatGeneral(double v, std::string_view separateur);
 
 }  // namespace orbalide

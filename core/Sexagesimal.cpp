@@ -15,10 +15,10 @@ std::string& FormatCourant() {
 }
 
 std::string Entier(Reel n) {
-  return FormatPicture(static_cast<double>(n), "0", '.');
+  return FormatPicture(static_cast<double>(n), "0", ".");
 }
 std::string DeuxChiffres(Reel n) {
-  return FormatPicture(static_cast<double>(n), "00", '.');
+  return FormatPicture(static_cast<double>(n), "00", ".");
 }
 
 // Whole degrees, whole minutes and seconds of a non-negative angle.
@@ -48,7 +48,7 @@ void DefinirFormatSecondes(std::string_view picture) {
 }
 
 std::string TexteSecondes(double s) {
-  return FormatPicture(s, FormatSecondes(), '.');
+  return FormatPicture(s, FormatSecondes(), ".");
 }
 
 double PositionEnDegres(std::string_view degres, std::string_view minutes,
@@ -78,7 +78,7 @@ TexteSexagesimal PositionEnSexagesimal(double valeur) {
   return {DeuxChiffres(d.degres), DeuxChiffres(d.minutes), secondes};
 }
 
-TexteRoute RouteEnSexagesimal(double route, char separateurRegional) {
+TexteRoute RouteEnSexagesimal(double route, std::string_view separateurRegional) {
   const Decomposition d = Decomposer(route);
   TexteRoute texte;
   texte.Degres = Entier(d.degres);

@@ -42,6 +42,6 @@ struct TexteRoute : TexteSexagesimal {
 // TexteSecondes. Seconds that round to 60 make the minutes one more and the seconds "00"; then
 // minutes "60" make the degrees one more and the minutes "00". Nothing carries further: 360
 // stays 360.
-TexteRoute RouteEnSexagesimal(double route, char separateurRegional);
+TexteRoute RouteEnSexagesimal(double route, std::string_view separateurRegional);
 
 }  // namespace orbalide

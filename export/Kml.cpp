@@ -56,11 +56,12 @@ long Caractere(std::string_view s, std::size_t& i) {
 }
 
 // Whether a name can stand in the file as XML text: valid UTF-8 of characters that XML allows,
-// without the control characters that no file name should hold either.
+// without the control characters (C0, DEL and C1, U+0085 being a line break) that no file name
+// should hold either.
 bool TexteXml(std::string_view nom) {
   for (std::size_t i = 0; i < nom.size();) {
     const long c = Caractere(nom, i);
-    if (c < 0x20 || c == 0x7F || c == 0xFFFE || c == 0xFFFF) return false;
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFFFE || c == 0xFFFF) return false;
   }
   return true;
 }
@@ -90,7 +91,7 @@ std::string TexteKml(std::string_view nom, double latitude, double longitude) {
           "<Placemark>",
       "    <name>" + Echapper(nom) + "</name>",
       "    <Point>",
-      "      <coordinates>" + FormatGeneral(longitude, '.') + "," + FormatGeneral(latitude, '.') +
+      "      <coordinates>" + FormatGeneral(longitude, ".") + "," + FormatGeneral(latitude, ".") +
           ",10</coordinates>",
       "    </Point>",
       "  </Placemark>",

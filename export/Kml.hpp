@@ -17,8 +17,8 @@ std::string TexteKml(std::string_view nom, double latitude, double longitude);
 
 // The file name of a placemark of slot `slot`: the name, or "Geo" for the unnamed placemark,
 // then "(slot).kml". Nothing when the name cannot be one file name inside a directory: it holds
-// "/", a NUL or another control character, is no valid UTF-8 (the file could not be read as
-// XML), or the file name would be longer than 255 bytes.
+// "/", a NUL or another control character (C0, DEL or C1), is no valid UTF-8 (the file could
+// not be read as XML), or the file name would be longer than 255 bytes.
 std::optional<std::string> NomFichierKml(std::string_view nom, int slot);
 
 // Writes `contenu` to a temporary file beside `chemin`, then renames it over `chemin`, so that a

@@ -25,12 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(&v, data, sizeof v);
   if (!std::isfinite(v)) return 0;
   for (const char* picture : {"0", "00", "00.00", "00.000", "00.0000000"}) {
-    for (char separator : {'.', ','}) {
+    for (const char* separator : {".", ","}) {
       const std::string formatted = FormatPicture(v, picture, separator);
       Verifier(Lisible(formatted), "picture text is plain");
     }
   }
-  const std::string general = FormatGeneral(v, '.');
+  const std::string general = FormatGeneral(v, ".");
   Verifier(Lisible(general), "general text is plain");
   try {
     const double back = LireNombre(general);
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const TexteSexagesimal p = PositionEnSexagesimal(v);
   Verifier(Lisible(p.Degres + p.Minutes + p.Secondes), "position text is plain");
   if (std::fabs(v) <= 1e6) {
-    const TexteRoute r = RouteEnSexagesimal(std::fabs(v), ',');
+    const TexteRoute r = RouteEnSexagesimal(std::fabs(v), ",");
     Verifier(Lisible(r.Degres + r.Minutes + r.Secondes + r.Decimal), "course text is plain");
   }
   return 0;

@@ -39,10 +39,8 @@ VersionNumbers PlateformeQt::Version() {
   return {VersionMajeure, VersionMineure, VersionRevision};
 }
 
-char PlateformeQt::DecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                        : '.';
+std::string PlateformeQt::DecimalSeparator() {
+  return QLocale::system().decimalPoint().toStdString();
 }
 
 void PlateformeQt::Show(Form& form) {

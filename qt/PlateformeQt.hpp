@@ -28,7 +28,7 @@ class PlateformeQt : public Platform {
   std::string ProgramDirectory() override;
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override;
-  char DecimalSeparator() override;
+  std::string DecimalSeparator() override;
   void Show(Form& form) override;
   void Unload(Form& form) override;
   void Quit() override;

@@ -16,9 +16,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "Images.hpp"
 #include "PlateformeQt.hpp"
@@ -80,6 +82,35 @@ int Bouton(Qt::MouseButton b) {
     default:
       return 0;
   }
+}
+
+// The keys that mean something to a window, whatever control has the focus.
+std::optional<Key> KeyOf(const QKeyEvent& e) {
+  const Qt::KeyboardModifiers m = e.modifiers() & ~Qt::KeypadModifier;
+  switch (e.key()) {
+    case Qt::Key_Tab:
+      if (m == Qt::NoModifier) return Key::Tab;
+      if (m == Qt::ShiftModifier) return Key::BackTab;
+      break;
+    case Qt::Key_Backtab:
+      if (m == Qt::ShiftModifier) return Key::BackTab;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (m == Qt::NoModifier) return Key::Return;
+      break;
+    case Qt::Key_Escape:
+      if (m == Qt::NoModifier) return Key::Escape;
+      break;
+    case Qt::Key_Menu:
+      return Key::ContextMenu;
+    case Qt::Key_F10:
+      if (m == Qt::ShiftModifier) return Key::ContextMenu;
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
 }
 
 int Etat(Qt::KeyboardModifiers m) {
@@ -164,6 +195,12 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   window_->setWindowIcon(QIcon(Draw(Picture::Icon, {32, 32})));
   window_->installEventFilter(this);
   client_->installEventFilter(this);
+  if (form.Quit) {  // the desktop's Quit key, from whichever window of the program is active
+    auto* quit = new QShortcut(QKeySequence::Quit, window_);
+    quit->setContext(Qt::ApplicationShortcut);
+    QObject::connect(quit, &QShortcut::activated, this,
+                     [this] { Forward([this] { form_.UserKey(Key::Quit); }); });
+  }
 
   // Frames first, so that every control finds its container; a container precedes its frames.
   for (Control* c : form.Controls()) {
@@ -192,16 +229,6 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
     if (c->GetKind() == Kind::Frame) widgets_.at(c)->raise();
   }
 
-  // The tab order of the design.
-  std::vector<std::pair<int, QWidget*>> ordre;
-  for (const auto& [c, w] : widgets_) {
-    if (c->TabStop) ordre.emplace_back(c->TabIndex, w);
-  }
-  std::sort(ordre.begin(), ordre.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < ordre.size(); ++i)
-    QWidget::setTabOrder(ordre[i - 1].second, ordre[i].second);
-
   if (!menu && screen != nullptr) {  // the About window opens in the middle of the screen
     const QRect area = screen->availableGeometry();
     window_->move(area.center() - QPoint(client_->width() / 2, client_->height() / 2));
@@ -211,6 +238,32 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
 
 int Vue::Pixels(int twips) const {
   return qRound(twips * dpi_ / kTwipsParPouce);
+}
+
+// The room a control's widget takes, in twips from the control's own place: the place itself,
+// but for a borderless frame, which draws nothing of its own and grows to hold what the design
+// lets stick out of it ("Mètres" stands 30 twips above its frame), which the window system
+// would otherwise cut.
+Rect Vue::Room(const Control& c) const {
+  Rect r{0, 0, c.Place.Width, c.Place.Height};
+  if (c.GetKind() != Kind::Frame || static_cast<const Frame&>(c).Bordered) return r;
+  for (const Control* child : form_.Controls()) {
+    if (child->Container != &c) continue;
+    const Rect& p = child->Place;
+    const int left = std::min(r.Left, p.Left), top = std::min(r.Top, p.Top);
+    r = {left, top, std::max(r.Left + r.Width, p.Left + p.Width) - left,
+         std::max(r.Top + r.Height, p.Top + p.Height) - top};
+  }
+  return r;
+}
+
+// The widget's geometry in its parent widget: the design's place, moved by the room that the
+// control and its container take beyond their places.
+QRect Vue::Geometry(const Control& c) const {
+  const Rect room = Room(c);
+  const Rect parent = c.Container != nullptr ? Room(*c.Container) : Rect{0, 0, 0, 0};
+  return {Pixels(c.Place.Left + room.Left - parent.Left),
+          Pixels(c.Place.Top + room.Top - parent.Top), Pixels(room.Width), Pixels(room.Height)};
 }
 
 QWidget* Vue::Widget(const Control& control) const {
@@ -272,8 +325,7 @@ QWidget* Vue::Make(Control& control, QWidget* parent) {
 }
 
 void Vue::Style(const Control& control, QWidget* w) const {
-  const Rect& r = control.Place;
-  w->setGeometry(Pixels(r.Left), Pixels(r.Top), Pixels(r.Width), Pixels(r.Height));
+  w->setGeometry(Geometry(control));
   QPalette p = w->palette();
   if (control.ForeColor) {
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
@@ -381,6 +433,13 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
+    case QEvent::KeyPress: {
+      const std::optional<Key> key = KeyOf(*static_cast<QKeyEvent*>(event));
+      if (!key) break;
+      bool used = false;
+      Forward([this, &used, key] { used = form_.UserKey(*key); });
+      return used;
+    }
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (control != nullptr && control->GetKind() == Kind::TextBox) {
@@ -436,27 +495,15 @@ void Vue::Synchroniser() {
 }
 
 void Vue::Copy(Control& c, QWidget* w) {
-  w->setVisible(c.Visible);
+  w->setVisible(c.Shown());
   w->setEnabled(c.Enabled);
   if (w->toolTip() != Q(c.ToolTipText)) w->setToolTip(Q(c.ToolTipText));
-  if (w->x() != Pixels(c.Place.Left)) w->move(Pixels(c.Place.Left), w->y());
+  if (w->accessibleName() != Q(c.AccessibleName)) w->setAccessibleName(Q(c.AccessibleName));
+  if (const QRect g = Geometry(c); w->geometry() != g) w->setGeometry(g);
   switch (c.GetKind()) {
-    case Kind::TextBox: {
-      auto& box = static_cast<TextBox&>(c);
-      auto* edit = static_cast<QLineEdit*>(w);
-      if (edit->text() != Q(box.Text())) edit->setText(Q(box.Text()));
-      Fit(c, w, edit->text());
-      const auto shown = selections_.find(&c);
-      if (shown == selections_.end() || shown->second != box.SelectionVersion()) {
-        selections_[&c] = box.SelectionVersion();
-        if (box.SelLength() > 0) {
-          edit->setSelection(box.SelStart(), box.SelLength());
-        } else {
-          edit->setCursorPosition(box.SelStart());
-        }
-      }
+    case Kind::TextBox:
+      CopyText(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
       break;
-    }
     case Kind::Label: {
       auto* label = static_cast<QLabel*>(w);
       if (label->text() != Q(c.Caption)) label->setText(Q(c.Caption));
@@ -489,6 +536,7 @@ void Vue::Copy(Control& c, QWidget* w) {
       QString caption = Q(c.Caption);
       caption.replace("&", "&&");
       if (q->text() != caption) q->setText(caption);
+      q->setDefault(&button == form_.DefaultButton());
       if (button.Image != Picture::None && q->icon().isNull()) {
         const QSize size = DesignSize(button.Image);
         q->setIcon(QIcon(Draw(button.Image, size)));
@@ -513,6 +561,31 @@ void Vue::Copy(Control& c, QWidget* w) {
     }
     case Kind::MenuItem:
       break;
+  }
+}
+
+// The text, and the selection of the focused box only: desktop text boxes show no selection
+// while another control has the focus. A comma turned into a point leaves the cursor in place.
+void Vue::CopyText(TextBox& box, QLineEdit* edit) {
+  const QString text = Q(box.Text());
+  if (edit->text() != text) {
+    const int cursor = edit->cursorPosition();
+    const bool sameLength = edit->text().size() == text.size();
+    edit->setText(text);
+    if (sameLength) edit->setCursorPosition(cursor);
+  }
+  Fit(box, edit, text);
+  if (form_.Focus() != &box) {
+    if (edit->hasSelectedText()) edit->deselect();
+    return;
+  }
+  const auto shown = selections_.find(&box);
+  if (shown != selections_.end() && shown->second == box.SelectionVersion()) return;
+  selections_[&box] = box.SelectionVersion();
+  if (box.SelLength() > 0) {
+    edit->setSelection(box.SelStart(), box.SelLength());
+  } else {
+    edit->setCursorPosition(box.SelStart());
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "Controles.hpp"
 
+class QLineEdit;
 class QMenu;
 
 namespace orbalide {
@@ -35,6 +36,9 @@ class Vue : public QObject {
   void Connect(Control& control, QWidget* widget);
   void Style(const Control& control, QWidget* widget) const;
   void Copy(Control& control, QWidget* widget);
+  void CopyText(TextBox& box, QLineEdit* edit);
+  Rect Room(const Control& control) const;
+  QRect Geometry(const Control& control) const;
   void Fit(const Control& control, QWidget* widget, const QString& text);
   void Forward(const std::function<void()>& event);
 

@@ -50,7 +50,7 @@ void FormFormules::Command2_Click() {
   // The return course: whole degrees before the carries decide, degrees after them are shown.
   const double entiers = std::floor(r.RouteArrivee);
   const double degres = LireNombre(FB[0].Text());
-  FB[3].SetText(FormatPicture(entiers < 180 ? degres + 180 : degres - 180, "0", '.'));
+  FB[3].SetText(FormatPicture(entiers < 180 ? degres + 180 : degres - 180, "0", "."));
   FB[4].SetText(FB[1].Text());
   FB[5].SetText(FB[2].Text());
 
@@ -91,7 +91,7 @@ void FormFormules::Command4_Click() {
 
   const bool milles = Option1[1].Value();
   const double d = milles ? r.Distance / kMetresParMille : r.Distance;
-  const char separateur = platform_.DecimalSeparator();
+  const std::string separateur = platform_.DecimalSeparator();
   Label10.Caption = milles ? "Nm" : "Mètres";
   Text3.SetText(FormatPicture(d, FormatSecondes(), separateur));
   Text3.ToolTipText = !milles && d < kLimitePieds

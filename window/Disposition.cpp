@@ -191,20 +191,31 @@ void FormFormules::Disposer() {
   for (std::int16_t i = 3; i < 9; ++i) Sortie(Text1[i]);
   Sortie(Text3);
 
-  // Tab order: the direct panel's entry order, then the rest, then the inverse positions.
-  std::vector<Control*> ordre{&Command1, &LatD[0],  &LATM[0],  &LATS[0],  &LOnD[0],  &LonM[0],
-                              &LonS[0],  &Command2, &Text1[0], &Text1[1], &Text1[2], &Text2};
-  const std::vector<Control*> inverse{&LatD[2], &LATM[2], &LATS[2], &Combo5,  &LOnD[2], &LonM[2],
-                                      &LonS[2], &Combo4,  &LatD[3], &LATM[3], &LATS[3], &Combo7,
-                                      &LOnD[3], &LonM[3], &LonS[3], &Combo6};
-  auto listed = [&](Control* c) {
-    return std::find(ordre.begin(), ordre.end(), c) != ordre.end() ||
-           std::find(inverse.begin(), inverse.end(), c) != inverse.end();
-  };
-  for (Control* c : Controls()) {
-    if (!listed(c)) ordre.push_back(c);
+  // Typed numbers: a comma is a decimal point.
+  for (std::int16_t k = 0; k < 4; ++k) {
+    for (Composante c : kComposantes) Boite(c, k).CommaIsPoint = true;
   }
+  for (std::int16_t i = 0; i < 3; ++i) Text1[i].CommaIsPoint = true;
+  Text2.CommaIsPoint = true;
+
+  // Return computes in either panel.
+  Command2.Default = Command4.Default = true;
+
+  // Tab order: each panel's entry order, then its other controls; then what takes no tab.
+  std::vector<Control*> ordre{&Command1,     &LatD[0],  &LATM[0],    &LATS[0],      &LOnD[0],
+                              &LonM[0],      &LonS[0],  &Command2,   &Text1[0],     &Text1[1],
+                              &Text1[2],     &Text2,    &Option1[0], &Option1[1],   &Combo1,
+                              &Combo2,       &Text4[0], &INS[0],     &Command11[0], &Text4[3],
+                              &Command11[1], &Command3, &Command5,   &Command8,     &Combo3};
+  const std::vector<Control*> inverse{
+      &LatD[2],  &LATM[2], &LATS[2],      &Combo5,   &LOnD[2],  &LonM[2],     &LonS[2],
+      &Combo4,   &LatD[3], &LATM[3],      &LATS[3],  &Combo7,   &LOnD[3],     &LonM[3],
+      &LonS[3],  &Combo6,  &Command4,     &Command9, &Command7, &Command6,    &Command10,
+      &Text4[1], &INS[2],  &Command11[2], &Text4[2], &INS[3],   &Command11[3]};
   ordre.insert(ordre.end(), inverse.begin(), inverse.end());
+  for (Control* c : Controls()) {
+    if (std::find(ordre.begin(), ordre.end(), c) == ordre.end()) ordre.push_back(c);
+  }
   for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i]->TabIndex = static_cast<int>(i);
 }
 

@@ -5,7 +5,7 @@
 namespace orbalide {
 
 // The window's client area is 6345 × 4410 twips.
-FormFormules::FormFormules(Platform& platform, FenetreApropos& apropos)
+FormFormules::FormFormules(Platform& platform, Apropos& apropos)
     : Form("FormFormules", 6345, 4410),
       Emplacements{{
           {&Frame2, &Combo1, &Combo2, nullptr, nullptr, &Text4[0]},
@@ -18,6 +18,7 @@ FormFormules::FormFormules(Platform& platform, FenetreApropos& apropos)
   Disposer();
   Relier();
   Closing = [this] { Form_Unload(); };
+  Quit = [this] { Command1_Click(); };
 }
 
 std::string ImageSecondes(std::int16_t decimales) {

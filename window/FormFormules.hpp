@@ -13,10 +13,9 @@
 #include "ControlArray.hpp"
 #include "Controles.hpp"
 #include "Plateforme.hpp"
+#include "apropos.hpp"
 
 namespace orbalide {
-
-class FenetreApropos;
 
 // One of the four positions of the window: 0 direct departure, 1 direct arrival, 2 inverse
 // departure, 3 inverse arrival.
@@ -31,7 +30,7 @@ struct Emplacement {
 
 class FormFormules : public Form {
  public:
-  FormFormules(Platform& platform, FenetreApropos& apropos);
+  FormFormules(Platform& platform, Apropos& apropos);
 
   // Direct panel.
   Label Label6{*this, "Label6"};
@@ -179,9 +178,10 @@ class FormFormules : public Form {
   void ViderDirecte();
   void ViderInverse();
   void Traduire(bool anglais);
+  void NommerPourLecteurs(bool anglais);
 
   Platform& platform_;
-  FenetreApropos& apropos_;
+  Apropos& apropos_;
 };
 
 // The six coordinate boxes of a position, in the order of typing.
@@ -191,16 +191,5 @@ inline constexpr std::array<FormFormules::Composante, 6> kComposantes{
 
 // The picture of seconds shown with `decimales` decimals (2, 3 or 7).
 std::string ImageSecondes(std::int16_t decimales);
-
-// The About window as the main window uses it: a single instance, loaded when needed.
-class FenetreApropos {
- public:
-  virtual ~FenetreApropos() = default;
-  // Loads the window, hidden, when it is not loaded, then writes its two description texts.
-  virtual void EcrireTextes(FormFormules& principale, std::string_view description,
-                            std::string_view precision) = 0;
-  // Loads the window when needed and shows it without blocking, or brings it forward.
-  virtual void Afficher(FormFormules& principale) = 0;
-};
 
 }  // namespace orbalide

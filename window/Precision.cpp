@@ -61,13 +61,15 @@ void FormFormules::ArrondirCentiemes(TextBox& secondes) {
     return;
   }
   try {
-    secondes.SetText(FormatPicture(LireNombre(entiers) + 1, "00", '.') + ".00");
+    secondes.SetText(FormatPicture(LireNombre(entiers) + 1, "00", ".") + ".00");
   } catch (const ErreurArithmetique&) {
   }
 }
 
+// The feet tooltip goes with the distance it speaks of.
 void FormFormules::Label10_Click() {
   Text3.SetText("");
+  Text3.ToolTipText = "";
   Option1[static_cast<std::int16_t>(Option1[1].Value() ? 0 : 1)].SetValue(true);
   Label10.Caption = Option1[1].Value() ? "Nm" : "Mètres";
 }

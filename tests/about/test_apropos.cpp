@@ -2,7 +2,7 @@
 
 #include "Calculatrice.hpp"
 #include "Distribution.hpp"
-#include "Legendes.hpp"
+#include "Textes.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;

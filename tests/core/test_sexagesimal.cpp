@@ -86,12 +86,12 @@ TEST(Sexagesimal, CoursesWithTheirCarries) {
   };
   for (const auto& c : cases) {
     AtPicture picture(c.picture);
-    EXPECT_EQ(Joined(RouteEnSexagesimal(c.c, '.')), c.expected) << c.c << " at " << c.picture;
+    EXPECT_EQ(Joined(RouteEnSexagesimal(c.c, ".")), c.expected) << c.c << " at " << c.picture;
   }
 }
 
 TEST(Sexagesimal, CourseDecimalTextUsesTheRegionalSeparator) {
-  EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ',').Decimal, "45,1880402293403");
-  EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ',').Secondes, "16.945");
-  EXPECT_EQ(RouteEnSexagesimal(359.9999999999, '.').Decimal, "359.9999999999");
+  EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ",").Decimal, "45,1880402293403");
+  EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ",").Secondes, "16.945");
+  EXPECT_EQ(RouteEnSexagesimal(359.9999999999, ".").Decimal, "359.9999999999");
 }

@@ -111,14 +111,14 @@ TEST_F(Export, CoordinatesOfEachSlot) {
   c_.f.UserClick(c_.f.Command11[1]);  // before any computation: empty boxes
   c_.f.UserClick(c_.f.Command8);      // carries the southern and western hemispheres along
   c_.f.UserSelect(c_.f.Combo4, 0);
-  c_.Position(2, {"0", "0", "0.036", "49,5", "", ""});  // 1e-05 degree; "49,5" reads 49
+  c_.Position(2, {"0", "0", "0.036", "49,5", "", ""});  // 1e-05 degree; a typed comma is a point
   c_.f.UserClick(c_.f.Command11[2]);
   const struct {
     const char* file;
     const char* coordinates;
   } cases[] = {{"Geo(0).kml", "-6.16146666666667,-49.0064611111111,10"},
                {"Geo(1).kml", "0,0,10"},
-               {"Geo(2).kml", "49,-0.00001,10"}};
+               {"Geo(2).kml", "49.5,-0.00001,10"}};
   for (const auto& t : cases) {
     const std::string content = Read(dir_ / t.file);
     EXPECT_NE(content.find(std::string("<coordinates>") + t.coordinates + "</coordinates>"),

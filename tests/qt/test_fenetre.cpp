@@ -206,15 +206,35 @@ TEST_F(Window, ColoursHoldUnderADarkTheme) {
   QApplication::setPalette(saved);
 }
 
-// Grabs both windows in both languages for a person to look at.
+// Grabs every state of both windows for a person to look at, into the build folder; under
+// QT_SCALE_FACTOR=2 the names end in "-x2".
 TEST_F(Window, Screenshots) {
-  const QString dir = QDir::currentPath() + "/";
+  const QString suffix = Main()->devicePixelRatio() > 1 ? "-x2.png" : ".png";
+  const auto grab = [&](QWidget* window, const char* name) {
+    QApplication::processEvents();
+    ASSERT_TRUE(window->grab().save(QString(ORBALIDE_CAPTURES "/") + name + suffix));
+  };
+  grab(Main(), "direct-fr");
+  f.Image2_Click(1);
+  platform.SynchroniserTout();
+  grab(Main(), "direct-en");
+  f.Image2_Click(0);
+  for (const char* keys : {"48", "30", "00.000", "004", "30", "00.000"}) Keys(keys);
+  TypeInto(f.Text1[0], "300");
+  TypeInto(f.Text2, "100");
+  Press(f.Command2);
+  grab(Main(), "direct-calcul-fr");
+  Press(f.Command8);
+  Press(f.Command4);
+  grab(Main(), "inverse-calcul-fr");
+  f.Image2_Click(1);
+  platform.SynchroniserTout();
+  grab(Main(), "inverse-en");
+  QTest::mouseClick(Of(f.Command7), Qt::LeftButton);
   QTest::mouseClick(Of(f.Image1), Qt::LeftButton);
   QWidget* aboutWindow = platform.View(*about.Fenetre())->Window();
-  for (const char* language : {"fr", "en"}) {
-    ASSERT_TRUE(Main()->grab().save(dir + "orbalide-" + language + ".png"));
-    ASSERT_TRUE(aboutWindow->grab().save(dir + "apropos-" + language + ".png"));
-    f.Image2_Click(1);
-    platform.SynchroniserTout();
-  }
+  grab(aboutWindow, "apropos-en");
+  f.Image2_Click(0);
+  platform.SynchroniserTout();
+  grab(aboutWindow, "apropos-fr");
 }

@@ -20,7 +20,7 @@ class FakePlatform : public Platform {
   std::string ProgramDirectory() override { return directory; }
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override { return version; }
-  char DecimalSeparator() override { return separator; }
+  std::string DecimalSeparator() override { return separator; }
   void Show(Form& form) override { shown.push_back(&form); }
   void Unload(Form& form) override { unloaded.push_back(&form); }
   void Quit() override { ++quits; }
@@ -29,7 +29,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> messages, opened;
   std::vector<const Form*> shown, unloaded;
   std::string directory = ".";
-  char separator = '.';
+  std::string separator = ".";
   VersionNumbers version{1, 0, 0};
 };
 
@@ -38,7 +38,7 @@ struct Calculatrice {
   Apropos about{platform};
   FormFormules f{platform, about};
 
-  explicit Calculatrice(char separator = '.') {
+  explicit Calculatrice(std::string_view separator = ".") {
     platform.separator = separator;
     f.Form_Load();
   }

@@ -62,7 +62,7 @@ TEST(Forward, ReferenceComputations) {
   };
   // clang-format on
 
-  for (char separator : {'.', ','}) {
+  for (const char* separator : {".", ","}) {
     for (const Forward& t : cases) {
       Calculatrice c(separator);
       Compute(c, t);
@@ -77,7 +77,7 @@ TEST(Forward, ReferenceComputations) {
 }
 
 TEST(Forward, CourseTooltipKeepsTheRegionalSeparator) {
-  Calculatrice point('.'), comma(',');
+  Calculatrice point("."), comma(",");
   Compute(point, kSudOuest);
   Compute(comma, kSudOuest);
   EXPECT_EQ(point.f.FB[0].ToolTipText.substr(0, 13), "180.492354447");
@@ -175,12 +175,12 @@ TEST(InverseCommand, ReferenceComputations) {
   };
   // clang-format on
 
-  for (char separator : {'.', ','}) {
+  for (const char* separator : {".", ","}) {
     for (const Inverse& t : cases) {
       Calculatrice c(separator);
       ComputeInverse(c, t);
       std::string distance = t.distance, feet = t.feet;
-      if (separator == ',') {
+      if (separator == std::string(",")) {
         for (std::string* s : {&distance, &feet}) {
           if (const auto dot = s->find('.'); dot != std::string::npos) (*s)[dot] = ',';
         }

@@ -26,8 +26,8 @@ class Platform {
   virtual std::string ProgramDirectory() = 0;
   virtual char PathSeparator() = 0;
   virtual VersionNumbers Version() = 0;
-  // The decimal separator of the user's regional settings.
-  virtual char DecimalSeparator() = 0;
+  // The decimal separator of the user's regional settings: one character, not always ASCII.
+  virtual std::string DecimalSeparator() = 0;
   // Shows a window without blocking the others, or brings it forward when already shown.
   virtual void Show(Form& form) = 0;
   // Discards a window's display; the window's model is discarded by its owner right after.

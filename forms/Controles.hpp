@@ -1,6 +1,7 @@
-// A window as plain data: its controls with their places, fonts and colours, and the few rules
-// that a window system applies to them (a text write runs the change handler, option buttons
-// of one frame exclude each other, a hidden or disabled control cannot take the focus).
+// A window as plain data: its controls with their places, fonts and colours, and the rules that
+// a window system applies to them: a text write runs the change handler, option buttons of one
+// frame exclude each other, a panel covers the controls under it, a control that is not shown or
+// is disabled cannot take the focus, Tab walks the tab order, Return presses the default button.
 // Handlers are attached as callbacks by the window that owns the controls; a view draws the
 // controls from this data and forwards the user's events to them.
 #pragma once
@@ -41,6 +42,11 @@ enum class Picture { None, Icon, Export, FrenchFlag, BritishFlag, AboutPicture }
 // Shift states of a mouse press, as bits.
 inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
+// The keys that a window system gives a meaning of its own: Tab and Shift+Tab move the focus,
+// Return presses the default button, Escape cancels, the desktop's Quit key ends the program,
+// the context-menu key (or Shift+F10) opens the focused control's menu.
+enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu };
+
 class Control {
  public:
   Control(Form& form, Kind kind, std::string_view name, std::int16_t index = -1);
@@ -68,12 +74,17 @@ class Control {
   bool Enabled = true;
   std::string Caption;  // labels, buttons, frames, option buttons, menu items
   std::string ToolTipText;
+  std::string AccessibleName;  // what a screen reader says of it, when its caption does not
 
-  // True when the control and every container around it are visible, enabled and not covered:
-  // only then can it take the focus or receive the user's events.
+  // True when the control and every container around it are visible and none of them is
+  // covered by a visible panel: only then is it drawn.
+  bool Shown() const;
+  // True when it is shown and it and its containers are enabled: only then can it take the
+  // focus or receive the user's events.
   bool Reachable() const;
 
   std::function<void()> Click, DblClick, GotFocus;
+  std::function<void()> ContextMenu;  // right click, or the context-menu key while focused
 
  private:
   Form* form_;
@@ -99,6 +110,7 @@ class TextBox : public Control {
 
   bool ReadOnly = false;
   bool Centered = false;
+  bool CommaIsPoint = false;  // a "," that the user types or pastes is written as "."
   std::function<void()> Change;
   std::function<void(int button, int shift)> MouseDown;
 
@@ -148,6 +160,8 @@ class CommandButton : public Control {
  public:
   CommandButton(Form& form, std::string_view name, std::int16_t index = -1);
   Picture Image = Picture::None;
+  // Return presses it while it is shown, unless another button has the focus.
+  bool Default = false;
 };
 
 class Frame : public Control {
@@ -200,6 +214,8 @@ class Form {
   Picture Icon = Picture::None;
   std::function<void()> Click;    // on the window itself, outside its controls
   std::function<void()> Closing;  // the window system asks the window to close
+  std::function<void()> Escape;   // the Escape key
+  std::function<void()> Quit;     // the desktop's Quit key, from any window of the program
   std::optional<Rgb> BackColor;
   Font DefaultFont{"MS Sans Serif", 8.25};
 
@@ -208,6 +224,12 @@ class Form {
   // control cannot be reached or cannot hold the focus (labels, frames, images, menus). Returns
   // whether the focus moved.
   bool SetFocus(Control& control);
+
+  // The tab stops that can take the focus now, in tab order.
+  std::vector<Control*> TabOrder() const;
+  // The button that Return presses: the focused button, or else the shown default button;
+  // nullptr when there is none.
+  CommandButton* DefaultButton() const;
 
   // User events: delivered only to a reachable control, so a view or a test cannot press a
   // button that the user could not see or use.
@@ -218,12 +240,16 @@ class Form {
   void UserSelect(ComboBox& combo, std::int16_t index);
   void UserType(ComboBox& combo, std::string_view text);
   void UserSelect(OptionButton& option);
+  void UserContextMenu(Control& control);
+  // Returns whether the key meant something here; a view passes on the keys that did not.
+  bool UserKey(Key key);
 
  private:
   friend class Control;
   // After an event: a focused control that was hidden or disabled gives the focus to the next
   // control in the tab order, as a window system does.
   void RepairFocus();
+  Control* NextInTabOrder(int from, bool forward) const;
   template <class Event>
   void Deliver(Control& control, Event&& event);
 

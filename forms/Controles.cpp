@@ -1,6 +1,7 @@
 #include "Controles.hpp"
 
 #include <algorithm>
+#include <ranges>
 
 #include "Texte.hpp"
 
@@ -15,12 +16,19 @@ std::string Control::FullName() const {
   return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-bool Control::Reachable() const {
+bool Control::Shown() const {
   for (const Control* c = this; c != nullptr; c = c->Container) {
-    if (!c->Visible || !c->Enabled) return false;
-    if (c->CoveredBy != nullptr && c->CoveredBy->Visible) return false;
+    if (!c->Visible) return false;
+    if (c->CoveredBy != nullptr && c->CoveredBy->Shown()) return false;
   }
   return true;
+}
+
+bool Control::Reachable() const {
+  for (const Control* c = this; c != nullptr; c = c->Container) {
+    if (!c->Enabled) return false;
+  }
+  return Shown();
 }
 
 TextBox::TextBox(Form& form, std::string_view name, std::int16_t index)
@@ -125,19 +133,45 @@ bool Form::SetFocus(Control& control) {
   return true;
 }
 
-void Form::RepairFocus() {
-  if (focus_ == nullptr || focus_->Reachable()) return;
+std::vector<Control*> Form::TabOrder() const {
   std::vector<Control*> order;
   for (Control* c : controls_) {
     if (c->TabStop && Focusable(*c) && c->Reachable()) order.push_back(c);
   }
-  std::sort(order.begin(), order.end(),
-            [](const Control* a, const Control* b) { return a->TabIndex < b->TabIndex; });
+  std::ranges::sort(order, {}, &Control::TabIndex);
+  return order;
+}
+
+// The tab stop after tab index `from` in tab order, or the one before it, wrapping around at
+// either end; nullptr when no control can take the focus.
+Control* Form::NextInTabOrder(int from, bool forward) const {
+  const std::vector<Control*> order = TabOrder();
+  if (order.empty()) return nullptr;
+  if (forward) {
+    const auto after = std::ranges::find_if(order, [from](auto* c) { return c->TabIndex > from; });
+    return after != order.end() ? *after : order.front();
+  }
+  const auto before = std::ranges::find_if(order | std::views::reverse,
+                                           [from](auto* c) { return c->TabIndex < from; });
+  return before != order.rend() ? *before : order.back();
+}
+
+void Form::RepairFocus() {
+  if (focus_ == nullptr || focus_->Reachable()) return;
   const int from = focus_->TabIndex;
-  const auto next = std::find_if(order.begin(), order.end(),
-                                 [from](const Control* c) { return c->TabIndex > from; });
   focus_ = nullptr;
-  if (!order.empty()) SetFocus(next != order.end() ? **next : *order.front());
+  if (Control* next = NextInTabOrder(from, true)) SetFocus(*next);
+}
+
+CommandButton* Form::DefaultButton() const {
+  if (focus_ != nullptr && focus_->GetKind() == Kind::CommandButton)
+    return static_cast<CommandButton*>(focus_);
+  for (Control* c : controls_) {
+    if (c->GetKind() == Kind::CommandButton && static_cast<CommandButton*>(c)->Default &&
+        c->Shown())
+      return static_cast<CommandButton*>(c);
+  }
+  return nullptr;
 }
 
 // A user's event reaches only a control that the user can see and use.
@@ -168,7 +202,10 @@ void Form::UserMouseDown(TextBox& box, int button, int shift) {
 
 void Form::UserType(TextBox& box, std::string_view text) {
   Deliver(box, [&] {
-    if (!box.ReadOnly) box.SetText(text);
+    if (box.ReadOnly) return;
+    std::string typed(text);
+    if (box.CommaIsPoint) std::ranges::replace(typed, ',', '.');
+    box.SetText(typed);
   });
 }
 
@@ -187,6 +224,43 @@ void Form::UserSelect(OptionButton& option) {
     option.SetValue(true);
     if (option.Click) option.Click();
   });
+}
+
+void Form::UserContextMenu(Control& control) {
+  Deliver(control, [&] {
+    if (control.ContextMenu) control.ContextMenu();
+  });
+}
+
+bool Form::UserKey(Key key) {
+  const auto run = [this](const std::function<void()>& handler) {
+    if (!handler) return false;
+    handler();
+    RepairFocus();
+    return true;
+  };
+  switch (key) {
+    case Key::Tab:
+    case Key::BackTab: {
+      Control* next = NextInTabOrder(focus_ == nullptr ? -1 : focus_->TabIndex, key == Key::Tab);
+      return next != nullptr && SetFocus(*next);
+    }
+    case Key::Return: {
+      CommandButton* button = DefaultButton();
+      if (button == nullptr || !button->Reachable()) return false;
+      UserClick(*button);
+      return true;
+    }
+    case Key::Escape:
+      return run(Escape);
+    case Key::Quit:
+      return run(Quit);
+    case Key::ContextMenu:
+      if (focus_ == nullptr || !focus_->ContextMenu) return false;
+      UserContextMenu(*focus_);
+      return true;
+  }
+  return false;
 }
 
 }  // namespace orbalide

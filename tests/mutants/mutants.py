@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Plants single-point faults in the product code, one at a time, and counts how many the test
+suites catch. Slow (a build and a test run per fault), so it is not part of the test command.
+
+Usage: tests/mutants/mutants.py [BUILD_DIR] [--only N,M,...]
+
+Each fault is a piece of code that stands exactly once in one file (the file is found by its
+name, wherever it lies under the product's folders) and what replaces it. A fault whose code is
+no longer found is reported as such rather than counted.
+"""
+import os
+import pathlib
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+FOLDERS = ["core", "forms", "window", "export", "about"]
+
+# (file name, or names it had, code, replacement, what the fault is)
+FAULTS = [
+    # core
+    ("Angles.hpp", "if (x <= y) return Atan(y / x) - Pi;", "if (x <= y) return Atan(y / x) + Pi;",
+     "arctangent quadrant constant"),
+    ("Angles.hpp", "if (course > 360) course = course - 360;",
+     "if (course >= 360) course = course - 360;", "course normalisation keeps 360"),
+    ("Angles.hpp", "if (longitude < -180) longitude", "if (longitude <= -180) longitude",
+     "longitude normalisation keeps -180"),
+    ("Angles.cpp", "return negative ? 'W' : 'E';", "return negative ? 'E' : 'W';",
+     "hemisphere letters swapped"),
+    ("Ellipsoide.hpp", "6356514.86955", "6356514.86950", "catalogue digit, Clarke 1880 b"),
+    ("Ellipsoide.hpp", "300.801697979", "300.801697997", "catalogue digit, Everest 1/f"),
+    ("Ellipsoide.hpp", "6378136.0, 6356751.362", "6378163.0, 6356751.362",
+     "catalogue digit, PZ-90 a"),
+    ("Ellipsoide.cpp", "(kCirconferenceSphere / Pi) / 2",
+     "(kCirconferenceSphere / 3.141592653589793) / 2", "sphere radius with the full double π"),
+    ("ModFormules.cpp", "> 1e-14 && passes", "> 1e-12 && passes", "direct threshold"),
+    ("ModFormules.cpp", "(1 - f) * Sqrt(sinAlpha * sinAlpha + t * t)",
+     "(1 + f) * Sqrt(sinAlpha * sinAlpha + t * t)", "direct latitude formula"),
+    ("ModFormules.cpp", "const Reel C = (f / 16)", "const Reel C = (f / 15)",
+     "direct C coefficient"),
+    ("inverse.cpp", "if (compteur == 0) return sansResultat;",
+     "if (compteur < 0) return sansResultat;", "inverse gives a result without settling"),
+    ("inverse.cpp", "lambda = L + (1 - C) * f", "lambda = L + (1 + C) * f", "inverse λ update"),
+    ("inverse.cpp", "const Reel C = (f / 16)", "const Reel C = (f / 15)",
+     "inverse C coefficient"),
+    ("Sexagesimal.cpp", "texte.Minutes = Entier(d.minutes + 1);",
+     "texte.Minutes = Entier(d.minutes);", "course seconds carry"),
+    ("Sexagesimal.cpp", "hemisphere == 1 ? -valeur : valeur",
+     "hemisphere != 0 ? -valeur : valeur", "no hemisphere counts as south"),
+    ("Nombres.cpp", "s[i] == '.' && IsDigit(s[i + 1])",
+     "(s[i] == '.' || s[i] == ',') && IsDigit(s[i + 1])", "comma read as a decimal point"),
+    ("Nombres.cpp", "if (whole < integerDigits) text.insert",
+     "if (whole + 1 < integerDigits) text.insert", "picture padding"),
+    ("Nombres.cpp", "std::chars_format::scientific, 14", "std::chars_format::scientific, 13",
+     "general text with 14 digits"),
+    # generic window rules
+    ("Controles.cpp", "  if (text == text_) return;\n", "\n",
+     "change handler runs for the same text"),
+    ("Controles.cpp", "c->Container == Container", "c->Container != Container",
+     "option buttons of other frames"),
+    ("Controles.cpp", "  text_ = text;\n  listIndex_ = -1;\n", "  text_ = text;\n",
+     "typed combo text keeps the item"),
+    ("Texte.cpp", "text.find_last_not_of(' ') - first + 1", "text.find_last_not_of(' ') - first",
+     "trim cuts a character"),
+    # main window
+    ("Saisie.cpp", "{&FormFormules::LatD, 2, true,", "{&FormFormules::LatD, 2, false,",
+     "latitude degrees advance in the direct departure only"),
+    ("Saisie.cpp", "{&FormFormules::LATS, 0, true,", "{&FormFormules::LATS, 0, false,",
+     "latitude seconds advance in the direct departure only"),
+    ("Saisie.cpp", "LireNombre(Text1[0].Text()) > kRouteMaximale",
+     "LireNombre(Text1[0].Text()) >= kRouteMaximale", "course of 360 refused"),
+    ("Saisie.cpp", "SetListIndex(Left(latitude, 1) == \"N\" ? 0 : 1)",
+     "SetListIndex(Left(latitude, 1) == \"S\" ? 1 : 0)", "paste hemisphere test"),
+    ("Saisie.cpp", "Trim(Mid(s, espace, 13))", "Trim(Mid(s, espace, 12))", "paste latitude width"),
+    ("Commandes.cpp", "entiers < 180 ? degres + 180", "entiers <= 180 ? degres + 180",
+     "return course boundary"),
+    ("Commandes.cpp", "Option1[1].Value() ? d * kMetresParMille",
+     "Option1[0].Value() ? d * kMetresParMille", "forward unit"),
+    ("Commandes.cpp", "LettreHemisphere(r.Longitude, Axe::Longitude)",
+     "LettreHemisphere(r.Latitude, Axe::Longitude)", "arrival longitude letter"),
+    ("Commandes.cpp", "d < kLimitePieds", "d <= kLimitePieds", "feet tooltip at 10000 m"),
+    ("Commandes.cpp", "kMetresParPied = 0.3048", "kMetresParPied = 0.3047", "feet constant"),
+    ("Transferts.cpp", "Combo7.SetListIndex(SelonLettre(Label3[0], \"S\"))",
+     "Combo7.SetListIndex(SelonLettre(Label3[0], \"N\"))", "inverse arrival hemisphere"),
+    ("Transferts.cpp", "Combo4.SetChoice(Combo6.GetChoice());",
+     "Combo4.SetChoice(Combo7.GetChoice());", "exchange of the longitude hemispheres"),
+    ("Precision.cpp", "centiemes % 2 == 1", "centiemes % 2 == 0", "half to even"),
+    ("Precision.cpp", "Option1[1].Value() ? \"Nm\" : \"Mètres\"",
+     "Option1[1].Value() ? \"Mètres\" : \"Nm\"", "unit label"),
+    ("Langue.cpp", "\"Back HDG °\"", "\"Back HGD °\"", "English caption typo"),
+    ("Langue.cpp", "{&Mmaxi, false, \"Maximale\"", "{&Mmaxi, false, \"Maximal\"",
+     "French caption typo"),
+    ("Demarrage.cpp", "Combo3.Text() + \" **\"", "Combo3.Text() + \"**\"", "title text"),
+    ("Disposition.cpp", "  Sortie(Text3);\n", "\n", "inverse distance editable"),
+    # KML export
+    ("Kml.cpp", "texte += \"&lt;\";", "texte += \"<\";", "'<' not escaped"),
+    ("Kml.cpp", "kPointSansNom ? \"Geo\"", "kPointSansNom ? \"Geo \"", "unnamed file name"),
+    ("Kml.cpp", "if (c < 0x20 ||", "if (c < 0x09 ||",
+     "tabs and line breaks in names"),
+    ("Kml.cpp", "kFinDeLigne = \"\\r\\n\"", "kFinDeLigne = \"\\n\"", "line ends"),
+    # About window
+    ("apropos.cpp", "\"Version: \" +", "\"Version \" +", "version text"),
+    ("apropos.cpp", "?subject=Tiramoss V", "?subject=Tiramoss%20V", "mail subject encoded"),
+    ("apropos.cpp", "if (Index == 0) {", "if (Index == 1) {", "web link closes the window"),
+    ("Legendes.hpp|Textes.hpp", "regarding the ellipsoïd used", "regarding the ellipsoid used",
+     "English About text typo"),
+]
+
+
+def find(names):
+    for name in names.split("|"):
+        for folder in FOLDERS:
+            for path in (ROOT / folder).rglob(name):
+                return path
+    return None
+
+
+def run(cmd, build):
+    return subprocess.run(cmd, cwd=build, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def main():
+    args = [a for a in sys.argv[1:] if not a.startswith("--only")]
+    only = None
+    for a in sys.argv[1:]:
+        if a.startswith("--only"):
+            only = {int(n) for n in a.split("=", 1)[1].split(",")}
+    build = pathlib.Path(args[0] if args else ROOT / "build-mutants").resolve()
+    subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build), "-G", "Ninja",
+                    "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DORBALIDE_TESTS=ON"],
+                   check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", str(build)], check=True, stdout=subprocess.DEVNULL)
+    caught = missed = absent = 0
+    for n, (name, code, replacement, what) in enumerate(FAULTS, 1):
+        if only and n not in only:
+            continue
+        path = find(name)
+        text = path.read_text() if path else ""
+        if text.count(code) != 1:
+            print(f"{n:2} absent  {name}: {what}")
+            absent += 1
+            continue
+        path.write_text(text.replace(code, replacement))
+        try:
+            built = run(["cmake", "--build", "."], build).returncode == 0
+            passed = built and run(["ctest", "-j", str(os.cpu_count()), "--timeout", "120",
+                                    "--stop-on-failure"], build).returncode == 0
+        finally:
+            path.write_text(text)
+        if passed:
+            missed += 1
+        else:
+            caught += 1
+        print(f"{n:2} {'MISSED' if passed else 'caught'}  {name}: {what}", flush=True)
+    run(["cmake", "--build", "."], build)
+    print(f"caught {caught} of {caught + missed}; {absent} no longer apply")
+
+
+if __name__ == "__main__":
+    main()
