@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "Images.hpp"
+#include "Liste.hpp"
 #include "PlateformeQt.hpp"
 
 namespace orbalide {
@@ -166,6 +167,7 @@ void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
 }
 
 Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) {
+  DeclarerListesAccessibles();
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen != nullptr ? screen->logicalDotsPerInch() : 96;
 
@@ -291,7 +293,7 @@ QWidget* Vue::Make(Control& control, QWidget* parent) {
       break;
     }
     case Kind::ComboBox: {
-      auto* combo = new QComboBox(parent);
+      auto* combo = new Liste(parent);
       combo->setEditable(static_cast<ComboBox&>(control).Editable);
       combo->setInsertPolicy(QComboBox::NoInsert);
       w = combo;
@@ -528,6 +530,7 @@ void Vue::Copy(Control& c, QWidget* w) {
       }
       if (q->currentIndex() != combo.ListIndex()) q->setCurrentIndex(combo.ListIndex());
       if (q->isEditable() && q->currentText() != Q(combo.Text())) q->setEditText(Q(combo.Text()));
+      if (QLineEdit* edit = q->lineEdit()) edit->setAccessibleName(Q(c.AccessibleName));
       break;
     }
     case Kind::CommandButton: {

@@ -1,6 +1,7 @@
 // The real widgets, offscreen, driven with key and mouse clicks.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,7 +14,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
+#include <map>
+#include <set>
 
 #include "FormFormules.hpp"
 #include "PlateformeQt.hpp"
@@ -34,6 +39,61 @@ class RecordingPlatform : public PlateformeQt {
   int beeps = 0;
   std::vector<std::string> messages, opened;
 };
+
+// What a widget shows that does not fit in it, or "" when everything fits: its text within the
+// room that the style gives text, and the widget within its container.
+std::string Clipped(const QWidget* w) {
+  const bool drawsNothing = w->metaObject() == &QFrame::staticMetaObject;  // borderless frames
+  const QRect place(w->mapTo(w->window(), QPoint()), w->size());
+  for (const QWidget* p = w->parentWidget(); p != nullptr && !drawsNothing; p = p->parentWidget()) {
+    if (!QRect(p->mapTo(w->window(), QPoint()), p->size()).contains(place))
+      return "cut by " + p->objectName().toStdString();
+  }
+  const QFontMetrics m(w->font());
+  const QStyle* style = w->style();
+  QRect room;
+  QString text;
+  if (const auto* label = qobject_cast<const QLabel*>(w)) {
+    if (label->text().isEmpty()) return "";  // a picture, drawn at the label's size
+    const QRect needed = m.boundingRect(w->rect(), Qt::TextWordWrap, label->text());
+    return w->rect().contains(needed) ? "" : "text cut";
+  }
+  if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+    QStyleOptionFrame o;
+    o.initFrom(w);
+    o.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, w);
+    room = style->subElementRect(QStyle::SE_LineEditContents, &o, w).adjusted(2, 0, -2, 0);
+    text = edit->text();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+    QStyleOptionButton o;
+    o.initFrom(w);
+    const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
+    room = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &o, w);
+    if (!button->icon().isNull()) room.setWidth(room.width() - button->iconSize().width() - 4);
+    text = button->text();
+  } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+    QStyleOptionGroupBox o;
+    o.initFrom(w);
+    o.text = group->title();
+    o.subControls = QStyle::SC_GroupBoxLabel;
+    room = style->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, w);
+    if (!w->rect().contains(room)) return "title cut";
+    text = group->title();
+  } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+    QStyleOptionComboBox o;
+    o.initFrom(w);
+    o.editable = combo->isEditable();
+    room = style->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, w);
+    text = combo->currentText();
+  }
+  if (text.isEmpty()) return "";
+  const bool fits = m.horizontalAdvance(text) <= room.width() && m.height() <= room.height();
+  return fits ? ""
+              : "needs " + std::to_string(m.horizontalAdvance(text)) + "x" +
+                    std::to_string(m.height()) + " in " + std::to_string(room.width()) + "x" +
+                    std::to_string(room.height());
+}
 
 class Window : public testing::Test {
  protected:
@@ -204,6 +264,143 @@ TEST_F(Window, ColoursHoldUnderADarkTheme) {
   EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 60);
   other.Unload(g);
   QApplication::setPalette(saved);
+}
+
+// The keyboard alone: type, compute with Return, reach the inverse panel, walk its whole tab
+// order in both directions, compute there and come back.
+TEST_F(Window, KeyboardOnly) {
+  for (const char* keys : {"45", "00", "00.000", "000", "00", "00.000", "180"}) Keys(keys);
+  for (const char* keys : {"30", "", "100000"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    Keys(keys);
+  }
+  f.UserSelect(f.Option1[0]);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Shown(1), "44 06 00.468 00 00 39.233");
+  while (QApplication::focusWidget() != Of(f.Command8))
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  ASSERT_TRUE(Of(f.Frame4)->isVisible());
+  QTest::mouseClick(Edit(f.LatD[2]), Qt::LeftButton);
+  const QWidget* start = QApplication::focusWidget();
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    std::set<const QWidget*> visited;
+    do {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      ASSERT_TRUE(QApplication::focusWidget()->isVisible());
+      visited.insert(QApplication::focusWidget());
+    } while (QApplication::focusWidget() != start && visited.size() < 100);
+    EXPECT_EQ(visited.size(), f.TabOrder().size());  // one press a control, editable lists too
+    EXPECT_TRUE(visited.count(Of(f.Command4)) && visited.count(Of(f.Command7)));
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Edit(f.Text3)->text(), "99999.991");  // between the shown positions (GeographicLib)
+  while (QApplication::focusWidget() != Of(f.Command7))
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(Of(f.Frame4)->isVisible());
+}
+
+// In each panel a widget is visible exactly when the model shows its control, and no two
+// visible widgets overlap unless the design overlaps them; only the focused box shows a
+// selection.
+TEST_F(Window, OnlyWhatTheModelShows) {
+  const auto design = [](const Control& c) {
+    QRect r(c.Place.Left, c.Place.Top, c.Place.Width, c.Place.Height);
+    for (const Control* k = c.Container; k != nullptr; k = k->Container)
+      r.translate(k->Place.Left, k->Place.Top);
+    return r;
+  };
+  const auto inside = [](const Control* a, const Control* b) {
+    for (const Control* k = a->Container; k != nullptr; k = k->Container)
+      if (k == b) return true;
+    return false;
+  };
+  for (std::size_t i = 0; i < kComposantes.size(); ++i)
+    f.Boite(kComposantes[i], 0)
+        .SetText(std::vector{"45", "00", "00.000", "000", "00", "00.000"}[i]);
+  f.Text2.SetText("100");
+  platform.SynchroniserTout();
+  for (const CommandButton* button : {&f.Command2, &f.Command3, &f.Command8}) {
+    Press(*button);
+    std::vector<const Control*> shown;
+    for (const Control* c : f.Controls()) {
+      QWidget* w = Of(*c);
+      if (w == nullptr) continue;
+      EXPECT_EQ(w->isVisibleTo(Main()), c->Shown()) << c->FullName();
+      if (c->Shown()) shown.push_back(c);
+    }
+    for (const Control* a : shown) {
+      for (const Control* b : shown) {
+        if (a >= b || inside(a, b) || inside(b, a)) continue;
+        const QRect wa(Of(*a)->mapTo(Main(), QPoint()), Of(*a)->size());
+        const QRect wb(Of(*b)->mapTo(Main(), QPoint()), Of(*b)->size());
+        EXPECT_TRUE(!wa.intersects(wb) || design(*a).intersects(design(*b)))
+            << a->FullName() << " over " << b->FullName();
+      }
+    }
+    int selected = 0;
+    for (QLineEdit* edit : Main()->findChildren<QLineEdit*>()) {
+      if (edit->hasSelectedText()) {
+        ++selected;
+        EXPECT_TRUE(edit->hasFocus());
+      }
+    }
+    EXPECT_LE(selected, 1) << "after " << button->FullName();
+  }
+}
+
+// Screen readers find a name for every control that takes the focus or shows a result, in the
+// language of the window.
+TEST_F(Window, AccessibleNames) {
+  std::map<const Control*, QString> french;
+  const std::set<QString> sameInBoth{"Distance", "Nm", "Inverse", "RAZ"};
+  for (const std::int16_t flag : {std::int16_t{1}, std::int16_t{0}}) {
+    for (const bool inverse : {false, true}) {
+      f.Frame4.Visible = inverse;
+      platform.SynchroniserTout();
+      for (const Control* c : f.Controls()) {
+        const bool result =
+            c->GetKind() == Kind::TextBox && static_cast<const TextBox*>(c)->ReadOnly;
+        if (!c->Shown() || (!c->TabStop && !result)) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Of(*c));
+        ASSERT_NE(a, nullptr);
+        const QString name = a->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << c->FullName();
+        EXPECT_EQ(a->state().readOnly, result) << c->FullName();
+        if (flag == 1) {
+          french[c] = name;
+        } else if (!sameInBoth.contains(name)) {
+          EXPECT_NE(name, french[c]) << c->FullName();
+        }
+      }
+    }
+    f.Image2_Click(flag);
+  }
+}
+
+// Nothing either window shows is cut, in either language, with texts as wide as the
+// computations write them; also at twice the scale (Window.ScreenshotsAtScaleTwo).
+TEST_F(Window, NothingIsClipped) {
+  const char* widest[] = {"89", "59", "59.9999999", "179", "59", "59.9999999"};
+  for (std::size_t i = 0; i < kComposantes.size(); ++i)
+    f.Boite(kComposantes[i], 1).SetText(widest[i]);
+  f.FB[0].SetText("360");
+  f.FB[2].SetText("59.9999999");
+  f.Text3.SetText("19999999.9999999");
+  f.Label10.Caption = "Mètres";
+  f.Image1_Click();
+  for (const std::int16_t flag : {std::int16_t{1}, std::int16_t{0}}) {
+    platform.SynchroniserTout();
+    for (const Form* form : {static_cast<Form*>(&f), static_cast<Form*>(about.Fenetre())}) {
+      for (const Control* c : form->Controls()) {
+        if (const QWidget* w = Of(*c)) {
+          EXPECT_EQ(Clipped(w), "") << c->FullName() << " " << flag;
+        }
+      }
+    }
+    f.Image2_Click(flag);
+  }
 }
 
 // Grabs every state of both windows for a person to look at, into the build folder; under

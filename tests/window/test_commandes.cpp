@@ -59,6 +59,8 @@ TEST(Forward, ReferenceComputations) {
        "00 00 00.000 00 00 32.339", "NE", "90 00 00", "270 00 00"},
       {{"45", "", "", "001", "30", ""}, 0, 1, {"270", "", ""}, "1000000", true,
        "14 04 52.430", "NW", "261 8 23.635", "81 8 23.635"},  // minutes without a leading zero
+      {{"0", "0", "0", "0", "0", "0"}, 0, 0, {"90", "", ""}, "1,5", false,  // a typed comma
+       "00 00 00.000 00 01 29.839", "NE", "90 00 00", "270 00 00"},  // is a point: 1.5 Nm
   };
   // clang-format on
 
@@ -72,6 +74,7 @@ TEST(Forward, ReferenceComputations) {
       EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption, t.letters);
       EXPECT_EQ(Course(c.f, 0), t.arrivalCourse);
       EXPECT_EQ(Course(c.f, 3), t.returnCourse);
+      EXPECT_EQ(c.f.Text2.Text().find(','), std::string::npos);
     }
   }
 }
@@ -175,15 +178,13 @@ TEST(InverseCommand, ReferenceComputations) {
   };
   // clang-format on
 
-  for (const char* separator : {".", ","}) {
+  for (const std::string separator : {".", ",", "٫"}) {  // the Arabic one is two bytes
     for (const Inverse& t : cases) {
       Calculatrice c(separator);
       ComputeInverse(c, t);
       std::string distance = t.distance, feet = t.feet;
-      if (separator == std::string(",")) {
-        for (std::string* s : {&distance, &feet}) {
-          if (const auto dot = s->find('.'); dot != std::string::npos) (*s)[dot] = ',';
-        }
+      for (std::string* s : {&distance, &feet}) {
+        if (const auto dot = s->find('.'); dot != std::string::npos) s->replace(dot, 1, separator);
       }
       SCOPED_TRACE(t.distance + " " + separator);
       EXPECT_EQ(c.f.Text3.Text(), distance);

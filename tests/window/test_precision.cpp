@@ -76,8 +76,9 @@ TEST(Precision, UnitLabelTogglesAndEmptiesTheDistance) {
   EXPECT_EQ(c.f.Label10.Caption, "");
   c.f.Image2_Click(1);  // in English too the label reads the French word
   c.f.Text3.SetText("84.719");
+  c.f.Text3.ToolTipText = "277952.756 ft";
   c.f.Label10_Click();
-  EXPECT_EQ(c.f.Text3.Text(), "");
+  EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText, "");  // the feet go with the distance
   EXPECT_TRUE(c.f.Option1[0].Value());
   EXPECT_FALSE(c.f.Option1[1].Value());
   EXPECT_EQ(c.f.Label10.Caption, "Mètres");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "Calculatrice.hpp"
 
 using namespace orbalide;
@@ -153,4 +155,85 @@ TEST(Entry, FocusLeavesAHiddenPanel) {
   ASSERT_NE(c.f.Focus(), nullptr);
   EXPECT_TRUE(c.f.Focus()->Reachable());
   EXPECT_FALSE(c.f.SetFocus(c.f.Label1));  // a label never holds the focus
+}
+
+namespace {
+
+// The controls that Tab visits from the focused one until it comes back to it.
+std::vector<std::string> TabWalk(Calculatrice& c, Key key) {
+  std::vector<std::string> walk;
+  const Control* start = c.f.Focus();
+  do {
+    if (!c.f.UserKey(key) || walk.size() > 200) return {"no wrap"};
+    EXPECT_TRUE(c.f.Focus()->Reachable()) << c.f.Focus()->FullName();
+    walk.push_back(c.f.Focus()->FullName());
+  } while (c.f.Focus() != start);
+  return walk;
+}
+
+// Whether `order` appears in `walk` in that order, not necessarily side by side.
+bool InOrder(const std::vector<std::string>& walk, const std::vector<std::string>& order) {
+  auto at = walk.begin();
+  for (const std::string& name : order) {
+    at = std::find(at, walk.end(), name);
+    if (at == walk.end()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// In each panel, with or without the About window open, Tab visits every control that can take
+// the focus once, in the design's entry order, and comes back; Shift+Tab walks back the same way.
+TEST(Keyboard, TabWalksThePanelAndWraps) {
+  const std::vector<std::string> direct{"Command1", "LatD(0)",  "LATM(0)",  "LATS(0)", "LOnD(0)",
+                                        "LonM(0)",  "LonS(0)",  "Text1(0)", "Text1(1)", "Text1(2)",
+                                        "Text2",    "Command8", "Combo3"};
+  const std::vector<std::string> inverse{
+      "LatD(2)", "LATM(2)", "LATS(2)", "Combo5",  "LOnD(2)", "LonM(2)",  "LonS(2)",  "Combo4",
+      "LatD(3)", "LATM(3)", "LATS(3)", "Combo7",  "LOnD(3)", "LonM(3)",  "LonS(3)",  "Combo6",
+      "Command4", "Command7", "Command10", "Command11(3)"};
+  for (const bool about : {false, true}) {
+    Calculatrice c;
+    if (about) c.f.UserClick(c.f.Image1);
+    for (const auto* order : {&direct, &inverse}) {
+      if (order == &inverse) c.f.UserClick(c.f.Command8);
+      std::vector<std::string> walk = TabWalk(c, Key::Tab);
+      std::vector<std::string> doubled = walk;
+      doubled.insert(doubled.end(), walk.begin(), walk.end());
+      EXPECT_TRUE(InOrder(doubled, *order)) << testing::PrintToString(walk);
+      EXPECT_EQ(std::set<std::string>(walk.begin(), walk.end()).size(), walk.size());
+      std::vector<std::string> back = TabWalk(c, Key::BackTab);
+      std::rotate(back.begin(), back.end() - 1, back.end());
+      std::reverse(back.begin(), back.end());
+      EXPECT_EQ(back, walk);
+    }
+  }
+}
+
+// Return presses the shown default button, or the focused button; Escape closes the About
+// window; the Quit key ends the program.
+TEST(Keyboard, ReturnEscapeAndQuit) {
+  Calculatrice c;
+  EXPECT_FALSE(c.f.UserKey(Key::Return));  // "Calculer" is disabled without a distance
+  c.Position(0, {"45", "00", "00.000", "000", "00", "00.000"});
+  c.Type(c.f.Text1[0], "180");
+  c.Type(c.f.Text1[1], "30");
+  c.Type(c.f.Text2, "100000");
+  c.f.UserSelect(c.f.Option1[0]);
+  EXPECT_TRUE(c.f.UserKey(Key::Return));
+  EXPECT_EQ(c.Shown(1), "44 06 00.468 00 00 39.233");
+  c.f.SetFocus(c.f.Command5);
+  c.f.UserKey(Key::Return);  // the focused button, not the default one
+  EXPECT_EQ(c.f.Text2.Text(), "");
+  c.f.UserClick(c.f.Command8);
+  c.f.UserKey(Key::Return);
+  EXPECT_EQ(c.platform.beeps, 1);  // the inverse of the design's same two points: no result
+  EXPECT_FALSE(c.f.UserKey(Key::Escape));
+  c.f.UserClick(c.f.Image1);
+  EXPECT_TRUE(c.about.Fenetre()->UserKey(Key::Escape));
+  EXPECT_EQ(c.about.Fenetre(), nullptr);
+  EXPECT_EQ(c.platform.quits, 0);
+  c.f.UserKey(Key::Quit);
+  EXPECT_EQ(c.platform.quits, 1);
 }
