@@ -175,8 +175,8 @@ TEST_F(Export, HostileNamesStayWellFormed) {
 
 // A name that cannot be one file name in the directory writes nothing.
 TEST_F(Export, NamesThatAreNoFileName) {
-  const std::string names[] = {"../escape",   "a/b",         std::string("nul\0x", 5), "tab\there",
-                               "line\nbreak", "\x7f",        std::string(250, 'n'),    "\xff\xfe",
+  const std::string names[] = {"../escape",   "a/b",          std::string("nul\0x", 5), "tab\there",
+                               "line\nbreak", "\x7f",         std::string(250, 'n'),    "\xff\xfe",
                                "\xc3",        "\xed\xa0\x80", "next\xc2\x85line"};
   for (const std::string& name : names) {
     c_.f.Text4[0].SetText(name);

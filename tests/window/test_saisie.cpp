@@ -186,13 +186,13 @@ bool InOrder(const std::vector<std::string>& walk, const std::vector<std::string
 // In each panel, with or without the About window open, Tab visits every control that can take
 // the focus once, in the design's entry order, and comes back; Shift+Tab walks back the same way.
 TEST(Keyboard, TabWalksThePanelAndWraps) {
-  const std::vector<std::string> direct{"Command1", "LatD(0)",  "LATM(0)",  "LATS(0)", "LOnD(0)",
+  const std::vector<std::string> direct{"Command1", "LatD(0)",  "LATM(0)",  "LATS(0)",  "LOnD(0)",
                                         "LonM(0)",  "LonS(0)",  "Text1(0)", "Text1(1)", "Text1(2)",
                                         "Text2",    "Command8", "Combo3"};
   const std::vector<std::string> inverse{
-      "LatD(2)", "LATM(2)", "LATS(2)", "Combo5",  "LOnD(2)", "LonM(2)",  "LonS(2)",  "Combo4",
-      "LatD(3)", "LATM(3)", "LATS(3)", "Combo7",  "LOnD(3)", "LonM(3)",  "LonS(3)",  "Combo6",
-      "Command4", "Command7", "Command10", "Command11(3)"};
+      "LatD(2)", "LATM(2)", "LATS(2)",  "Combo5",   "LOnD(2)",   "LonM(2)",     "LonS(2)",
+      "Combo4",  "LatD(3)", "LATM(3)",  "LATS(3)",  "Combo7",    "LOnD(3)",     "LonM(3)",
+      "LonS(3)", "Combo6",  "Command4", "Command7", "Command10", "Command11(3)"};
   for (const bool about : {false, true}) {
     Calculatrice c;
     if (about) c.f.UserClick(c.f.Image1);
