@@ -5,7 +5,8 @@ set -euo pipefail
 
 run_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev
-  locales clang-14 libclang-rt-14-dev xvfb xauth xdotool xdg-utils libfile-mimeinfo-perl imagemagick)
+  locales clang-14 libclang-rt-14-dev xvfb xauth xdotool xdg-utils libfile-mimeinfo-perl imagemagick
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 packages=("${run_packages[@]}")
 [ "${1:-run}" = test ] && packages+=("${test_packages[@]}")

@@ -1,90 +1,56 @@
 #!/usr/bin/env bash
-# The real program on a real X server: typed with xdotool, computed, exported, and the About
-# window's mail link, with the desktop's openers replaced by a handler that records what it is
-# given. Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
+# The real program on a real X server, from the keyboard alone: a forward computation, the
+# export of its arrival, an inverse computation read back as a screen reader reads it, and back
+# to the direct panel; then the About window's mail link with the mouse. The desktop's openers
+# are replaced by a recorder. Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$build"
+  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+    dbus-run-session -- "$0" "$build" 2> >(grep -v 'Failed to set fd limit' >&2)
 fi
-
-work=$(mktemp -d)
-program_pid=
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "end-to-end: $*" >&2; exit 1; }
-
-# Openers that record their argument, registered for KML files, mail and web links.
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/applications"
-record=$work/opened
-cat > "$work/recorder" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >> "$record"
-SCRIPT
-chmod +x "$work/recorder"
-for kind in file url; do
-  code=%u; [ "$kind" = file ] && code=%f
-  printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %s\n' "$work/recorder" "$code" \
-    > "$XDG_DATA_HOME/applications/recorder-$kind.desktop"
-done
-cat > "$XDG_CONFIG_HOME/mimeapps.list" <<LIST
-[Default Applications]
-application/vnd.google-earth.kml+xml=recorder-file.desktop
-x-scheme-handler/mailto=recorder-url.desktop
-x-scheme-handler/https=recorder-url.desktop
-LIST
-
-wait_for_record() {
-  for _ in $(seq 100); do
-    [ -s "$record" ] && [ "$(wc -l < "$record")" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "no opener was called (record: $(cat "$record" 2>/dev/null))"
-}
+. "$(dirname "$0")/commun.sh"
 
 rm -f "$build/qt/Geo(1).kml"
-"$build/qt/orbalide" &
-program_pid=$!
-main=$(xdotool search --sync --name '^Orbalide \*\* WGS-84 \*\*$' | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-# Twips to pixels from the window's own width; the menu bar sits above the client area.
-scale=$(awk -v w="$WIDTH" 'BEGIN { print w / 6345 }')
-menu=$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", h - 4410 * s }')
-click() {  # window, left and top in twips of the window's client area, menu offset
-  local x y
-  x=$(awk -v t="$2" -v s="$scale" 'BEGIN { printf "%d", t * s }')
-  y=$(awk -v t="$3" -v s="$scale" -v m="$4" 'BEGIN { printf "%d", t * s + m }')
-  xdotool mousemove --window "$1" "$x" "$y" click 1
-  sleep 0.3
-}
+start_program "$build/qt/orbalide"
+[ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the departure"
 
-xdotool windowfocus --sync "$main"
-sleep 0.3
-# The departure, from the keyboard: each complete component moves on by itself.
-xdotool type --delay 60 "45" "00" "00.000" "000" "00" "00.000"
-[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the window lost the keyboard"
-xdotool type --delay 60 "180"
+# 45° N 0° E, course 180° 30′, 100000 metres; each complete component moves on by itself.
+xdotool type --delay 60 "45" "00" "00.000" "000" "00" "00.000" "180"
 xdotool key Tab && xdotool type --delay 60 "30"
-xdotool key Tab && xdotool type --delay 60 "00"
-xdotool key Tab && xdotool type --delay 60 "100000"
-click "$main" 5230 1372 "$menu"   # "Mètres"
-click "$main" 1867 1950 "$menu"   # "Calculer"
-click "$main" 352 2707 "$menu"    # the arrival's export button
-wait_for_record 1
-path=$(head -n 1 "$record")
-path=${path#file://}
+tab_to "Distance" && xdotool type --delay 60 "100000"
+tab_to "Mètres" && xdotool key space Return
+tab_to "Exporter en KML — arrivée" shift+Tab && xdotool key Return
+path=$(recorded 1)
 case "$path" in /*.kml) ;; *) fail "the KML handler got '$path', not an absolute path" ;; esac
-[ -f "$path" ] || fail "no file at $path"
 grep -q '<coordinates>-0.0108980555555556,44.10013,10</coordinates>' "$path" ||
   fail "the export does not hold the arrival: $(grep coordinates "$path")"
 import -window root "$build/bureau.png"
 
-click "$main" 2940 3990 "$menu"   # the About picture
+# The inverse panel: due south by one degree, then back.
+tab_to "Inverse" && xdotool key Return
+lecteur showing "Calculer" || fail "the inverse panel is not shown"
+[ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the inverse panel"
+xdotool type --delay 60 "45" "00" "00.000" "000"  # longitudes here do not move on by themselves
+for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
+tab_to "Latitude, degrés — arrivée" && xdotool type --delay 60 "44" "00" "00.000" "000"
+for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
+xdotool key Return
+import -window root "$build/bureau-inverse.png"
+distance=$(lecteur text "Distance calculée")
+[ "$distance" = "111122.008" ] || fail "the inverse distance reads '$distance'"  # GeographicLib
+tab_to "Directe" && xdotool key Return
+lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
+
+# The About window and its mail link, with the mouse.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+scale=$(awk -v w="$WIDTH" 'BEGIN { print w / 6345 }')  # pixels a twip
+click() {  # window, left and top in twips of its client area, height of what stands above
+  xdotool mousemove --window "$1" "$(awk -v t="$2" -v s="$scale" 'BEGIN { printf "%d", t * s }')" \
+    "$(awk -v t="$3" -v s="$scale" -v m="$4" 'BEGIN { printf "%d", t * s + m }')" click 1
+  sleep 0.3
+}
+click "$main" 2940 3990 "$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", h - 4410 * s }')"
 about=
 for _ in $(seq 50); do
   for w in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
@@ -95,11 +61,10 @@ for _ in $(seq 50); do
 done
 [ -n "$about" ] || fail "the About window did not open"
 import -window root "$build/bureau-apropos.png"
-click "$about" 1027 7155 0          # the author's mail link
-wait_for_record 2
-mail=$(sed -n 2p "$record")
+click "$about" 1027 7155 0  # the author's mail link
+mail=$(recorded 2)
 case "$mail" in
   "mailto:"*"?subject=Tiramoss V1.0.0" | "mailto:"*"?subject=Tiramoss%20V1.0.0") ;;
   *) fail "the mail handler got '$mail'" ;;
 esac
-echo "end-to-end: export handed over $path; mail link opened $mail"
+echo "end-to-end: export handed over $path; inverse distance $distance; mail link opened $mail"
