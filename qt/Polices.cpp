@@ -1,15 +1,31 @@
 #include "Polices.hpp"
 
-#include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
+#include <QString>
+#include <map>
 
 namespace orbalide {
+namespace {
 
-void SubstituerPolices() {
-  QFont::insertSubstitutions("Arial", QStringList{"Liberation Sans", "Arimo"});
-  QFont::insertSubstitutions("MS Sans Serif", QStringList{"Liberation Sans", "Arimo"});
-  QFont::insertSubstitutions("MS Serif", QStringList{"Liberation Serif", "Tinos"});
-  QFont::insertSubstitutions("Comic Sans MS", QStringList{"Liberation Sans", "Arimo"});
+QString Famille(std::string_view nom) {
+  static std::map<std::string_view, QString> familles;
+  const auto found = familles.find(nom);
+  if (found != familles.end()) return found->second;
+  const QString famille = QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size()));
+  const bool serif = nom == "MS Serif";
+  return familles[nom] = QFontDatabase::hasFamily(famille) ? famille
+                         : serif                           ? "Liberation Serif"
+                                                           : "Liberation Sans";
+}
+
+}  // namespace
+
+QFont Police(const Font& f) {
+  QFont font(Famille(f.Name));
+  font.setPointSizeF(f.Points);
+  font.setBold(f.Bold);
+  font.setUnderline(f.Underline);
+  return font;
 }
 
 }  // namespace orbalide

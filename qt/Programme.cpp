@@ -1,11 +1,8 @@
 #include "Programme.hpp"
 
-#include "Polices.hpp"
-
 namespace orbalide {
 
 Programme::Programme() {
-  SubstituerPolices();
   fenetre_.Form_Load();
   platform_.SynchroniserTout();
 }

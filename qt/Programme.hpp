@@ -9,7 +9,7 @@ namespace orbalide {
 
 class Programme {
  public:
-  // Needs the application object; substitutes the design's fonts, then loads the main window.
+  // Needs the application object; loads the main window.
   Programme();
 
  private:

@@ -25,6 +25,7 @@
 #include "Images.hpp"
 #include "Liste.hpp"
 #include "PlateformeQt.hpp"
+#include "Polices.hpp"
 
 namespace orbalide {
 namespace {
@@ -58,14 +59,6 @@ QPalette LightPalette() {
     p.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
   }
   return p;
-}
-
-QFont QtFont(const Font& f) {
-  QFont font(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
-  font.setPointSizeF(f.Points);
-  font.setBold(f.Bold);
-  font.setUnderline(f.Underline);
-  return font;
 }
 
 QString Q(const std::string& s) {
@@ -151,7 +144,7 @@ void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
   const auto fitted = fitted_.find(&c);
   if (fitted != fitted_.end() && fitted->second == text) return;
   fitted_[&c] = text;
-  QFont font = QtFont(c.TextFont ? *c.TextFont : form_.DefaultFont);
+  QFont font = Police(c.TextFont ? *c.TextFont : form_.DefaultFont);
   if (!text.isEmpty() && !Fits(w, font, text)) {
     constexpr double kQuart = 0.25, kPlusPetite = 5;
     const QSize needed = Extent(w, font, text);
@@ -193,7 +186,7 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
     client_->setPalette(p);
     client_->setAutoFillBackground(true);
   }
-  window_->setFont(QtFont(form.DefaultFont));
+  window_->setFont(Police(form.DefaultFont));
   window_->setWindowIcon(QIcon(Draw(Picture::Icon, {32, 32})));
   window_->installEventFilter(this);
   client_->installEventFilter(this);
@@ -204,12 +197,8 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
                      [this] { Forward([this] { form_.UserKey(Key::Quit); }); });
   }
 
-  // Frames first, so that every control finds its container; a container precedes its frames.
+  // The menus now; the controls' widgets when they are first shown (Synchroniser).
   for (Control* c : form.Controls()) {
-    if (c->GetKind() == Kind::Frame) Make(*c, c->Container ? widgets_.at(c->Container) : client_);
-  }
-  for (Control* c : form.Controls()) {
-    if (c->GetKind() == Kind::Frame) continue;
     if (c->GetKind() == Kind::MenuItem) {
       auto* item = static_cast<MenuItem*>(c);
       if (item->Parent() == nullptr) {
@@ -222,20 +211,13 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
         QObject::connect(a, &QAction::triggered, this,
                          [this, c] { Forward([this, c] { form_.UserClick(*c); }); });
       }
-      continue;
     }
-    Make(*c, c->Container ? widgets_.at(c->Container) : client_);
-  }
-  // A frame covers the controls placed before it on the same container.
-  for (Control* c : form.Controls()) {
-    if (c->GetKind() == Kind::Frame) widgets_.at(c)->raise();
   }
 
   if (!menu && screen != nullptr) {  // the About window opens in the middle of the screen
     const QRect area = screen->availableGeometry();
     window_->move(area.center() - QPoint(client_->width() / 2, client_->height() / 2));
   }
-  Synchroniser();
 }
 
 int Vue::Pixels(int twips) const {
@@ -273,7 +255,11 @@ QWidget* Vue::Widget(const Control& control) const {
   return found == widgets_.end() ? nullptr : found->second;
 }
 
-QWidget* Vue::Make(Control& control, QWidget* parent) {
+// The control's widget, made with its container's when needed. A control is never hidden behind
+// a sibling: the model shows no two controls that cover each other.
+QWidget* Vue::Make(Control& control) {
+  if (QWidget* made = Widget(control)) return made;
+  QWidget* parent = control.Container != nullptr ? Make(*control.Container) : client_;
   QWidget* w = nullptr;
   switch (control.GetKind()) {
     case Kind::TextBox: {
@@ -488,7 +474,9 @@ void Vue::Synchroniser() {
       }
       continue;
     }
-    Copy(*c, widgets_.at(c));
+    QWidget* w = Widget(*c);
+    if (w == nullptr && !c->Shown()) continue;  // made when first shown
+    Copy(*c, w != nullptr ? w : Make(*c));
   }
   if (form_.Focus() != nullptr && window_->isVisible()) {
     QWidget* focus = widgets_.at(form_.Focus());
@@ -496,8 +484,10 @@ void Vue::Synchroniser() {
   }
 }
 
+// A hidden widget is brought up to date when it is shown again.
 void Vue::Copy(Control& c, QWidget* w) {
   w->setVisible(c.Shown());
+  if (!c.Shown()) return;
   w->setEnabled(c.Enabled);
   if (w->toolTip() != Q(c.ToolTipText)) w->setToolTip(Q(c.ToolTipText));
   if (w->accessibleName() != Q(c.AccessibleName)) w->setAccessibleName(Q(c.AccessibleName));

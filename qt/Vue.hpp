@@ -20,6 +20,7 @@ class Vue : public QObject {
   Vue(Form& form, PlateformeQt& platform);
 
   QWidget* Window() const { return window_; }
+  // The widget of a control, once it has been shown; nullptr before.
   QWidget* Widget(const Control& control) const;
 
   // Copies the model into the widgets: texts, captions, tooltips, selection, focus, enabled,
@@ -32,7 +33,7 @@ class Vue : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* Make(Control& control, QWidget* parent);
+  QWidget* Make(Control& control);
   void Connect(Control& control, QWidget* widget);
   void Style(const Control& control, QWidget* widget) const;
   void Copy(Control& control, QWidget* widget);

@@ -4,12 +4,9 @@
 
 #include <QApplication>
 
-#include "Polices.hpp"
-
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  orbalide::SubstituerPolices();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
