@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <map>
+#include <tuple>
 
 namespace orbalide {
 namespace {
@@ -123,15 +125,8 @@ QSize DesignSize(Picture picture) {
   return {32, 32};
 }
 
-QPixmap Draw(Picture picture, QSize size) {
-  if (size.isEmpty()) size = DesignSize(picture);
-  const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1;
-  QPixmap pixmap(size * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+void Paint(QPainter& p, Picture picture, QSizeF s) {
   p.setRenderHint(QPainter::Antialiasing);
-  const QSizeF s = size;
   switch (picture) {
     case Picture::FrenchFlag:
       FrenchFlag(p, s);
@@ -150,6 +145,20 @@ QPixmap Draw(Picture picture, QSize size) {
       break;
     case Picture::None:
       break;
+  }
+}
+
+QPixmap Draw(Picture picture, QSize size) {
+  if (size.isEmpty()) size = DesignSize(picture);
+  const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1;
+  static std::map<std::tuple<Picture, int, int, qreal>, QPixmap> drawn;
+  QPixmap& pixmap = drawn[{picture, size.width(), size.height(), ratio}];
+  if (pixmap.isNull()) {
+    pixmap = QPixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    Paint(p, picture, size);
   }
   return pixmap;
 }

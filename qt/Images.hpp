@@ -6,9 +6,15 @@
 
 #include "Controles.hpp"
 
+class QPainter;
+
 namespace orbalide {
 
-// The picture at the given size in device-independent pixels (its design size when empty).
+// Paints the picture filling a rectangle of the given size from the painter's origin.
+void Paint(QPainter& painter, Picture picture, QSizeF size);
+
+// The picture at the given size in device-independent pixels (its design size when empty),
+// drawn once for each size.
 QPixmap Draw(Picture picture, QSize size = {});
 
 // The size each picture is designed for.

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QString>
 #include <map>
+#include <tuple>
 
 namespace orbalide {
 namespace {
@@ -21,11 +22,14 @@ QString Famille(std::string_view nom) {
 }  // namespace
 
 QFont Police(const Font& f) {
+  static std::map<std::tuple<std::string_view, double, bool, bool>, QFont> polices;
+  const auto key = std::tuple(f.Name, f.Points, f.Bold, f.Underline);
+  if (const auto found = polices.find(key); found != polices.end()) return found->second;
   QFont font(Famille(f.Name));
   font.setPointSizeF(f.Points);
   font.setBold(f.Bold);
   font.setUnderline(f.Underline);
-  return font;
+  return polices[key] = font;
 }
 
 }  // namespace orbalide

@@ -129,34 +129,61 @@ QSize Extent(const QWidget* w, const QFont& font, const QString& text) {
   return {m.horizontalAdvance(text) + room, m.height()};
 }
 
-bool Fits(const QWidget* w, const QFont& font, const QString& text) {
-  const QSize needed = Extent(w, font, text);
+bool Fits(const QWidget* w, const QSize& needed) {
   const bool label = qobject_cast<const QLabel*>(w) != nullptr;
   return needed.width() <= w->width() && (!label || needed.height() <= w->height());
+}
+
+// The largest font up to the given one, in quarter points, at which the text fits the widget.
+// On one line the text's width grows with the point size, so one measure at the given size
+// settles it, with a little room for the rounding of glyphs; a label of several lines is
+// measured again at each size down from a first guess. Remembered for the widgets of the same
+// kind and size that show the same text ("min" and "sec" stand six times each).
+QFont Fitted(const QWidget* w, QFont font, const QString& text) {
+  static std::map<QString, QFont> known;
+  const auto* button = qobject_cast<const QAbstractButton*>(w);
+  const QString key = QString("%1 %2 %3 %4 %5 %6")
+                          .arg(w->metaObject()->className(), font.key())
+                          .arg(w->width())
+                          .arg(w->height())
+                          .arg(button != nullptr && !button->icon().isNull())
+                          .arg(text);
+  if (const auto found = known.find(key); found != known.end()) return found->second;
+  constexpr double kQuart = 0.25, kPlusPetite = 5, kArrondi = 0.97;
+  const auto quarters = [&](double scale) {
+    return std::max(std::floor(font.pointSizeF() * std::min(scale, 1.0) / kQuart) * kQuart,
+                    kPlusPetite);
+  };
+  const QFontMetrics m(font);
+  const bool label = qobject_cast<const QLabel*>(w) != nullptr;
+  if (!label || 2 * m.height() > w->height()) {  // a single line of text
+    const int width = label ? m.boundingRect(QRect(0, 0, 100000, 1000), 0, text).width()
+                            : Extent(w, font, text).width();
+    const double high = label ? static_cast<double>(w->height()) / m.height() : 1;
+    const double scale = std::min(static_cast<double>(w->width()) / width, high);
+    if (scale < 1) font.setPointSizeF(quarters(kArrondi * scale));
+  } else if (const QSize needed = Extent(w, font, text); !Fits(w, needed)) {
+    const double scale = std::min(static_cast<double>(w->width()) / needed.width(),
+                                  std::sqrt(static_cast<double>(w->height()) / needed.height()));
+    for (double points = quarters(scale);; points -= kQuart) {
+      font.setPointSizeF(std::max(points, kPlusPetite));
+      if (points <= kPlusPetite || Fits(w, Extent(w, font, text))) break;
+    }
+  }
+  return known[key] = font;
 }
 
 }  // namespace
 
 // The design's font, made smaller where the free fonts standing in for it would clip the text.
-// The text's extent grows with the point size, so one measure at the design size gives a close
-// first guess; a few quarter points less then settle it. Measured again only for a new text.
+// Measured again only for a new text.
 void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
   const auto fitted = fitted_.find(&c);
   if (fitted != fitted_.end() && fitted->second == text) return;
   fitted_[&c] = text;
-  QFont font = Police(c.TextFont ? *c.TextFont : form_.DefaultFont);
-  if (!text.isEmpty() && !Fits(w, font, text)) {
-    constexpr double kQuart = 0.25, kPlusPetite = 5;
-    const QSize needed = Extent(w, font, text);
-    const double scale = std::min(static_cast<double>(w->width()) / needed.width(),
-                                  std::sqrt(static_cast<double>(w->height()) / needed.height()));
-    double points = std::floor(font.pointSizeF() * std::min(scale, 1.0) / kQuart) * kQuart;
-    for (;; points -= kQuart) {
-      font.setPointSizeF(std::max(points, kPlusPetite));
-      if (points <= kPlusPetite || Fits(w, font, text)) break;
-    }
-  }
-  if (w->font() != font) w->setFont(font);
+  const QFont font = Police(c.TextFont ? *c.TextFont : form_.DefaultFont);
+  const QFont shown = text.isEmpty() ? font : Fitted(w, font, text);
+  if (w->font() != shown) w->setFont(shown);
 }
 
 Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) {
@@ -280,7 +307,7 @@ QWidget* Vue::Make(Control& control) {
     }
     case Kind::ComboBox: {
       auto* combo = new Liste(parent);
-      combo->setEditable(static_cast<ComboBox&>(control).Editable);
+      if (static_cast<ComboBox&>(control).Editable) combo->setLineEdit(new QLineEdit(combo));
       combo->setInsertPolicy(QComboBox::NoInsert);
       w = combo;
       break;
