@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <tuple>
 
@@ -14,9 +15,11 @@ QString Famille(std::string_view nom) {
   if (found != familles.end()) return found->second;
   const QString famille = QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size()));
   const bool serif = nom == "MS Serif";
-  return familles[nom] = QFontDatabase::hasFamily(famille) ? famille
-                         : serif                           ? "Liberation Serif"
-                                                           : "Liberation Sans";
+  // The installed families: hasFamily() would ask fontconfig for an alias of each missing one.
+  static const QStringList installees = QFontDatabase::families();
+  return familles[nom] = installees.contains(famille) ? famille
+                         : serif                      ? "Liberation Serif"
+                                                      : "Liberation Sans";
 }
 
 }  // namespace
