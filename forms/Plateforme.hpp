@@ -24,6 +24,12 @@ class Platform {
   virtual void Open(const std::string& target) = 0;
   // The directory that holds the program, without a trailing separator.
   virtual std::string ProgramDirectory() = 0;
+  // The user's documents folder from the desktop's settings; "" when they name none.
+  virtual std::string DocumentsDirectory() = 0;
+  virtual std::string HomeDirectory() = 0;
+  // Whether a file can be created in the folder; with `create`, the folder is made first when
+  // it does not exist (its parent must).
+  virtual bool CanWriteIn(const std::string& folder, bool create) = 0;
   virtual char PathSeparator() = 0;
   virtual VersionNumbers Version() = 0;
   // The decimal separator of the user's regional settings: one character, not always ASCII.

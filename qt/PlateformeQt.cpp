@@ -1,10 +1,16 @@
 #include "PlateformeQt.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QDesktopServices>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "Version.hpp"
@@ -33,6 +39,20 @@ void PlateformeQt::Open(const std::string& target) {
 
 std::string PlateformeQt::ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string PlateformeQt::DocumentsDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+std::string PlateformeQt::HomeDirectory() {
+  return QDir::homePath().toStdString();
+}
+
+// For the user the program runs as, not the one who started it.
+bool PlateformeQt::CanWriteIn(const std::string& folder, bool create) {
+  if (create) ::mkdir(folder.c_str(), 0777);  // less the user's umask
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 VersionNumbers PlateformeQt::Version() {

@@ -26,6 +26,9 @@ class PlateformeQt : public Platform {
   void Message(const std::string& text) override;
   void Open(const std::string& target) override;
   std::string ProgramDirectory() override;
+  std::string DocumentsDirectory() override;
+  std::string HomeDirectory() override;
+  bool CanWriteIn(const std::string& folder, bool create) override;
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override;
   std::string DecimalSeparator() override;

@@ -1,12 +1,14 @@
 // The calculator's main window: its controls, its state and its handlers. The handlers are
 // grouped by concern in Commandes.cpp (the two computations), Saisie.cpp (entry rules),
 // Precision.cpp (precision and units), Transferts.cpp (transfers and modes), Langue.cpp
-// (captions), Demarrage.cpp (start-up and shutdown) and Export.cpp (KML files); the controls'
-// places, fonts and colours are in Disposition.cpp.
+// (captions and names for screen readers), Demarrage.cpp (start-up and shutdown) and Export.cpp
+// (KML files); the controls' places, fonts and colours are in Disposition.cpp.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -158,6 +160,7 @@ class FormFormules : public Form {
 
   // KML export.
   void Command11_Click(std::int16_t Index);
+  std::optional<std::string> DossierExport();
 
   // One of the six coordinate arrays.
   using Composante = ControlArray<TextBox, 4> FormFormules::*;
@@ -177,6 +180,11 @@ class FormFormules : public Form {
   void AfficherRoute(double route, TextBox& degres, TextBox& minutes, TextBox& secondes);
   void ViderDirecte();
   void ViderInverse();
+  struct FichierKml {
+    std::string Nom;
+    std::string Contenu;
+  };
+  void EcrireKml(const std::function<std::optional<FichierKml>()>& faire);
   void Traduire(bool anglais);
   void NommerPourLecteurs(bool anglais);
 

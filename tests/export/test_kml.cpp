@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <set>
 #include <fstream>
 #include <sstream>
 
@@ -208,4 +209,40 @@ TEST_F(Export, ArithmeticErrorShowsTheMessage) {
   c_.f.Command11_Click(0);
   EXPECT_EQ(c_.platform.messages, std::vector<std::string>{"Erreur inattendue"});
   EXPECT_TRUE(Files().empty());
+}
+
+// The program's folder when a file can be made there; else "Orbalide" in the user's documents,
+// made when needed; else the home folder; else the message, and nothing is written.
+TEST_F(Export, FolderOfTheFiles) {
+  const fs::path bin = dir_ / "bin", documents = dir_ / "Documents", home = dir_ / "home";
+  for (const fs::path& p : {bin, documents, home}) fs::create_directory(p);
+  const fs::path orbalide = documents / "Orbalide";
+  const struct {
+    std::set<std::string> readOnly;
+    bool documentsKnown;
+    fs::path folder;  // empty: the message
+  } cases[] = {{{}, true, bin},
+               {{bin}, true, orbalide},
+               {{bin, orbalide}, true, home},
+               {{bin}, false, home},
+               {{bin, orbalide, home}, true, {}}};
+  c_.platform.directory = bin;
+  c_.platform.home = home;
+  for (const auto& t : cases) {
+    c_.platform.readOnly = t.readOnly;
+    c_.platform.documents = t.documentsKnown ? documents.string() : "";
+    c_.platform.opened.clear();
+    c_.platform.messages.clear();
+    fs::remove_all(orbalide);
+    for (const fs::path& p : {bin, home}) fs::remove(p / "Geo(0).kml");
+    c_.f.UserClick(c_.f.Command11[0]);
+    SCOPED_TRACE(t.folder.string());
+    if (t.folder.empty()) {
+      EXPECT_EQ(c_.platform.messages, std::vector<std::string>{"Erreur inattendue"});
+      EXPECT_FALSE(fs::exists(bin / "Geo(0).kml") || fs::exists(home / "Geo(0).kml"));
+    } else {
+      ASSERT_EQ(c_.platform.opened, std::vector<std::string>{(t.folder / "Geo(0).kml").string()});
+      EXPECT_TRUE(fs::is_regular_file(t.folder / "Geo(0).kml"));
+    }
+  }
 }

@@ -1,6 +1,8 @@
 // The calculator as a user meets it, on a recording platform: start-up, typing, clicks.
 #pragma once
 
+#include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,14 @@ class FakePlatform : public Platform {
   void Message(const std::string& text) override { messages.push_back(text); }
   void Open(const std::string& target) override { opened.push_back(target); }
   std::string ProgramDirectory() override { return directory; }
+  std::string DocumentsDirectory() override { return documents; }
+  std::string HomeDirectory() override { return home; }
+  bool CanWriteIn(const std::string& folder, bool create) override {
+    if (readOnly.contains(folder)) return false;
+    std::error_code ignored;
+    if (create) std::filesystem::create_directory(folder, ignored);
+    return std::filesystem::is_directory(folder);
+  }
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override { return version; }
   std::string DecimalSeparator() override { return separator; }
@@ -28,7 +38,8 @@ class FakePlatform : public Platform {
   int beeps = 0, quits = 0;
   std::vector<std::string> messages, opened;
   std::vector<const Form*> shown, unloaded;
-  std::string directory = ".";
+  std::string directory = ".", documents, home = ".";
+  std::set<std::string> readOnly;  // folders the user could not write
   std::string separator = ".";
   VersionNumbers version{1, 0, 0};
 };
