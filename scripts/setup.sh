@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing: `setup.sh run` for building and running the
-# calculator, `setup.sh test` for the test suites as well. Quick when everything is present.
+# calculator, `setup.sh package` for making its Debian package as well, `setup.sh test` for the
+# test suites and the package. Quick when everything is present.
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
+run_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation)
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
 test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev
   locales clang-14 libclang-rt-14-dev xvfb xauth xdotool xdg-utils libfile-mimeinfo-perl imagemagick
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 packages=("${run_packages[@]}")
-[ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
+case "${1:-run}" in
+  package) packages+=("${package_packages[@]}") ;;
+  test) packages+=("${package_packages[@]}" "${test_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

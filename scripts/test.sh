@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a plain build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets for a while; the real program
+# under Xvfb; then the Debian package, checked and installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,7 +31,13 @@ for target in nombres geodesie collage kml; do
     -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
 done
 
-# The real program on a real X server, when there is one to start.
-if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
-  tests/e2e/bureau.sh build
-fi
+# The real program on a real X server.
+tests/e2e/bureau.sh build
+
+# The Debian package: its desktop entry and metadata validate, lintian finds no error, and the
+# installed program works for an ordinary user.
+deb=$(./scripts/package.sh | tail -n 1)
+desktop-file-validate build-package/packaging/*.desktop
+appstreamcli validate --no-net build-package/packaging/*.metainfo.xml
+lintian --fail-on error "$deb"
+tests/e2e/installe.sh "$deb"

@@ -43,14 +43,7 @@ tab_to "Directe" && xdotool key Return
 lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
 
 # The About window and its mail link, with the mouse.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-scale=$(awk -v w="$WIDTH" 'BEGIN { print w / 6345 }')  # pixels a twip
-click() {  # window, left and top in twips of its client area, height of what stands above
-  xdotool mousemove --window "$1" "$(awk -v t="$2" -v s="$scale" 'BEGIN { printf "%d", t * s }')" \
-    "$(awk -v t="$3" -v s="$scale" -v m="$4" 'BEGIN { printf "%d", t * s + m }')" click 1
-  sleep 0.3
-}
-click "$main" 2940 3990 "$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", h - 4410 * s }')"
+click_main 2940 3990
 about=
 for _ in $(seq 50); do
   for w in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do

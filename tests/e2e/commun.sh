@@ -73,3 +73,18 @@ tab_to() {
   done
   fail "the keyboard does not reach '$1'"
 }
+
+# Clicks a window at a place given in twips of its client area, below what stands above it.
+click() {  # window, left, top, height above
+  local scale
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  scale=$(awk -v w="$WIDTH" 'BEGIN { print w / 6345 }')  # pixels a twip of the main window
+  xdotool mousemove --window "$1" "$(awk -v t="$2" -v s="$scale" 'BEGIN { printf "%d", t * s }')" \
+    "$(awk -v t="$3" -v s="$scale" -v m="$4" 'BEGIN { printf "%d", t * s + m }')" click 1
+  sleep 0.3
+}
+# The same on the main window, below its menu bar.
+click_main() {
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  click "$main" "$1" "$2" "$(awk -v h="$HEIGHT" -v w="$WIDTH" 'BEGIN { printf "%d", h - 4410 * w / 6345 }')"
+}
