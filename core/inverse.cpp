@@ -17,7 +17,7 @@ namespace orbalide {
 ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2) {
   const Ellipsoide& e = EllipsoideCourant();
   const Reel a = e.DemiGrandAxe, b = e.DemiPetitAxe, f = e.Aplatissement;
-  const ResultatInverse sansResultat{false, 0, 0, 0, 0};
+  const ResultatInverse confondus{false, true, 0, 0, 0, 0}, sansResultat{false, false, 0, 0, 0, 0};
 
   // Longitude difference, not reduced, and reduced latitudes.
   const Reel L = DegresEnRadians(Reel(lon2) - lon1);
@@ -36,7 +36,7 @@ ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2
     cosLambda = Cos(lambda);
     const Reel y = cosU2 * sinLambda, x = cosU1 * sinU2 - sinU1 * cosU2 * cosLambda;
     sinSigma = Sqrt(y * y + x * x);
-    if (sinSigma == 0) return sansResultat;
+    if (sinSigma == 0) return confondus;
     cosSigma = sinU1 * sinU2 + cosU1 * cosU2 * cosLambda;
     sigma = ArcTan2(sinSigma, cosSigma);
     const Reel sinAlpha = cosU1 * cosU2 * sinLambda / sinSigma;
@@ -67,9 +67,12 @@ ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2
   const Reel alpha1 = ArcTan2(cosU2 * sinLambda, cosU1 * sinU2 - sinU1 * cosU2 * cosLambda);
   const Reel alpha2 = ArcTan2(cosU1 * sinLambda, -sinU1 * cosU2 + cosU1 * sinU2 * cosLambda);
 
-  return {
-      true, static_cast<double>(s), static_cast<double>(NormaliserRoute(RadiansEnDegres(alpha1))),
-      static_cast<double>(NormaliserRoute(RadiansEnDegres(alpha2))), kPassesInversesMax - compteur};
+  return {true,
+          false,
+          static_cast<double>(s),
+          static_cast<double>(NormaliserRoute(RadiansEnDegres(alpha1))),
+          static_cast<double>(NormaliserRoute(RadiansEnDegres(alpha2))),
+          kPassesInversesMax - compteur};
 }
 
 }  // namespace orbalide

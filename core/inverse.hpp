@@ -5,6 +5,7 @@ namespace orbalide {
 
 struct ResultatInverse {
   bool Obtenu;           // false: coincident points, or no settlement within the cap
+  bool Confondus;        // no result because the points coincide
   double Distance;       // metres
   double RouteInitiale;  // course at the departure, degrees, 0 to 360 (both ends)
   double RouteArrivee;   // direction of travel at the arrival, degrees, 0 to 360 (both ends)

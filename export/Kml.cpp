@@ -17,7 +17,9 @@ namespace {
 constexpr std::string_view kFinDeLigne = "\r\n";
 constexpr std::size_t kLongueurNomMaximale = 255;  // bytes of one file name
 
-std::string Echapper(std::string_view nom) {
+}  // namespace
+
+std::string EchapperXml(std::string_view nom) {
   std::string texte;
   for (char c : nom) {
     switch (c) {
@@ -37,6 +39,8 @@ std::string Echapper(std::string_view nom) {
   return texte;
 }
 
+namespace {
+
 // The character that starts at `i` (advancing `i` past it), or −1 when the bytes there are no
 // valid UTF-8: a stray continuation byte, a sequence cut short, an overlong form, a surrogate.
 long Caractere(std::string_view s, std::size_t& i) {
@@ -55,9 +59,8 @@ long Caractere(std::string_view s, std::size_t& i) {
   return c;
 }
 
-// Whether a name can stand in the file as XML text: valid UTF-8 of characters that XML allows,
-// without the control characters (C0, DEL and C1, U+0085 being a line break) that no file name
-// should hold either.
+}  // namespace
+
 bool TexteXml(std::string_view nom) {
   for (std::size_t i = 0; i < nom.size();) {
     const long c = Caractere(nom, i);
@@ -65,6 +68,8 @@ bool TexteXml(std::string_view nom) {
   }
   return true;
 }
+
+namespace {
 
 bool ToutEcrire(int fd, std::string_view contenu) {
   while (!contenu.empty()) {
@@ -89,7 +94,7 @@ std::string TexteKml(std::string_view nom, double latitude, double longitude) {
           "    <rotationXY x='0' y='0' xunits='fraction' yunits='fraction'/>"
           "    <size x='0' y='0' xunits='fraction' yunits='fraction'/>  </ScreenOverlay>"
           "<Placemark>",
-      "    <name>" + Echapper(nom) + "</name>",
+      "    <name>" + EchapperXml(nom) + "</name>",
       "    <Point>",
       "      <coordinates>" + FormatGeneral(longitude, ".") + "," + FormatGeneral(latitude, ".") +
           ",10</coordinates>",

@@ -7,6 +7,14 @@
 
 namespace orbalide {
 
+// The text with "&", "<" and ">" written as XML's entities.
+std::string EchapperXml(std::string_view texte);
+
+// Whether a text can stand in a file as XML text: valid UTF-8 of characters that XML allows,
+// without the control characters (C0, DEL and C1, U+0085 being a line break) that no file name
+// should hold either.
+bool TexteXml(std::string_view texte);
+
 // The name of a placemark whose name box is empty.
 inline constexpr std::string_view kPointSansNom = "Point non nommé";
 

@@ -7,6 +7,7 @@
 namespace orbalide {
 
 class Form;
+class MenuItem;
 
 struct VersionNumbers {
   int Major, Minor, Revision;
@@ -34,6 +35,9 @@ class Platform {
   virtual VersionNumbers Version() = 0;
   // The decimal separator of the user's regional settings: one character, not always ASCII.
   virtual std::string DecimalSeparator() = 0;
+  // Pops up a menu of the window where the user asked for it: at the mouse, or at the focused
+  // control.
+  virtual void PopupMenu(Form& form, MenuItem& menu) = 0;
   // Shows a window without blocking the others, or brings it forward when already shown.
   virtual void Show(Form& form) = 0;
   // Discards a window's display; the window's model is discarded by its owner right after.

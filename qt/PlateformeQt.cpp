@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -61,6 +61,10 @@ VersionNumbers PlateformeQt::Version() {
 
 std::string PlateformeQt::DecimalSeparator() {
   return QLocale::system().decimalPoint().toStdString();
+}
+
+void PlateformeQt::PopupMenu(Form& form, MenuItem& menu) {
+  if (Vue* vue = View(form)) vue->Popup(menu);
 }
 
 void PlateformeQt::Show(Form& form) {

@@ -32,6 +32,7 @@ class PlateformeQt : public Platform {
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override;
   std::string DecimalSeparator() override;
+  void PopupMenu(Form& form, MenuItem& menu) override;
   void Show(Form& form) override;
   void Unload(Form& form) override;
   void Quit() override;

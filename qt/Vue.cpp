@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -96,8 +97,6 @@ std::optional<Key> KeyOf(const QKeyEvent& e) {
     case Qt::Key_Escape:
       if (m == Qt::NoModifier) return Key::Escape;
       break;
-    case Qt::Key_Menu:
-      return Key::ContextMenu;
     case Qt::Key_F10:
       if (m == Qt::ShiftModifier) return Key::ContextMenu;
       break;
@@ -228,12 +227,12 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   for (Control* c : form.Controls()) {
     if (c->GetKind() == Kind::MenuItem) {
       auto* item = static_cast<MenuItem*>(c);
-      if (item->Parent() == nullptr) {
-        QMenu* m = static_cast<QMainWindow*>(window_)->menuBar()->addMenu(Q(c->Caption));
-        actions_[c] = m;
+      if (item->Parent() == nullptr) {  // a hidden menu is popped up, not in the menu bar
+        actions_[c] = c->Visible
+                          ? static_cast<QMainWindow*>(window_)->menuBar()->addMenu(Q(c->Caption))
+                          : new QMenu(window_);
       } else {
         QAction* a = static_cast<QMenu*>(actions_.at(item->Parent()))->addAction(Q(c->Caption));
-        a->setCheckable(true);
         actions_[c] = a;
         QObject::connect(a, &QAction::triggered, this,
                          [this, c] { Forward([this, c] { form_.UserClick(*c); }); });
@@ -451,9 +450,20 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
       const std::optional<Key> key = KeyOf(*static_cast<QKeyEvent*>(event));
       if (!key) break;
+      if (const QWidget* focus = QApplication::focusWidget(); focus != nullptr)
+        menuAt_ = focus->mapToGlobal(QPoint(0, focus->height()));
       bool used = false;
       Forward([this, &used, key] { used = form_.UserKey(*key); });
       return used;
+    }
+    case QEvent::ContextMenu: {  // a right click, or the context-menu key
+      if (control == nullptr || !control->ContextMenu) break;
+      const auto* menu = static_cast<QContextMenuEvent*>(event);
+      const QWidget* w = Widget(*control);
+      menuAt_ = menu->reason() == QContextMenuEvent::Mouse ? menu->globalPos()
+                                                           : w->mapToGlobal(QPoint(0, w->height()));
+      Forward([this, control] { form_.UserContextMenu(*control); });
+      return true;
     }
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
@@ -497,7 +507,11 @@ void Vue::Synchroniser() {
       } else {
         auto* a = static_cast<QAction*>(o);
         a->setText(Q(c->Caption));
-        a->setChecked(static_cast<MenuItem*>(c)->Checked);
+        // A check mark where the item is checked, nothing else, as desktop menus show it.
+        const bool checked = static_cast<MenuItem*>(c)->Checked;
+        a->setCheckable(checked);
+        a->setChecked(checked);
+        a->setEnabled(c->Enabled);
       }
       continue;
     }
@@ -607,6 +621,11 @@ void Vue::CopyText(TextBox& box, QLineEdit* edit) {
   } else {
     edit->setCursorPosition(box.SelStart());
   }
+}
+
+void Vue::Popup(MenuItem& menu) {
+  Synchroniser();
+  static_cast<QMenu*>(actions_.at(&menu))->popup(menuAt_);
 }
 
 }  // namespace orbalide

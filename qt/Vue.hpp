@@ -28,6 +28,8 @@ class Vue : public QObject {
   void Synchroniser();
 
   int Pixels(int twips) const;
+  // Pops up a menu where the user last asked for one.
+  void Popup(MenuItem& menu);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +54,7 @@ class Vue : public QObject {
   std::map<const Control*, QObject*> actions_;  // menus and their items
   std::map<const Control*, int> selections_;    // selection versions already shown
   std::map<const Control*, QString> fitted_;    // texts whose font is already fitted
+  QPoint menuAt_;                               // where the last context menu was asked for
   double dpi_;
 };
 

@@ -12,7 +12,6 @@
 namespace orbalide {
 namespace {
 
-constexpr double kMetresParMille = 1852.0;
 constexpr double kMetresParPied = 0.3048;
 constexpr double kLimitePieds = 10000;  // metres: the feet are shown only below
 
@@ -40,6 +39,8 @@ void FormFormules::Command2_Click() {
     const double lat1 = Latitude(0), lon1 = Longitude(0);
     LireRouteInitiale();
     r = CalculDirect(lat1, lon1, RouteSaisie, static_cast<double>(distance));
+    TrajetDirect = Trajet{lat1,       lon1,        RouteSaisie,   static_cast<double>(distance),
+                          r.Latitude, r.Longitude, r.RouteArrivee};
   } catch (const ErreurArithmetique&) {
     ViderDirecte();
     platform_.Beep();
@@ -68,6 +69,7 @@ void FormFormules::Command2_Click() {
 
 // Without a result, nothing computed before may stand beside the new inputs.
 void FormFormules::ViderDirecte() {
+  TrajetDirect.reset();
   for (Composante c : kComposantes) Boite(c, 1).SetText("");
   Label3[0].Caption = Label3[1].Caption = "";
   for (TextBox& t : FB) t.SetText("");
@@ -80,11 +82,16 @@ void FormFormules::Command4_Click() {
     const double lat1 = Latitude(2), lon1 = Longitude(2);
     const double lat2 = Latitude(3), lon2 = Longitude(3);
     r = CalculInverse(lat1, lon1, lat2, lon2);
+    sansResultat_.reset();
+    if (!r.Obtenu)
+      sansResultat_ = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
+    TrajetInverse = Trajet{lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
   } catch (const ErreurArithmetique&) {
-    r.Obtenu = false;
+    sansResultat_ = SansResultat::HorsDomaine;
   }
-  if (!r.Obtenu) {
+  if (sansResultat_) {
     ViderInverse();
+    ExpliquerSansResultat(EnAnglais());
     platform_.Beep();
     return;
   }
@@ -102,6 +109,7 @@ void FormFormules::Command4_Click() {
 }
 
 void FormFormules::ViderInverse() {
+  TrajetInverse.reset();
   Text3.SetText("");
   Text3.ToolTipText = "";
   for (std::int16_t i = 3; i < 9; ++i) Text1[i].SetText("");

@@ -148,6 +148,7 @@ void FormFormules::Disposer() {
   Mmille.Caption = "1000eme seconde";
   Mmaxi.Caption = "Maximale";
   Mcent.Checked = true;
+  MExporter.Visible = false;
   const char* const depart[] = {"49", "00", "23.260", "006", "09", "41.280"};
   for (const std::int16_t k : std::array<std::int16_t, 3>{0, 2, 3}) {
     for (std::size_t i = 0; i < kComposantes.size(); ++i)

@@ -1,9 +1,12 @@
 // KML files: the folder they go to, and their writing and hand-over to the desktop's viewer.
 #include <string>
 
+#include "Angles.hpp"
 #include "FormFormules.hpp"
 #include "Kml.hpp"
+#include "Nombres.hpp"
 #include "Reel.hpp"
+#include "Sexagesimal.hpp"
 
 namespace orbalide {
 
@@ -54,6 +57,59 @@ void FormFormules::Command11_Click(std::int16_t Index) {
     const std::optional<std::string> fichier = NomFichierKml(nom, Index);
     if (!fichier) return std::nullopt;
     return FichierKml{*fichier, TexteKml(nom, latitude, longitude)};
+  });
+}
+
+// The menu of an export button: its position, or the route of its panel when there is one.
+void FormFormules::Command11_ContextMenu(std::int16_t Index) {
+  emplacementMenu_ = Index;
+  MRoute.Enabled = (Index < 2 ? TrajetDirect : TrajetInverse).has_value();
+  platform_.PopupMenu(*this, MExporter);
+}
+
+void FormFormules::MPosition_Click() {
+  Command11_Click(emplacementMenu_);
+}
+
+void FormFormules::MRoute_Click() {
+  ExporterRoute(emplacementMenu_ >= 2);
+}
+
+// Distance and courses as the window shows them: the unit, the seconds' precision, the regional
+// decimal separator.
+std::string FormFormules::DescriptionRoute(const Trajet& t) {
+  const bool milles = Option1[1].Value();
+  const std::string separateur = platform_.DecimalSeparator();
+  const std::string distance = FormatPicture(milles ? t.Distance / kMetresParMille : t.Distance,
+                                             FormatSecondes(), separateur) +
+                               (milles ? " Nm" : " Mètres");
+  const auto route = [&](double r) {
+    const TexteRoute texte =
+        RouteEnSexagesimal(static_cast<double>(NormaliserRoute(r)), separateur);
+    return texte.Degres + "° " + texte.Minutes + "′ " + texte.Secondes + "″";
+  };
+  return EnAnglais() ? "Distance " + distance + ", initial course " + route(t.RouteInitiale) +
+                           ", arrival course " + route(t.RouteArrivee)
+                     : "Distance " + distance + ", route initiale " + route(t.RouteInitiale) +
+                           ", route à l'arrivée " + route(t.RouteArrivee);
+}
+
+// "Route(0).kml" for the direct panel, "Route(2).kml" for the inverse panel; the two points are
+// named as in their name boxes.
+void FormFormules::ExporterRoute(bool inverse) {
+  const std::optional<Trajet>& trajet = inverse ? TrajetInverse : TrajetDirect;
+  if (!trajet) return;
+  const std::int16_t depart = inverse ? 2 : 0;
+  const auto nom = [&](std::int16_t slot, const char* francais, const char* anglais) {
+    const std::string& saisi = Emplacements[static_cast<std::size_t>(slot)].Nom->Text();
+    return saisi.empty() ? std::string(EnAnglais() ? anglais : francais) : saisi;
+  };
+  EcrireKml([&]() -> std::optional<FichierKml> {
+    const std::string a = nom(depart, "Départ", "Departure");
+    const std::string b = nom(static_cast<std::int16_t>(depart + 1), "Arrivée", "Arrival");
+    if (!TexteXml(a) || !TexteXml(b)) return std::nullopt;
+    return FichierKml{"Route(" + std::to_string(depart) + ").kml",
+                      TexteRouteKml(*trajet, a, b, DescriptionRoute(*trajet))};
   });
 }
 

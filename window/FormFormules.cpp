@@ -74,6 +74,7 @@ void FormFormules::Relier() {
     INS[k].MouseDown = [this, k](int button, int shift) { INS_MouseDown(k, button, shift); };
     INS[k].DblClick = [this, k] { INS_DblClick(k); };
     Command11[k].Click = [this, k] { Command11_Click(k); };
+    Command11[k].ContextMenu = [this, k] { Command11_ContextMenu(k); };
   }
   for (std::int16_t i = 0; i < 2; ++i) Image2[i].Click = [this, i] { Image2_Click(i); };
 
@@ -81,14 +82,15 @@ void FormFormules::Relier() {
     Control* control;
     void (FormFormules::*handler)();
   } clicks[] = {
-      {&Command1, &FormFormules::Command1_Click}, {&Command2, &FormFormules::Command2_Click},
-      {&Command3, &FormFormules::Command3_Click}, {&Command4, &FormFormules::Command4_Click},
-      {&Command5, &FormFormules::Command5_Click}, {&Command6, &FormFormules::Command6_Click},
-      {&Command7, &FormFormules::Command7_Click}, {&Command8, &FormFormules::Command8_Click},
-      {&Command9, &FormFormules::Command9_Click}, {&Command10, &FormFormules::Command10_Click},
-      {&Combo3, &FormFormules::Combo3_Click},     {&Image1, &FormFormules::Image1_Click},
-      {&Label10, &FormFormules::Label10_Click},   {&Mcent, &FormFormules::Mcent_Click},
-      {&Mmille, &FormFormules::Mmille_Click},     {&Mmaxi, &FormFormules::Mmaxi_Click},
+      {&Command1, &FormFormules::Command1_Click},   {&Command2, &FormFormules::Command2_Click},
+      {&Command3, &FormFormules::Command3_Click},   {&Command4, &FormFormules::Command4_Click},
+      {&Command5, &FormFormules::Command5_Click},   {&Command6, &FormFormules::Command6_Click},
+      {&Command7, &FormFormules::Command7_Click},   {&Command8, &FormFormules::Command8_Click},
+      {&Command9, &FormFormules::Command9_Click},   {&Command10, &FormFormules::Command10_Click},
+      {&Combo3, &FormFormules::Combo3_Click},       {&Image1, &FormFormules::Image1_Click},
+      {&Label10, &FormFormules::Label10_Click},     {&Mcent, &FormFormules::Mcent_Click},
+      {&Mmille, &FormFormules::Mmille_Click},       {&Mmaxi, &FormFormules::Mmaxi_Click},
+      {&MPosition, &FormFormules::MPosition_Click}, {&MRoute, &FormFormules::MRoute_Click},
   };
   for (const auto& c : clicks) c.control->Click = [this, h = c.handler] { (this->*h)(); };
 }

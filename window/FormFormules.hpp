@@ -15,6 +15,7 @@
 #include "ControlArray.hpp"
 #include "Controles.hpp"
 #include "Plateforme.hpp"
+#include "Route.hpp"
 #include "apropos.hpp"
 
 namespace orbalide {
@@ -96,12 +97,18 @@ class FormFormules : public Form {
   MenuItem Mcent{*this, "Mcent", &MPrec};
   MenuItem Mmille{*this, "Mmille", &MPrec};
   MenuItem Mmaxi{*this, "Mmaxi", &MPrec};
+  // The export buttons' menu: kept out of the menu bar, popped up over the button.
+  MenuItem MExporter{*this, "MExporter"};
+  MenuItem MPosition{*this, "MPosition", &MExporter};
+  MenuItem MRoute{*this, "MRoute", &MExporter};
 
   std::array<Emplacement, 4> Emplacements;
 
   // State of the window.
   std::int16_t DecimalesSecondes = 3;
   double RouteSaisie = 0;
+  // The geodesic of each panel's last result, which the route export draws; empty without one.
+  std::optional<Trajet> TrajetDirect, TrajetInverse;
 
   // Start-up and shutdown.
   void Form_Load();
@@ -160,6 +167,10 @@ class FormFormules : public Form {
 
   // KML export.
   void Command11_Click(std::int16_t Index);
+  void Command11_ContextMenu(std::int16_t Index);
+  void MPosition_Click();
+  void MRoute_Click();
+  void ExporterRoute(bool inverse);
   std::optional<std::string> DossierExport();
 
   // One of the six coordinate arrays.
@@ -180,6 +191,10 @@ class FormFormules : public Form {
   void AfficherRoute(double route, TextBox& degres, TextBox& minutes, TextBox& secondes);
   void ViderDirecte();
   void ViderInverse();
+  // Why the last inverse computation has no result.
+  enum class SansResultat { Confondus, NonConvergent, HorsDomaine };
+  void ExpliquerSansResultat(bool anglais);
+  std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
     std::string Nom;
     std::string Contenu;
@@ -190,12 +205,16 @@ class FormFormules : public Form {
 
   Platform& platform_;
   Apropos& apropos_;
+  std::optional<SansResultat> sansResultat_;
+  std::int16_t emplacementMenu_ = 0;  // the export button whose menu is open
 };
 
 // The six coordinate boxes of a position, in the order of typing.
 inline constexpr std::array<FormFormules::Composante, 6> kComposantes{
     &FormFormules::LatD, &FormFormules::LATM, &FormFormules::LATS,
     &FormFormules::LOnD, &FormFormules::LonM, &FormFormules::LonS};
+
+inline constexpr double kMetresParMille = 1852.0;
 
 // The picture of seconds shown with `decimales` decimals (2, 3 or 7).
 std::string ImageSecondes(std::int16_t decimales);

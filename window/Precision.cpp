@@ -70,6 +70,7 @@ void FormFormules::ArrondirCentiemes(TextBox& secondes) {
 void FormFormules::Label10_Click() {
   Text3.SetText("");
   Text3.ToolTipText = "";
+  sansResultat_.reset();
   Option1[static_cast<std::int16_t>(Option1[1].Value() ? 0 : 1)].SetValue(true);
   Label10.Caption = Option1[1].Value() ? "Nm" : "Mètres";
 }

@@ -43,6 +43,7 @@ void FormFormules::Command5_Click() {
 }
 
 void FormFormules::RazDirecte() {
+  TrajetDirect.reset();
   for (const std::int16_t slot : std::array<std::int16_t, 2>{0, 1}) {
     for (Composante c : kOrdreVidage) Boite(c, slot).SetText("");
   }
@@ -55,6 +56,7 @@ void FormFormules::RazDirecte() {
 }
 
 void FormFormules::Command6_Click() {
+  TrajetInverse.reset();
   for (const std::int16_t slot : std::array<std::int16_t, 2>{2, 3}) {
     for (Composante c : kOrdreVidage) Boite(c, slot).SetText("");
   }

@@ -7,12 +7,15 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <set>
 #include <fstream>
+#include <set>
 #include <sstream>
+
+#include <GeographicLib/Geodesic.hpp>
 
 #include "Calculatrice.hpp"
 #include "Distribution.hpp"
+#include "Nombres.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;
@@ -228,21 +231,168 @@ TEST_F(Export, FolderOfTheFiles) {
                {{bin, orbalide, home}, true, {}}};
   c_.platform.directory = bin;
   c_.platform.home = home;
+  c_.Type(c_.f.Text2, "1");
+  c_.f.UserClick(c_.f.Command2);
   for (const auto& t : cases) {
     c_.platform.readOnly = t.readOnly;
     c_.platform.documents = t.documentsKnown ? documents.string() : "";
     c_.platform.opened.clear();
     c_.platform.messages.clear();
     fs::remove_all(orbalide);
-    for (const fs::path& p : {bin, home}) fs::remove(p / "Geo(0).kml");
+    for (const fs::path& p : {bin, home}) {
+      fs::remove_all(p);
+      fs::create_directory(p);
+    }
     c_.f.UserClick(c_.f.Command11[0]);
+    c_.f.UserContextMenu(c_.f.Command11[0]);
+    c_.f.UserClick(c_.f.MRoute);
     SCOPED_TRACE(t.folder.string());
     if (t.folder.empty()) {
-      EXPECT_EQ(c_.platform.messages, std::vector<std::string>{"Erreur inattendue"});
-      EXPECT_FALSE(fs::exists(bin / "Geo(0).kml") || fs::exists(home / "Geo(0).kml"));
+      EXPECT_EQ(c_.platform.messages, std::vector<std::string>(2, "Erreur inattendue"));
+      EXPECT_TRUE(fs::is_empty(bin) && fs::is_empty(home));
     } else {
-      ASSERT_EQ(c_.platform.opened, std::vector<std::string>{(t.folder / "Geo(0).kml").string()});
-      EXPECT_TRUE(fs::is_regular_file(t.folder / "Geo(0).kml"));
+      EXPECT_EQ(c_.platform.opened,
+                (std::vector<std::string>{t.folder / "Geo(0).kml", t.folder / "Route(0).kml"}));
+      EXPECT_TRUE(fs::is_regular_file(t.folder / "Route(0).kml"));
     }
   }
+}
+
+namespace {
+
+// What a route file holds, as a real XML parser reads it: the document's name, the points'
+// names and places, the line's description and points.
+struct Route {
+  std::string name, description;
+  std::vector<std::string> pointNames;
+  std::vector<std::pair<double, double>> points, line;  // longitude, latitude
+};
+
+std::vector<std::pair<double, double>> Coordinates(xmlNodePtr node) {
+  xmlChar* text = xmlNodeGetContent(node);
+  std::istringstream in(reinterpret_cast<const char*>(text));
+  xmlFree(text);
+  std::vector<std::pair<double, double>> points;
+  double lon = 0, lat = 0;
+  char comma = 0;
+  while (in >> lon >> comma >> lat) points.emplace_back(lon, lat);
+  return points;
+}
+
+std::string Text(xmlNodePtr node) {
+  xmlChar* text = xmlNodeGetContent(node);
+  std::string s = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+  xmlFree(text);
+  return s;
+}
+
+Route ReadRoute(const fs::path& file) {
+  const std::string content = Read(file);
+  xmlDocPtr doc = xmlReadMemory(content.data(), static_cast<int>(content.size()), "r.kml", nullptr,
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  Route r;
+  if (doc == nullptr) return r;
+  const xmlNodePtr root = xmlDocGetRootElement(doc);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(root->ns->href)),
+            "http://www.opengis.net/kml/2.2");
+  const xmlNodePtr document = Child(root, "Document");
+  r.name = Text(Child(document, "name"));
+  for (xmlNodePtr n = document->children; n != nullptr; n = n->next) {
+    if (n->type != XML_ELEMENT_NODE || xmlStrcmp(n->name, BAD_CAST "Placemark") != 0) continue;
+    if (const xmlNodePtr line = Child(n, "LineString")) {
+      EXPECT_EQ(Text(Child(line, "tessellate")), "1");
+      r.description = Text(Child(n, "description"));
+      r.line = Coordinates(Child(line, "coordinates"));
+    } else {
+      r.pointNames.push_back(Text(Child(n, "name")));
+      r.points.push_back(Coordinates(Child(Child(n, "Point"), "coordinates")).at(0));
+    }
+  }
+  xmlFreeDoc(doc);
+  return r;
+}
+
+}  // namespace
+
+// The route of each panel, from its export buttons' menu: a line along the geodesic (within a
+// millimetre of GeographicLib's), points at most 10 km apart or 2,001 of them, longitudes
+// continuous across the 180° meridian, both ends exactly the two positions.
+TEST_F(Export, RouteAlongTheGeodesic) {
+  const struct {
+    std::vector<std::string> departure;
+    std::int16_t west;
+    const char* course;
+    const char* distance;  // nautical miles
+    std::size_t points;
+  } cases[] = {
+      {{"48", "30", "", "004", "30", ""}, 1, "300", "100", 20},  // 185.2 km
+      {{"30", "", "", "170", "", ""}, 0, "90", "1080", 202},     // across the 180° meridian
+      {{"80", "", "", "000", "", ""}, 0, "0", "1080", 202},      // over the pole
+      {{"", "", "", "", "", ""}, 0, "45", "10800", 2001},        // 20,001.6 km
+  };
+  const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
+  for (const auto& t : cases) {
+    Calculatrice c;
+    c.platform.directory = dir_.string();
+    c.Position(0, t.departure);
+    c.f.UserSelect(c.f.Combo2, t.west);
+    c.Type(c.f.Text1[0], t.course);
+    c.Type(c.f.Text2, t.distance);
+    c.f.UserContextMenu(c.f.Command11[1]);
+    EXPECT_FALSE(c.f.MRoute.Enabled);  // nothing computed yet
+    c.f.UserClick(c.f.Command2);
+    c.f.UserContextMenu(c.f.Command11[1]);
+    ASSERT_TRUE(c.f.MRoute.Enabled);
+    c.f.UserClick(c.f.MRoute);
+    const Route r = ReadRoute(dir_ / "Route(0).kml");
+    SCOPED_TRACE(std::string(t.course) + " " + t.distance);
+    ASSERT_EQ(r.line.size(), t.points);
+    const double lat1 = c.f.TrajetDirect->Latitude1, lon1 = c.f.TrajetDirect->Longitude1;
+    const double s12 = LireNombre(t.distance) * 1852;
+    for (std::size_t i = 0; i < r.line.size(); ++i) {
+      double lat = 0, lon = 0, miss = 0, step = 0;
+      const double along = s12 * static_cast<double>(i) / static_cast<double>(t.points - 1);
+      wgs84.Direct(lat1, lon1, LireNombre(t.course), along, lat, lon);
+      wgs84.Inverse(r.line[i].second, r.line[i].first, lat, lon, miss);
+      EXPECT_LT(miss, 1e-3) << i;
+      if (i == 0) continue;
+      wgs84.Inverse(r.line[i - 1].second, r.line[i - 1].first, r.line[i].second, r.line[i].first,
+                    step);
+      EXPECT_LT(step, std::max(10000.0, s12 / 2000) + 1e-3) << i;
+      EXPECT_LE(std::fabs(r.line[i].first - r.line[i - 1].first), 180) << i;
+    }
+    EXPECT_EQ(r.points.front(), r.line.front());
+    EXPECT_NEAR(r.points.back().second, r.line.back().second, 1e-12);
+    EXPECT_NEAR(std::remainder(r.points.back().first - r.line.back().first, 360), 0, 1e-12);
+    EXPECT_EQ(r.pointNames, (std::vector<std::string>{"Départ", "Arrivée"}));
+    if (t.points == 20) {
+      EXPECT_EQ(r.name, "Départ - Arrivée");
+      EXPECT_EQ(r.description,
+                "Distance 100.000 Nm, route initiale 300° 0′ 00.000″, route à l'arrivée 298° 20′ "
+                "14.566″");
+    }
+  }
+}
+
+// The inverse panel's route runs between its two positions, named as typed, described in the
+// window's language and unit.
+TEST_F(Export, RouteOfTheInversePanel) {
+  c_.f.UserClick(c_.f.Image2[1]);
+  c_.f.UserClick(c_.f.Command8);
+  c_.Position(2, {"48", "30", "", "004", "30", ""});
+  c_.Position(3, {"49", "18", "42.448", "006", "42", "21.503"});
+  c_.f.UserSelect(c_.f.Combo4, 1);
+  c_.f.UserSelect(c_.f.Combo6, 1);
+  c_.f.Text4[1].SetText("Brest");
+  c_.f.UserClick(c_.f.Command4);
+  c_.f.UserContextMenu(c_.f.Command11[3]);
+  c_.f.UserClick(c_.f.MRoute);
+  const Route r = ReadRoute(dir_ / "Route(2).kml");
+  EXPECT_EQ(r.pointNames, (std::vector<std::string>{"Brest", "Arrival"}));
+  ASSERT_EQ(r.line.size(), 20u);
+  EXPECT_EQ(r.points.front(), std::make_pair(-4.5, 48.5));
+  EXPECT_EQ(r.line.back(), r.points.back());
+  EXPECT_EQ(r.description,  // GeographicLib: 185199.997 m, 300.0000043°, 298.3373837°
+            "Distance 100.000 Nm, initial course 300° 0′ 00.015″, arrival course 298° 20′ "
+            "14.581″");
 }

@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
@@ -406,6 +409,38 @@ TEST_F(Window, NothingIsClipped) {
   }
 }
 
+// The export buttons' menu opens on a right click or on Shift+F10, offers the route once there is
+// one, and exports it.
+TEST_F(Window, ExportMenu) {
+  const auto menu = [&] {
+    for (QMenu* m : Main()->findChildren<QMenu*>()) {
+      if (m->isVisible()) return m;
+    }
+    return static_cast<QMenu*>(nullptr);
+  };
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                          Of(f.Command11[1])->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(Of(f.Command11[1]), &click);
+  ASSERT_NE(menu(), nullptr);
+  const QList<QAction*> items = menu()->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text() + " | " + items[1]->text(),
+            "Exporter la position | Exporter la route");
+  EXPECT_FALSE(items[1]->isEnabled());  // nothing computed yet
+  menu()->close();
+  f.Text2.SetText("1");
+  f.Command2_Click();
+  f.SetFocus(f.Command11[0]);
+  platform.SynchroniserTout();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+  ASSERT_NE(menu(), nullptr);
+  ASSERT_TRUE(items[1]->isEnabled());
+  items[1]->trigger();
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(platform.opened[0]).endsWith("/Route(0).kml"));
+  QFile::remove(QString::fromStdString(platform.opened[0]));
+}
+
 // Grabs every state of both windows for a person to look at, into the build folder; under
 // QT_SCALE_FACTOR=2 the names end in "-x2".
 TEST_F(Window, Screenshots) {
@@ -427,6 +462,15 @@ TEST_F(Window, Screenshots) {
   Press(f.Command8);
   Press(f.Command4);
   grab(Main(), "inverse-calcul-fr");
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(),
+                         Of(f.Command11[3])->mapToGlobal(QPoint(0, 30)));
+  QApplication::sendEvent(Of(f.Command11[3]), &menu);
+  QApplication::processEvents();
+  const QRect area(Main()->mapToGlobal(QPoint()), Main()->size());
+  ASSERT_TRUE(QGuiApplication::primaryScreen()
+                  ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                  .save(QString(ORBALIDE_CAPTURES "/menu-export") + suffix));
+  QApplication::activePopupWidget()->close();
   f.Image2_Click(1);
   platform.SynchroniserTout();
   grab(Main(), "inverse-en");

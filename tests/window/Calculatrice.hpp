@@ -31,6 +31,7 @@ class FakePlatform : public Platform {
   char PathSeparator() override { return '/'; }
   VersionNumbers Version() override { return version; }
   std::string DecimalSeparator() override { return separator; }
+  void PopupMenu(Form&, MenuItem& menu) override { popups.push_back(&menu); }
   void Show(Form& form) override { shown.push_back(&form); }
   void Unload(Form& form) override { unloaded.push_back(&form); }
   void Quit() override { ++quits; }
@@ -38,6 +39,7 @@ class FakePlatform : public Platform {
   int beeps = 0, quits = 0;
   std::vector<std::string> messages, opened;
   std::vector<const Form*> shown, unloaded;
+  std::vector<const MenuItem*> popups;
   std::string directory = ".", documents, home = ".";
   std::set<std::string> readOnly;  // folders the user could not write
   std::string separator = ".";

@@ -208,31 +208,48 @@ TEST(InverseCommand, SevenDecimals) {
   EXPECT_EQ(c.f.Text3.Text(), "156899.5682902");
 }
 
-// The feet of an earlier short distance never stay beside a new one; a computation without a
-// result empties what it would have written, and beeps.
+// The feet of an earlier short distance never stay beside a new one. A computation without a
+// result empties what it would have written, beeps, and says why in the distance's tooltip, in
+// the window's language; the next result empties it.
 TEST(InverseCommand, NoStaleResults) {
-  Calculatrice c;
   const Inverse shortLine{
       {"0", "0", "0", "0", "0", "0"}, {"0", "1", "0", "0", "0", "0"}, true, "", "", "", "", ""};
-  ComputeInverse(c, shortLine);
-  ASSERT_EQ(c.f.Text3.ToolTipText, "6046.275 ft");
-  c.Position(3, {"1", "0", "0", "1", "0", "0"});
-  c.f.UserClick(c.f.Command4);
-  EXPECT_EQ(c.f.Text3.ToolTipText, "");
-
-  for (const auto& pair :
-       {std::vector<std::string>{"", "", "", "", "", ""},             // coincident
-        std::vector<std::string>{"0", "30", "", "179", "42", ""}}) {  // antipodal
+  const struct {
+    std::vector<std::string> to;
+    const char* french;
+    const char* english;
+  } cases[] = {
+      {{"", "", "", "", "", ""},
+       "Pas de résultat : les deux positions sont le même point.",
+       "No result: the two positions are the same point."},
+      {{"0", "30", "", "179", "42", ""},
+       "Pas de résultat : les points sont presque antipodaux, la méthode de Vincenty ne converge "
+       "pas en 20 passes.",
+       "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
+       "passes."},
+      {{"", "", "1E999", "", "", ""},
+       "Pas de résultat : une valeur est hors du domaine de calcul.",
+       "No result: a value is out of range."},
+  };
+  for (const auto& t : cases) {
+    Calculatrice c;
     ComputeInverse(c, shortLine);
+    ASSERT_EQ(c.f.Text3.ToolTipText, "6046.275 ft");
     c.Position(2, {"", "", "", "", "", ""});
-    c.Position(3, pair);
-    const int beeps = c.platform.beeps;
+    c.Position(3, t.to);
     c.f.UserClick(c.f.Command4);
-    EXPECT_EQ(c.platform.beeps, beeps + 1);
+    EXPECT_EQ(c.platform.beeps, 1);
     EXPECT_EQ(c.f.Text3.Text(), "");
-    EXPECT_EQ(c.f.Text3.ToolTipText, "");
+    EXPECT_EQ(c.f.Text3.ToolTipText, t.french);
     for (std::int16_t i = 3; i < 9; ++i) EXPECT_EQ(c.f.Text1[i].Text(), "");
     EXPECT_EQ(c.f.Text1[5].ToolTipText + c.f.Text1[8].ToolTipText, "");
     EXPECT_EQ(c.f.Label10.Caption, "Mètres");  // everything else as it was
+    for (Control* click :
+         std::initializer_list<Control*>{&c.f.Command7, &c.f.Image2[1], &c.f.Command8})
+      c.f.UserClick(*click);
+    EXPECT_EQ(c.f.Text3.ToolTipText, t.english);
+    c.Position(3, {"1", "0", "0", "1", "0", "0"});
+    c.f.UserClick(c.f.Command4);
+    EXPECT_EQ(c.f.Text3.ToolTipText, "");  // a result, and too long for feet
   }
 }

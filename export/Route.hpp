@@ -1,0 +1,41 @@
+// The route between two positions as a KML file: both points and the geodesic between them,
+// which map viewers draw as a line.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbalide {
+
+// A geodesic as the window computed it, in decimal degrees and metres.
+struct Trajet {
+  double Latitude1, Longitude1;  // departure
+  double RouteInitiale;          // course at the departure
+  double Distance;
+  double Latitude2, Longitude2;  // arrival
+  double RouteArrivee;           // course at the arrival
+};
+
+struct PointRoute {
+  double Longitude, Latitude;
+};
+
+// Points of the line are at most this far apart, up to this many segments; a longer route
+// has that many segments, evenly spaced.
+inline constexpr double kPasRoute = 10000;
+inline constexpr int kSegmentsRouteMax = 2000;
+
+// The line's points: the departure, points along the geodesic from the direct solution on the
+// current ellipsoid at even steps of distance, and the arrival. Longitudes stay continuous
+// across the 180° meridian (179.9, then 180.1), so that viewers draw the short way. Throws
+// ErreurArithmetique when the direct solution does.
+std::vector<PointRoute> PointsRoute(const Trajet& trajet);
+
+// A KML 2.2 document in UTF-8, named after the two points, with a placemark for each and one for
+// the line of PointsRoute, whose description is given. Names are written as typed, with "&",
+// "<" and ">" escaped. Throws ErreurArithmetique when the direct solution does.
+std::string TexteRouteKml(const Trajet& trajet, std::string_view depart, std::string_view arrivee,
+                          std::string_view description);
+
+}  // namespace orbalide
