@@ -1,7 +1,6 @@
 #include "Controles.hpp"
 
 #include <algorithm>
-#include <ranges>
 
 #include "Texte.hpp"
 
@@ -138,7 +137,8 @@ std::vector<Control*> Form::TabOrder() const {
   for (Control* c : controls_) {
     if (c->TabStop && Focusable(*c) && c->Reachable()) order.push_back(c);
   }
-  std::ranges::sort(order, {}, &Control::TabIndex);
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->TabIndex < b->TabIndex; });
   return order;
 }
 
@@ -148,11 +148,12 @@ Control* Form::NextInTabOrder(int from, bool forward) const {
   const std::vector<Control*> order = TabOrder();
   if (order.empty()) return nullptr;
   if (forward) {
-    const auto after = std::ranges::find_if(order, [from](auto* c) { return c->TabIndex > from; });
+    const auto after = std::find_if(order.begin(), order.end(),
+                                    [from](const Control* c) { return c->TabIndex > from; });
     return after != order.end() ? *after : order.front();
   }
-  const auto before = std::ranges::find_if(order | std::views::reverse,
-                                           [from](auto* c) { return c->TabIndex < from; });
+  const auto before = std::find_if(order.rbegin(), order.rend(),
+                                   [from](const Control* c) { return c->TabIndex < from; });
   return before != order.rend() ? *before : order.back();
 }
 
@@ -204,7 +205,7 @@ void Form::UserType(TextBox& box, std::string_view text) {
   Deliver(box, [&] {
     if (box.ReadOnly) return;
     std::string typed(text);
-    if (box.CommaIsPoint) std::ranges::replace(typed, ',', '.');
+    if (box.CommaIsPoint) std::replace(typed.begin(), typed.end(), ',', '.');
     box.SetText(typed);
   });
 }
