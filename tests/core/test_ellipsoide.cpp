@@ -4,35 +4,43 @@
 
 using namespace orbalide;
 
-TEST(Ellipsoide, SelectionSetsTheStoredValues) {
-  SelectionnerEllipsoide(0);
-  EXPECT_EQ(EllipsoideCourant().DemiGrandAxe, 6378137.0);
-  EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356752.3142);
-  EXPECT_EQ(EllipsoideCourant().Aplatissement, 0.0033528106647474805);
-  SelectionnerEllipsoide(1);  // GRS-80 after WGS-84: b and f change, a does not
-  EXPECT_EQ(EllipsoideCourant().DemiGrandAxe, 6378137.0);
-  EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356752.3141);
-  EXPECT_EQ(EllipsoideCourant().Aplatissement, 1 / 298.257222101);
-  SelectionnerEllipsoide(8);
-  EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356256.909);  // the stored b, not a·(1 − f)
-  EXPECT_EQ(Catalogue[8].Nom, "Airy (1830)");
-}
-
-TEST(Ellipsoide, SphereRadiusUsesTheProgramsPi) {
-  SelectionnerEllipsoide(kIndexSphere);
-  EXPECT_EQ(EllipsoideCourant().DemiGrandAxe, 6366707.019493714);
-  EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6366707.019493714);
-  EXPECT_EQ(EllipsoideCourant().Aplatissement, 0.0);
+// Every entry of the catalogue as the design's table gives it: the stored b, not a·(1 − f), and
+// f = 1 ÷ (1/f) when selected; the sphere's radius from the program's π.
+TEST(Ellipsoide, EveryEntryOfTheCatalogue) {
+  const double sphere = 6366707.019493714;  // (40003200 ÷ 3.14159265358979) ÷ 2
+  const struct {
+    const char* name;
+    double a, b, inverseF;  // 0: the sphere
+  } table[] = {
+      {"WGS-84", 6378137.0, 6356752.3142, 298.257223563},
+      {"GRS-80", 6378137.0, 6356752.3141, 298.257222101},
+      {"Clarke 1866", 6378206.4, 6356583.8, 294.9786982},
+      {"Clarke 1880", 6378249.145, 6356514.86955, 293.465},
+      {"Everest 1830", 6377276.345, 6356075.413, 300.801697979},
+      {"PZ-90", 6378136.0, 6356751.362, 298.2578393},
+      {"International 1924", 6378388.0, 6356911.946, 297.0},
+      {"Bessel 1841", 6377397.155, 6356078.963, 299.152815351323},
+      {"Airy (1830)", 6377563.396, 6356256.909, 299.3249646},
+      {"Sphérique", sphere, sphere, 0},
+  };
+  ASSERT_EQ(Catalogue.size(), std::size(table));
+  for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+    SelectionnerEllipsoide(static_cast<std::int16_t>(i));
+    const Ellipsoide& e = EllipsoideCourant();
+    EXPECT_EQ(Catalogue[i].Nom, table[i].name);
+    EXPECT_EQ(e.DemiGrandAxe, table[i].a) << table[i].name;
+    EXPECT_EQ(e.DemiPetitAxe, table[i].b) << table[i].name;
+    EXPECT_EQ(e.Aplatissement, table[i].inverseF == 0 ? 0 : 1 / table[i].inverseF) << table[i].name;
+  }
   EXPECT_EQ(Catalogue[kIndexSphere].Nom, "Sphérique");
 }
 
 TEST(Ellipsoide, IndexOutsideTheListChangesNothing) {
   SelectionnerEllipsoide(6);
-  const Ellipsoide before = EllipsoideCourant();
-  for (const int index : {-1, 10, INT16_MAX, INT16_MIN}) {
+  for (const int index : {-1, static_cast<int>(Catalogue.size()), INT16_MAX, INT16_MIN}) {
     SelectionnerEllipsoide(static_cast<std::int16_t>(index));
-    EXPECT_EQ(EllipsoideCourant().DemiGrandAxe, before.DemiGrandAxe);
-    EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, before.DemiPetitAxe);
-    EXPECT_EQ(EllipsoideCourant().Aplatissement, before.Aplatissement);
+    EXPECT_EQ(EllipsoideCourant().DemiGrandAxe, 6378388.0);
+    EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356911.946);
+    EXPECT_EQ(EllipsoideCourant().Aplatissement, 1 / 297.0);
   }
 }

@@ -15,35 +15,38 @@ TEST(StartUp, StateAfterLoad) {
   EXPECT_EQ(f.Caption, "Orbalide ** WGS-84 **");
   EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356752.3142);
   EXPECT_EQ(f.Focus(), &f.LatD[0]);
-  EXPECT_FALSE(f.Command2.Enabled);
-  EXPECT_FALSE(f.Frame4.Visible);
+  EXPECT_FALSE(f.Command2.Enabled || f.Frame4.Visible || f.Image2[0].Visible);
+  EXPECT_TRUE(f.Image2[1].Visible && f.Option1[1].Value());
   EXPECT_EQ(f.Frame4.Place.Left, 60);
   EXPECT_TRUE(f.Mmille.Checked && !f.Mcent.Checked && !f.Mmaxi.Checked);
-  EXPECT_EQ(f.DecimalesSecondes, 3);
   EXPECT_EQ(FormatSecondes(), "00.000");
-  EXPECT_TRUE(f.Option1[1].Value());
   EXPECT_EQ(f.Label10.Caption, "");
-  EXPECT_TRUE(f.Image2[1].Visible && !f.Image2[0].Visible);
   EXPECT_EQ(c.Shown(0) + c.Shown(1) + f.Text2.Text(), "          ");
   EXPECT_EQ(c.Shown(2), "49 00 23.260 006 09 41.280");  // the inverse panel keeps its design
   EXPECT_EQ(c.Shown(3), "49 00 23.260 006 09 41.280");
+  std::string lists;
   for (ComboBox* l : {&f.Combo1, &f.Combo5, &f.Combo7, &f.Combo2, &f.Combo4, &f.Combo6}) {
-    EXPECT_EQ(l->Items().size(), 2u);
-    EXPECT_EQ(l->ListIndex(), -1);
+    for (const std::string& item : l->Items()) lists += item;
+    lists += std::to_string(l->ListIndex());
   }
-  EXPECT_EQ(f.Combo1.Items()[0] + f.Combo1.Items()[1] + f.Combo6.Items()[0] + f.Combo6.Items()[1],
-            "NSEW");
+  EXPECT_EQ(lists, "NS-1NS-1NS-1EW-1EW-1EW-1");  // nothing selected: north and east
   EXPECT_EQ(f.Combo1.Text() + f.Combo2.Text(), "NE");
   EXPECT_EQ(f.Combo3.Items().size(), Catalogue.size());
-  EXPECT_EQ(f.Combo3.ListIndex(), 0);
   EXPECT_EQ(f.Command1.Image, Picture::Icon);
   EXPECT_EQ(f.Command10.Image, Picture::Icon);
   EXPECT_EQ(c.platform.shown.front(), &f);
-  // French captions, not the design ones.
-  EXPECT_EQ(f.Frame2.Caption, "Départ(1)");
-  EXPECT_EQ(f.Label6.Caption, "Ellipsoïde...");
-  EXPECT_EQ(f.Label4.Caption, "Route à l'arrivée °");
-  EXPECT_EQ(f.Command4.Caption + f.Command7.Caption, "CalculerDirecte");
+}
+
+// The list sets the ellipsoid and the title, with the name as shown, in both languages.
+TEST(StartUp, EllipsoidList) {
+  Calculatrice c;
+  c.f.UserSelect(c.f.Combo3, kIndexSphere);
+  EXPECT_EQ(c.f.Caption, "Orbalide ** Sphérique **");
+  EXPECT_EQ(EllipsoideCourant().Aplatissement, 0);
+  c.f.UserClick(c.f.Image2[1]);
+  c.f.UserSelect(c.f.Combo3, 6);
+  EXPECT_EQ(c.f.Caption, "Orbalide ** International 1924 **");
+  EXPECT_EQ(c.f.Combo3.Items()[8], "Airy (1830)");
 }
 
 namespace {
@@ -70,60 +73,55 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   FormFormules& f = c.f;
   apropos& about = *c.about.Fenetre();
   const auto french = Texts(c);
-  // clang-format off
   const struct {
-    std::string* text;
+    std::vector<std::string*> texts;
     const char* french;
     const char* english;
   } table[] = {
-      {&f.Label6.Caption, "Ellipsoïde...", "Ellipsoïd..."},
-      {&f.Label1.Caption, "Route initiale °", "Initial HDG °"},
-      {&f.Label7.Caption, "Route initiale °", "Initial HDG °"},
-      {&f.Label8.Caption, "Route à l'arrivée °", "Arrival HDG °"},
-      {&f.Label4.Caption, "Route à l'arrivée °", "Arrival HDG °"},
-      {&f.Label5.Caption, "Route Retour °", "Back HDG °"},
-      {&f.Option1[0].Caption, "Mètres", "Meters"},
-      {&f.Frame2.Caption, "Départ(1)", "Waypoint(1)"},
-      {&f.Frame3.Caption, "Arrivée(2)", "Waypoint(2)"},
-      {&f.Frame5.Caption, "Départ(1)", "Waypoint(1)"},
-      {&f.Frame6.Caption, "Arrivée(2)", "Waypoint(2)"},
-      {&f.Command2.Caption, "Calculer", "Calculate"},
-      {&f.Command4.Caption, "Calculer", "Calculate"},
-      {&f.Command8.Caption, "Inverse", "Inverse"},
-      {&f.Command3.Caption, "Monter", "Swap"},
-      {&f.Command9.Caption, "Inverser", "Swap"},
-      {&f.Command1.Caption, "Quitter", "END"},
-      {&f.Command10.Caption, "Quitter", "END"},
-      {&f.Command11[0].ToolTipText, "lance dans Google earth", "Show in google earth"},
-      {&f.Command11[3].ToolTipText, "lance dans Google earth", "Show in google earth"},
-      {&f.Command7.Caption, "Directe", "Forward"},
-      {&f.MPrec.Caption, "Précision", "Precision"},
-      {&f.Mmille.Caption, "1000eme seconde", "1000eme second"},
-      {&f.Mcent.Caption, "100eme seconde", "100eme second"},
-      {&f.Mmaxi.Caption, "Maximale", "Maximal"},
-      {&f.Label12.Caption, "langage", "language"},
-      {&f.MPosition.Caption, "Exporter la position", "Export the position"},
-      {&f.MRoute.Caption, "Exporter la route", "Export the route"},
-      {&about.Label2[1].Caption,
+      // clang-format off
+      {{&f.Label6.Caption}, "Ellipsoïde...", "Ellipsoïd..."},
+      {{&f.Label1.Caption, &f.Label7.Caption}, "Route initiale °", "Initial HDG °"},
+      {{&f.Label8.Caption, &f.Label4.Caption}, "Route à l'arrivée °", "Arrival HDG °"},
+      {{&f.Label5.Caption}, "Route Retour °", "Back HDG °"},
+      {{&f.Option1[0].Caption}, "Mètres", "Meters"},
+      {{&f.Frame2.Caption, &f.Frame5.Caption}, "Départ(1)", "Waypoint(1)"},
+      {{&f.Frame3.Caption, &f.Frame6.Caption}, "Arrivée(2)", "Waypoint(2)"},
+      {{&f.Command2.Caption, &f.Command4.Caption}, "Calculer", "Calculate"},
+      {{&f.Command8.Caption}, "Inverse", "Inverse"}, {{&f.Command3.Caption}, "Monter", "Swap"},
+      {{&f.Command9.Caption}, "Inverser", "Swap"}, {{&f.Command7.Caption}, "Directe", "Forward"},
+      {{&f.Command1.Caption, &f.Command10.Caption}, "Quitter", "END"},
+      {{&f.Command11[0].ToolTipText, &f.Command11[1].ToolTipText, &f.Command11[2].ToolTipText,
+        &f.Command11[3].ToolTipText}, "lance dans Google earth", "Show in google earth"},
+      {{&f.MPrec.Caption}, "Précision", "Precision"}, {{&f.Mmaxi.Caption}, "Maximale", "Maximal"},
+      {{&f.Mmille.Caption}, "1000eme seconde", "1000eme second"},
+      {{&f.Mcent.Caption}, "100eme seconde", "100eme second"},
+      {{&f.Label12.Caption}, "langage", "language"},
+      {{&f.MPosition.Caption}, "Exporter la position", "Export the position"},
+      {{&f.MRoute.Caption}, "Exporter la route", "Export the route"},
+      {{&about.Label2[1].Caption},
        "   La terre n'est pas ronde... Voici les principaux modèles de orbalide (dont le plus "
        "communément employé, WGS-84) pour effectuer vos recherches en ''Directe'' (On connait la "
        "position de départ le cap initial, la distance) ou en ''Inverse'' (On connait les deux "
        "positions et on cherche le cap départ- cap arrivée, cap retour et distance)",
-       "   The earth is not round ... The main models of Geodesy (by default the most commonly used "
-       "WGS-84) will help you to do your research in ''forward'' mode (One knows the initial "
-       "position plus the initial course and distance) or ''Reverse''(One knows the two positions "
-       "and looking on intial course + arrival course + heading back and distance) "},
-      {&about.Label2[0].Caption,
+       "   The earth is not round ... The main models of Geodesy (by default the most commonly "
+       "used WGS-84) will help you to do your research in ''forward'' mode (One knows the initial "
+       "position plus the initial course and distance) or ''Reverse''(One knows the two "
+       "positions and looking on intial course + arrival course + heading back and distance) "},
+      {{&about.Label2[0].Caption},
        "Les calculs sont effectués grâce à la méthode de Vincenty qui garantie, en fonction de "
        "l'ellipsoïde employée, une précision proche du millimètre.",
        "Computations are done with Vincenty's method that gives, regarding the ellipsoïd used an "
        "accuracy that reaches the millimeter."},
+      // clang-format on
   };
-  // clang-format on
-  for (const auto& row : table) EXPECT_EQ(*row.text, row.french);
-  f.UserClick(f.Image2[1]);
+  for (const bool english : {false, true}) {
+    if (english) f.UserClick(f.Image2[1]);
+    for (const auto& row : table) {
+      for (const std::string* text : row.texts)
+        EXPECT_EQ(*text, english ? row.english : row.french);
+    }
+  }
   EXPECT_TRUE(f.EnAnglais() && f.Image2[0].Visible && !f.Image2[1].Visible);
-  for (const auto& row : table) EXPECT_EQ(*row.text, row.english);
   EXPECT_EQ(f.Option1[1].Caption + f.Label2.Caption + f.Command8.ToolTipText,  // as designed
             "NmDistanceRoute et distance connaissant deux positions");
   f.UserClick(f.Image2[1]);  // hidden: a click on it does nothing
@@ -140,5 +138,4 @@ TEST(Language, SwitchChangesOnlyText) {
   EXPECT_EQ(c.Shown(0), "12 34 56.789 123 45 6");
   EXPECT_EQ(c.f.Focus(), focus);
   EXPECT_EQ(c.f.Caption, "Orbalide ** WGS-84 **");
-  EXPECT_EQ(c.f.Combo3.Items()[9], "Sphérique");
 }

@@ -6,36 +6,29 @@
 using namespace orbalide;
 using namespace orbalide::test;
 
-namespace {
-std::string Checks(const FormFormules& f) {
-  return std::string(f.Mcent.Checked ? "c" : "") + (f.Mmille.Checked ? "m" : "") +
-         (f.Mmaxi.Checked ? "x" : "");
-}
-}  // namespace
-
 TEST(Precision, MenuChoices) {
   Calculatrice c;
-  EXPECT_EQ(Checks(c.f), "m");
   const struct {
-    void (FormFormules::*menu)();
+    MenuItem FormFormules::*item;
     const char* checks;
-    std::int16_t decimals;
     const char* picture;
-  } cases[] = {{&FormFormules::Mcent_Click, "c", 2, "00.00"},
-               {&FormFormules::Mmaxi_Click, "x", 7, "00.0000000"},
-               {&FormFormules::Mmaxi_Click, "x", 7, "00.0000000"},
-               {&FormFormules::Mmille_Click, "m", 3, "00.000"}};
+  } cases[] = {{&FormFormules::Mcent, "c", "00.00"},
+               {&FormFormules::Mmaxi, "x", "00.0000000"},
+               {&FormFormules::Mmaxi, "x", "00.0000000"},
+               {&FormFormules::Mmille, "m", "00.000"}};
   for (const auto& t : cases) {
-    c.f.UserClick(t.menu == &FormFormules::Mcent_Click   ? static_cast<Control&>(c.f.Mcent)
-                  : t.menu == &FormFormules::Mmaxi_Click ? c.f.Mmaxi
-                                                         : c.f.Mmille);
-    EXPECT_EQ(Checks(c.f), t.checks);
-    EXPECT_EQ(c.f.DecimalesSecondes, t.decimals);
+    c.f.UserClick(c.f.*t.item);
+    EXPECT_EQ(std::string(c.f.Mcent.Checked ? "c" : "") + (c.f.Mmille.Checked ? "m" : "") +
+                  (c.f.Mmaxi.Checked ? "x" : ""),
+              t.checks);
     EXPECT_EQ(FormatSecondes(), t.picture);
+    EXPECT_EQ(c.f.DecimalesSecondes + 3, static_cast<int>(std::string(t.picture).size()));
   }
 }
 
-// Hundredths rewrite the typed departure seconds, an exact half going to the even hundredth.
+// Hundredths rewrite the typed departure seconds, an exact half going to the even hundredth;
+// the rewrite moves the focus as typing does, and happens again at each choice of hundredths
+// only, to the direct departure only.
 TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
   const struct {
     const char* before;
@@ -48,44 +41,38 @@ TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
     Calculatrice c;
     c.f.LATS[0].SetText(t.before);
     c.f.LonS[0].SetText(t.before);
-    c.f.Mcent_Click();
-    EXPECT_EQ(c.f.LATS[0].Text(), t.after) << t.before;
-    EXPECT_EQ(c.f.LonS[0].Text(), t.after) << t.before;
+    c.f.LATS[2].SetText(t.before);
+    c.f.UserClick(c.f.Mcent);
+    EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), std::string(t.after) + " " + t.after);
+    EXPECT_EQ(c.f.LATS[2].Text(), t.before);
   }
-}
-
-TEST(Precision, RewriteMovesTheFocusAndHappensOnce) {
   Calculatrice c;
   c.f.LATS[0].SetText("23.265");
   c.f.LonS[0].SetText("41.280");
-  c.f.LATS[2].SetText("23.265");
-  c.f.Mcent_Click();
-  EXPECT_EQ(c.f.LATS[0].Text(), "23.26");
-  EXPECT_EQ(c.f.LonS[0].Text(), "41.28");
-  EXPECT_EQ(c.f.LATS[2].Text(), "23.265");  // only the direct departure
+  c.f.UserClick(c.f.Mcent);
   EXPECT_EQ(c.f.Focus(), &c.f.Text1[0]);
-  c.f.Mcent_Click();
-  EXPECT_EQ(c.f.LATS[0].Text(), "23.26");
-  c.f.Mmaxi_Click();
-  EXPECT_EQ(c.f.LATS[0].Text(), "23.26");
+  c.f.UserClick(c.f.Mmaxi);
+  EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), "23.26 41.28");
 }
 
-TEST(Precision, UnitLabelTogglesAndEmptiesTheDistance) {
+// The unit label empties the inverse distance and its feet, flips the unit and names it in
+// French whatever the language; the option buttons change the unit only.
+TEST(Precision, UnitLabel) {
   Calculatrice c;
   EXPECT_TRUE(c.f.Option1[1].Value());
   EXPECT_EQ(c.f.Label10.Caption, "");
-  c.f.Image2_Click(1);  // in English too the label reads the French word
+  c.f.UserClick(c.f.Image2[1]);
+  c.f.UserClick(c.f.Command8);
   c.f.Text3.SetText("84.719");
   c.f.Text3.ToolTipText = "277952.756 ft";
-  c.f.Label10_Click();
-  EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText, "");  // the feet go with the distance
-  EXPECT_TRUE(c.f.Option1[0].Value());
-  EXPECT_FALSE(c.f.Option1[1].Value());
-  EXPECT_EQ(c.f.Label10.Caption, "Mètres");
-  c.f.Label10_Click();
-  EXPECT_TRUE(c.f.Option1[1].Value());
-  EXPECT_EQ(c.f.Label10.Caption, "Nm");
-  c.f.UserSelect(c.f.Option1[0]);  // the option buttons change the unit only
+  for (const char* unit : {"Mètres", "Nm"}) {
+    c.f.UserClick(c.f.Label10);
+    EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText, "");
+    EXPECT_EQ(c.f.Label10.Caption, unit);
+    EXPECT_EQ(c.f.Option1[1].Value(), unit == std::string("Nm"));
+  }
+  c.f.UserClick(c.f.Command7);
+  c.f.UserSelect(c.f.Option1[0]);
   EXPECT_EQ(c.f.Label10.Caption, "Nm");
   EXPECT_FALSE(c.f.Option1[1].Value());
 }
