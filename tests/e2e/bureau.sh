@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a real X server, from the keyboard alone: a forward computation, the
-# export of its arrival, an inverse computation read back as a screen reader reads it, and back
-# to the direct panel; then the About window's mail link with the mouse. The desktop's openers
+# export of its arrival and, from that button's menu, of its route; an inverse computation read
+# back as a screen reader reads it, and back to the direct panel; then the About window's mail
+# link with the mouse. The desktop's openers
 # are replaced by a recorder. Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
@@ -25,6 +26,14 @@ path=$(recorded 1)
 case "$path" in /*.kml) ;; *) fail "the KML handler got '$path', not an absolute path" ;; esac
 grep -q '<coordinates>-0.0108980555555556,44.10013,10</coordinates>' "$path" ||
   fail "the export does not hold the arrival: $(grep coordinates "$path")"
+# Its menu, from the keyboard: the route of the direct panel.
+xdotool key shift+F10
+sleep 0.5
+import -window root "$build/bureau-menu.png"
+xdotool key Down Down Return  # the second item: the route
+route=$(recorded 2)
+[ "$(basename "$route")" = "Route(0).kml" ] || fail "the route handed over is '$route'"
+grep -q '<tessellate>1</tessellate>' "$route" || fail "the route file holds no line"
 import -window root "$build/bureau.png"
 
 # The inverse panel: due south by one degree, then back.
@@ -55,7 +64,7 @@ done
 [ -n "$about" ] || fail "the About window did not open"
 import -window root "$build/bureau-apropos.png"
 click "$about" 1027 7155 0  # the author's mail link
-mail=$(recorded 2)
+mail=$(recorded 3)
 case "$mail" in
   "mailto:"*"?subject=Tiramoss V1.0.0" | "mailto:"*"?subject=Tiramoss%20V1.0.0") ;;
   *) fail "the mail handler got '$mail'" ;;

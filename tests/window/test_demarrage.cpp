@@ -12,28 +12,25 @@ using namespace orbalide::test;
 TEST(StartUp, StateAfterLoad) {
   Calculatrice c;
   FormFormules& f = c.f;
-  EXPECT_EQ(f.Caption, "Orbalide ** WGS-84 **");
+  EXPECT_EQ(f.Caption + " " + FormatSecondes() + " " + f.Label10.Caption,
+            "Orbalide ** WGS-84 ** 00.000 ");
   EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, 6356752.3142);
   EXPECT_EQ(f.Focus(), &f.LatD[0]);
   EXPECT_FALSE(f.Command2.Enabled || f.Frame4.Visible || f.Image2[0].Visible);
-  EXPECT_TRUE(f.Image2[1].Visible && f.Option1[1].Value());
+  EXPECT_TRUE(f.Image2[1].Visible && f.Option1[1].Value() && f.Mmille.Checked);
+  EXPECT_FALSE(f.Mcent.Checked || f.Mmaxi.Checked);
   EXPECT_EQ(f.Frame4.Place.Left, 60);
-  EXPECT_TRUE(f.Mmille.Checked && !f.Mcent.Checked && !f.Mmaxi.Checked);
-  EXPECT_EQ(FormatSecondes(), "00.000");
-  EXPECT_EQ(f.Label10.Caption, "");
   EXPECT_EQ(c.Shown(0) + c.Shown(1) + f.Text2.Text(), "          ");
-  EXPECT_EQ(c.Shown(2), "49 00 23.260 006 09 41.280");  // the inverse panel keeps its design
-  EXPECT_EQ(c.Shown(3), "49 00 23.260 006 09 41.280");
-  std::string lists;
+  EXPECT_EQ(c.Shown(2) + " " + c.Shown(3),  // the inverse panel keeps its design texts
+            "49 00 23.260 006 09 41.280 49 00 23.260 006 09 41.280");
+  std::string lists = f.Combo1.Text() + f.Combo2.Text();
   for (ComboBox* l : {&f.Combo1, &f.Combo5, &f.Combo7, &f.Combo2, &f.Combo4, &f.Combo6}) {
     for (const std::string& item : l->Items()) lists += item;
     lists += std::to_string(l->ListIndex());
   }
-  EXPECT_EQ(lists, "NS-1NS-1NS-1EW-1EW-1EW-1");  // nothing selected: north and east
-  EXPECT_EQ(f.Combo1.Text() + f.Combo2.Text(), "NE");
+  EXPECT_EQ(lists, "NENS-1NS-1NS-1EW-1EW-1EW-1");  // nothing selected: north and east
   EXPECT_EQ(f.Combo3.Items().size(), Catalogue.size());
-  EXPECT_EQ(f.Command1.Image, Picture::Icon);
-  EXPECT_EQ(f.Command10.Image, Picture::Icon);
+  EXPECT_TRUE(f.Command1.Image == Picture::Icon && f.Command10.Image == Picture::Icon);
   EXPECT_EQ(c.platform.shown.front(), &f);
 }
 
