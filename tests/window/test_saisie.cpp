@@ -151,6 +151,8 @@ TEST(Keyboard, TabWalksThePanelAndWraps) {
       for (const std::string& name : order) at = std::find(at, twice.end(), name);
       EXPECT_NE(at, twice.end()) << testing::PrintToString(walk);
       EXPECT_EQ(std::set<std::string>(walk.begin(), walk.end()).size(), walk.size());
+      for (const char* output : {"LatD(1)", "FB(0)", "FB(5)", "Text1(5)", "Text1(6)", "Text3"})
+        EXPECT_EQ(std::count(walk.begin(), walk.end(), output), 0) << output;  // results: no tab
       std::vector<std::string> back = Walk(c, Key::BackTab);
       std::rotate(back.begin(), back.end() - 1, back.end());
       EXPECT_EQ(std::vector<std::string>(back.rbegin(), back.rend()), walk);
@@ -166,6 +168,9 @@ TEST(Keyboard, ReturnEscapeAndQuit) {
   c.Type(c.f.Text2, "10");
   EXPECT_TRUE(c.f.UserKey(Key::Return));
   EXPECT_EQ(c.Shown(1), "00 10 02.961 00 00 00.000");  // ten miles north (GeographicLib)
+  c.f.SetFocus(c.f.Text2);
+  c.f.UserKey(Key::Return);  // the same results: no box changes, so the focus stays
+  EXPECT_EQ(c.f.Focus(), &c.f.Text2);
   c.f.SetFocus(c.f.Command5);
   c.f.UserKey(Key::Return);  // the focused button, not the default one
   EXPECT_EQ(c.f.Text2.Text(), "");
