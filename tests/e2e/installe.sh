@@ -6,12 +6,17 @@
 set -euo pipefail
 if [ -z "${INSIDE_XVFB:-}" ]; then
   deb=$(realpath "${1:?Debian package}")
-  root=$(mktemp -d) home=$(mktemp -d)
-  remove() { if [ -e "$root" ]; then chmod -R u+w "$root"; rm -rf "$root"; fi; rm -rf "$home"; }
+  root=$(mktemp -d) home=$(mktemp -d) scripts=$(mktemp -d)
+  remove() {
+    if [ -e "$root" ]; then chmod -R u+w "$root"; rm -rf "$root"; fi
+    rm -rf "$home" "$scripts"
+  }
   trap remove EXIT
   dpkg -x "$deb" "$root"
   chmod -R a-w "$root"
-  chmod 755 "$root" "$home"
+  # The user may not reach this checkout: he runs copies of these scripts.
+  cp "$(dirname "$0")"/{installe.sh,commun.sh,lecteur.py} "$scripts"
+  chmod 755 "$root" "$home" "$scripts"
   exec_line=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
   user=()  # root runs the program as nobody, an ordinary user runs it as himself
   if [ "$(id -u)" -eq 0 ]; then
@@ -21,7 +26,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   status=0
   "${user[@]}" env -i INSIDE_XVFB=1 HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" \
     EXEC_LINE="$exec_line" INSTALLED="$root/usr/bin/orbalide" \
-    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- "$0" \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- "$scripts/installe.sh" \
     2> >(grep -v 'Failed to set fd limit' >&2) || status=$?
   remove
   [ ! -e "$root" ] || { echo "installed package: $root is left behind" >&2; exit 1; }
