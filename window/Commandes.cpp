@@ -83,9 +83,11 @@ void FormFormules::Command4_Click() {
     const double lat2 = Latitude(3), lon2 = Longitude(3);
     r = CalculInverse(lat1, lon1, lat2, lon2);
     sansResultat_.reset();
-    if (!r.Obtenu)
+    if (r.Obtenu) {
+      TrajetInverse = Trajet{lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
+    } else {
       sansResultat_ = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
-    TrajetInverse = Trajet{lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
+    }
   } catch (const ErreurArithmetique&) {
     sansResultat_ = SansResultat::HorsDomaine;
   }
