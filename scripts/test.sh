@@ -27,7 +27,7 @@ for target in nombres geodesie collage kml utilisateur; do
     "build-fuzz/fuzz/fuzz_$target" fuzz/regressions/$target/*
   fi
   mkdir -p "build-fuzz/corpus/$target"
-  "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-20}" -timeout=10 \
+  "build-fuzz/fuzz/fuzz_$target" -max_total_time="${FUZZ_SECONDS:-12}" -timeout=10 \
     -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
 done
 
