@@ -2,8 +2,8 @@
 # The real program on a real X server, from the keyboard alone: a forward computation, the
 # export of its arrival and, from that button's menu, of its route; an inverse computation read
 # back as a screen reader reads it, and back to the direct panel; then the About window's mail
-# link with the mouse. The desktop's openers
-# are replaced by a recorder. Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
+# link with the mouse, and Ctrl+Q. The desktop's openers are replaced by a recorder.
+# Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
 if [ -z "${INSIDE_XVFB:-}" ]; then
@@ -69,4 +69,9 @@ case "$mail" in
   "mailto:"*"?subject=Tiramoss V1.0.0" | "mailto:"*"?subject=Tiramoss%20V1.0.0") ;;
   *) fail "the mail handler got '$mail'" ;;
 esac
+
+# The desktop's Quit key ends the program, the About window open.
+xdotool key ctrl+q
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$program_pid" 2>/dev/null || fail "Ctrl+Q did not end the program"
 echo "end-to-end: export handed over $path; inverse distance $distance; mail link opened $mail"
