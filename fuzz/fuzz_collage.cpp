@@ -9,8 +9,8 @@
 
 using namespace orbalide;
 using namespace orbalide::test;
+using orbalide::fuzz::Lisible;
 using orbalide::fuzz::Verifier;
-using orbalide::test::Lisible;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Calculatrice c;

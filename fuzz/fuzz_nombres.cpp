@@ -11,8 +11,8 @@
 #include "Verifier.hpp"
 
 using namespace orbalide;
+using orbalide::fuzz::Lisible;
 using orbalide::fuzz::Verifier;
-using orbalide::test::Lisible;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

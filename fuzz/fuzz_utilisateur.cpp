@@ -16,6 +16,7 @@
 
 using namespace orbalide;
 using namespace orbalide::test;
+using orbalide::fuzz::Lisible;
 using orbalide::fuzz::Verifier;
 
 namespace {

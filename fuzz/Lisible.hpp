@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace orbalide::test {
+namespace orbalide::fuzz {
 
 // A text the program writes never shows a NaN, an infinity or an exponent.
 inline bool Lisible(const std::string& text) {
@@ -26,4 +26,4 @@ inline bool Lisible(const std::string& text) {
   return true;
 }
 
-}  // namespace orbalide::test
+}  // namespace orbalide::fuzz
