@@ -2,7 +2,7 @@
 """Plants single-point faults in the product code, one at a time, and counts how many the test
 suites catch. Slow (a build and a test run per fault), so it is not part of the test command.
 
-Usage: tests/mutants/mutants.py [BUILD_DIR] [--only N,M,...]
+Usage: tests/mutants/mutants.py [BUILD_DIR] [--only=N,M,...]
 
 Each fault is a piece of code that stands exactly once in one file (the file is found by its
 name, wherever it lies under the product's folders) and what replaces it. A fault whose code is
