@@ -7,23 +7,6 @@
 
 using namespace orbalide;
 
-namespace {
-
-// Runs a test body at one seconds picture, restoring the default after it.
-class AtPicture {
- public:
-  explicit AtPicture(const char* picture) { DefinirFormatSecondes(picture); }
-  ~AtPicture() { DefinirFormatSecondes("00.000"); }
-  AtPicture(const AtPicture&) = delete;
-  AtPicture& operator=(const AtPicture&) = delete;
-};
-
-std::string Joined(const TexteSexagesimal& t) {
-  return t.Degres + " " + t.Minutes + " " + t.Secondes;
-}
-
-}  // namespace
-
 TEST(Sexagesimal, TypedPositionsAndCourses) {
   EXPECT_EQ(PositionEnDegres("45", "30", "00", 1), -45.5);
   EXPECT_EQ(PositionEnDegres("-45", "-30", "-36", 0), 45.51);  // typed signs are ignored
@@ -35,48 +18,36 @@ TEST(Sexagesimal, TypedPositionsAndCourses) {
 }
 
 // Positions: two-digit degrees and minutes, seconds at the picture with "." whatever the
-// regional separator, seconds of 60 carried into the minutes and degrees.
-TEST(Sexagesimal, Positions) {
+// regional separator, seconds of 60 carried into the minutes and degrees. Courses: plain degrees
+// and minutes, the seconds carry making minutes "00" and seconds "00", the minutes carry next,
+// nothing further (360 stays 360); the decimal text with the regional separator.
+TEST(Sexagesimal, PositionsAndCourses) {
   const struct {
     const char* picture;
+    bool course;
     double v;
     const char* expected;
   } cases[] = {
-      {"00.000", 5.25, "05 15 00.000"},
-      {"00.000", 123.456789, "123 27 24.440"},
-      {"00.000", -44.1001299, "44 06 00.468"},  // the magnitude only
-      {"00.000", 59.9999 / 3600 + 59.0 / 60, "01 00 00.000"},
-      {"00.000", 10 + 59.99999 / 3600, "10 01 00.000"},  // seconds carry alone
-      {"00.00", 59.996 / 3600 + 59.0 / 60, "01 00 00.00"},
-      {"00.00", 49.311790975, "49 18 42.45"},
-      {"00.0000000", 7.5 / 3600, "00 00 07.5000000"},
+      {"00.000", false, 5.25, "05 15 00.000"},
+      {"00.000", false, 123.456789, "123 27 24.440"},
+      {"00.000", false, -44.1001299, "44 06 00.468"},  // the magnitude only
+      {"00.000", false, 59.9999 / 3600 + 59.0 / 60, "01 00 00.000"},
+      {"00.000", false, 10 + 59.99999 / 3600, "10 01 00.000"},  // seconds carry alone
+      {"00.00", false, 59.996 / 3600 + 59.0 / 60, "01 00 00.00"},
+      {"00.00", false, 49.311790975, "49 18 42.45"},
+      {"00.0000000", false, 7.5 / 3600, "00 00 07.5000000"},
+      {"00.000", true, 10.01, "10 0 36.000"},
+      {"00.000", true, 45.5, "45 30 00.000"},
+      {"00.00", true, 359.99999999, "360 00 00"},
+      {"00.0000000", true, 359.99999999, "359 59 59.9999640"},
+      {"00.000", true, 44.99999999, "45 00 00"},
+      {"00.000", true, 10.5 + 59.9999 / 3600, "10 31 00"},  // seconds carry, not the minutes
+      {"00.000", true, 261.13989861, "261 8 23.635"},
   };
   for (const auto& c : cases) {
-    AtPicture picture(c.picture);
-    EXPECT_EQ(Joined(PositionEnSexagesimal(c.v)), c.expected) << c.v << " at " << c.picture;
-  }
-}
-
-// Courses: plain degrees and minutes, the seconds carry making minutes "00" and seconds "00",
-// the minutes carry next, nothing further (360 stays 360); the decimal text with the regional
-// separator.
-TEST(Sexagesimal, Courses) {
-  const struct {
-    const char* picture;
-    double c;
-    const char* expected;
-  } cases[] = {
-      {"00.000", 10.01, "10 0 36.000"},
-      {"00.000", 45.5, "45 30 00.000"},
-      {"00.00", 359.99999999, "360 00 00"},
-      {"00.0000000", 359.99999999, "359 59 59.9999640"},
-      {"00.000", 44.99999999, "45 00 00"},
-      {"00.000", 10.5 + 59.9999 / 3600, "10 31 00"},  // seconds carry without a minutes carry
-      {"00.000", 261.13989861, "261 8 23.635"},
-  };
-  for (const auto& c : cases) {
-    AtPicture picture(c.picture);
-    EXPECT_EQ(Joined(RouteEnSexagesimal(c.c, ".")), c.expected) << c.c << " at " << c.picture;
+    DefinirFormatSecondes(c.picture);
+    const TexteSexagesimal t = c.course ? RouteEnSexagesimal(c.v, ".") : PositionEnSexagesimal(c.v);
+    EXPECT_EQ(t.Degres + " " + t.Minutes + " " + t.Secondes, c.expected) << c.v << " " << c.picture;
   }
   EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ",").Decimal, "45,1880402293403");
   EXPECT_EQ(RouteEnSexagesimal(45.18804022934031, ",").Secondes, "16.945");

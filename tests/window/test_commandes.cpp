@@ -24,10 +24,13 @@ std::string Three(const ControlArray<TextBox, N>& boxes, int first, int step) {
   return s;
 }
 
+const std::vector<std::string> kOrigin{"0", "0", "0", "0", "0", "0"};
+
 }  // namespace
 
-// Typed, clicked and read back as a user would: the design's figures, and a distance typed with
-// a comma (1.5 Nm: GeographicLib); each under three regional separators.
+// One window, one computation after another, typed, clicked and read back as a user would: the
+// design's figures and a distance typed with a comma (1.5 Nm: GeographicLib), under each regional
+// separator. A computation without a result beeps and leaves nothing of the one before it.
 TEST(Forward, ReferenceComputations) {
   const struct {
     MenuItem FormFormules::*precision;
@@ -38,13 +41,14 @@ TEST(Forward, ReferenceComputations) {
       // clang-format off
       {&FormFormules::Mmille, {"45", "00", "00", "000", "00", "00"}, {"180", "30", "00"}, "100000m",
        "44 06 00.468 00 00 39.233", "NW", "180 29 32.476", "0 29 32.476", "180.492354447"},
-      {&FormFormules::Mmille, {"0", "0", "0", "0", "0", "0"}, {"180", "", ""}, "1852m",
+      {&FormFormules::Mmille, kOrigin, {"180", "", ""}, "1852m",
        "00 01 00.296 00 00 00.000", "SE", "180 00 00", "360 00 00", "180"},
-      {&FormFormules::Mmille, {"0", "0", "0", "0", "0", "0"}, {"90", "", ""}, "1000m",
+      {&FormFormules::Mmille, kOrigin, {"0", "", ""}, "1E308", "     ", "", "  ", "  ", ""},
+      {&FormFormules::Mmille, kOrigin, {"90", "", ""}, "1000m",
        "00 00 00.000 00 00 32.339", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
       {&FormFormules::Mmille, {"45", "", "", "001", "30", "/W"}, {"270", "", ""}, "1000000m",
        "14 04 52.430", "NW", "261 8 23.635", "81 8 23.635", "261.139898"},  // no leading zero
-      {&FormFormules::Mmille, {"0", "0", "0", "0", "0", "0"}, {"90", "", ""}, "1,5",
+      {&FormFormules::Mmille, kOrigin, {"90", "", ""}, "1,5",
        "00 00 00.000 00 01 29.839", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
       {&FormFormules::Mcent, {"48", "30", "", "004", "30", "/W"}, {"300", "", ""}, "100",
        "49 18 42.45 06 42 21.50", "NW", "298 20 14.57", "118 20 14.57", "298.337"},
@@ -53,8 +57,9 @@ TEST(Forward, ReferenceComputations) {
       // clang-format on
   };
   for (const std::string& separator : kSeparators) {
+    Calculatrice c(separator);
     for (const auto& t : cases) {
-      Calculatrice c(separator);
+      const int beeps = c.platform.beeps;
       c.f.UserClick(c.f.*t.precision);
       std::vector<std::string> departure = t.departure;
       c.f.UserSelect(c.f.Combo2, departure[5].starts_with("/W"));
@@ -62,131 +67,100 @@ TEST(Forward, ReferenceComputations) {
       c.Position(0, departure);
       for (std::int16_t i = 0; i < 3; ++i) c.Type(c.f.Text1[i], t.course[std::size_t(i)]);
       const bool metres = t.distance.ends_with("m");
-      c.Type(c.f.Text2, metres ? t.distance.substr(0, t.distance.size() - 1) : t.distance);
+      std::string typed = metres ? t.distance.substr(0, t.distance.size() - 1) : t.distance;
+      c.Type(c.f.Text2, typed);
       c.f.UserSelect(c.f.Option1[metres ? 0 : 1]);
       c.f.UserClick(c.f.Command2);
       SCOPED_TRACE(t.distance + " " + separator);
-      const std::string shown = c.Shown(1);
+      const std::string shown = c.Shown(1), tip = c.f.FB[0].ToolTipText;
       EXPECT_EQ(shown.substr(shown.size() - t.arrival.size()), t.arrival);
       EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption, t.letters);
       EXPECT_EQ(Three(c.f.FB, 0, 1) + " | " + Three(c.f.FB, 3, 1),
                 t.arrivalCourse + " | " + t.returnCourse);
-      EXPECT_TRUE(c.f.FB[0].ToolTipText.starts_with(Regional(t.tooltip, separator)));
-      EXPECT_EQ(c.f.Text2.Text().find(','), std::string::npos);  // a typed comma is a point
-      EXPECT_EQ(c.f.Focus(), &c.f.LOnD[1]);  // the arrival's latitude boxes passed it on
+      EXPECT_TRUE(tip.starts_with(Regional(t.tooltip, separator)) &&
+                  tip.empty() == t.tooltip.empty())
+          << tip;
+      std::replace(typed.begin(), typed.end(), ',', '.');
+      EXPECT_EQ(c.f.Text2.Text(), typed);  // the inputs stay; a typed comma is a point
+      EXPECT_EQ(c.platform.beeps - beeps, t.letters.empty());
+      EXPECT_TRUE(t.letters.empty() || c.f.Focus() == &c.f.LOnD[1]);  // passed on by the latitude
     }
   }
 }
 
-// A computation without a result leaves no earlier result beside the new inputs, and beeps.
-TEST(Forward, ArithmeticErrorEmptiesTheResultsAndBeeps) {
-  Calculatrice c;
-  c.Type(c.f.Text2, "100");
-  c.f.UserClick(c.f.Command2);
-  ASSERT_FALSE(c.f.FB[0].ToolTipText.empty());
-  c.Type(c.f.Text2, "1E308");  // × 1852 overflows
-  c.f.UserClick(c.f.Command2);
-  EXPECT_EQ(c.platform.beeps, 1);
-  EXPECT_EQ(c.Shown(1) + c.f.Label3[0].Caption + c.f.Label3[1].Caption + Three(c.f.FB, 0, 1) +
-                Three(c.f.FB, 3, 1) + c.f.FB[0].ToolTipText,
-            "         ");
-  EXPECT_EQ(c.f.Text2.Text(), "1E308");  // the inputs stay
-}
-
-namespace {
-
-// Types both positions of the inverse panel, in the unit asked for, and computes.
-void ComputeInverse(Calculatrice& c, const std::vector<std::string>& from,
-                    const std::vector<std::string>& to, bool metres = true) {
-  c.f.UserClick(c.f.Command8);
-  c.Position(2, from);
-  c.Position(3, to);
-  if (c.f.Option1[1].Value() == metres) c.f.UserClick(c.f.Label10);
-  c.f.UserClick(c.f.Command4);
-}
-
-const std::vector<std::string> kOrigin{"0", "0", "0", "0", "0", "0"};
-
-}  // namespace
-
-// The design's figures under each regional separator; the feet shown strictly below 10,000 m:
-// the last two rows show 10000.000 (GeographicLib), and the last one is 10,000 m to the bit.
+// One window, one computation after another, under each regional separator and in each language:
+// the design's figures; the feet strictly below 10,000 m (both 10000.000 rows are 10,000 m to
+// GeographicLib, the last one to the bit). A computation without a result empties what it would
+// have written, beeps, and says why in the distance's tooltip in the window's language, which
+// the flag switches; the next result empties it.
 TEST(InverseCommand, ReferenceComputations) {
+  const char* const same[] = {"Pas de résultat : les deux positions sont le même point.",
+                              "No result: the two positions are the same point."};
+  const char* const antipodal[] = {
+      "Pas de résultat : les points sont presque antipodaux, la méthode de Vincenty ne converge "
+      "pas en 20 passes.",
+      "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
+      "passes."};
+  const char* const range[] = {"Pas de résultat : une valeur est hors du domaine de calcul.",
+                               "No result: a value is out of range."};
   const struct {
     std::vector<std::string> from, to;
     bool metres;
-    std::string distance, feet, initial, arrival;
+    std::string distance;
+    const char* const* tooltip;  // nullptr: feet, or nothing
+    std::string feet, initial, arrival;
   } cases[] = {
       // clang-format off
-      {kOrigin, {"1", "0", "0", "1", "0", "0"}, true, "156899.568", "", "45 11 16.945",
+      {kOrigin, {"1", "0", "0", "1", "0", "0"}, true, "156899.568", nullptr, "", "45 11 16.945",
        "45 11 48.362"},
-      {kOrigin, {"1", "0", "0", "1", "0", "0"}, false, "84.719", "", "45 11 16.945",
+      {kOrigin, {"1", "0", "0", "1", "0", "0"}, false, "84.719", nullptr, "", "45 11 16.945",
        "45 11 48.362"},
-      {kOrigin, {"0", "1", "0", "0", "0", "0"}, true, "1842.905", "6046.275 ft", "0 0 00.000",
-       "0 0 00.000"},
-      {{"10", "0", "0", "5", "0", "0"}, {"0", "0", "0", "5", "0", "0"}, true, "1105854.833", "",
-       "180 0 00.000", "180 0 00.000"},
-      {kOrigin, {"0", "0", "0", "0", "0", "323.3935"}, true, "10000.000", "32808.399 ft",
+      {kOrigin, {"0", "1", "0", "0", "0", "0"}, true, "1842.905", nullptr, "6046.275 ft",
+       "0 0 00.000", "0 0 00.000"},
+      {kOrigin, kOrigin, true, "", same, "", "  ", "  "},
+      {{"10", "0", "0", "5", "0", "0"}, {"0", "0", "0", "5", "0", "0"}, true, "1105854.833",
+       nullptr, "", "180 0 00.000", "180 0 00.000"},
+      {kOrigin, {"0", "0", "0", "0", "0", "323.3935"}, true, "10000.000", nullptr, "32808.399 ft",
        "90 0 00.000", "90 0 00.000"},
-      {kOrigin, {"0", "0", "0", "0", "0", "323.3935023261931"}, true, "10000.000", "",
+      {kOrigin, {"0", "30", "", "179", "42", ""}, true, "", antipodal, "", "  ", "  "},
+      {kOrigin, {"0", "0", "0", "0", "0", "323.3935023261931"}, true, "10000.000", nullptr, "",
        "90 0 00.000", "90 0 00.000"},
+      {kOrigin, {"0", "0", "1E999", "0", "0", "0"}, true, "", range, "", "  ", "  "},
       // clang-format on
   };
   for (const std::string& separator : kSeparators) {
-    for (const auto& t : cases) {
+    for (std::int16_t english = 0; english < 2; ++english) {
       Calculatrice c(separator);
-      ComputeInverse(c, t.from, t.to, t.metres);
-      SCOPED_TRACE(t.distance + " " + separator);
-      EXPECT_EQ(c.f.Text3.Text() + " | " + c.f.Text3.ToolTipText,
-                Regional(t.distance, separator) + " | " + Regional(t.feet, separator));
-      EXPECT_EQ(Three(c.f.Text1, 5, -1) + " | " + Three(c.f.Text1, 8, -1),
-                t.initial + " | " + t.arrival);  // seconds always with a point
-      EXPECT_EQ(c.f.Label10.Caption, t.metres ? "Mètres" : "Nm");
+      c.f.UserClick(c.f.Image2[english]);
+      c.f.UserClick(c.f.Command8);
+      for (const auto& t : cases) {
+        const int beeps = c.platform.beeps;
+        c.Position(2, t.from);
+        c.Position(3, t.to);
+        if (c.f.Option1[1].Value() == t.metres) c.f.UserClick(c.f.Label10);
+        c.f.UserClick(c.f.Command4);
+        SCOPED_TRACE(testing::Message() << "row " << &t - cases << " " << separator << english);
+        EXPECT_EQ(c.f.Text3.Text() + " | " + c.f.Text3.ToolTipText,
+                  Regional(t.distance, separator) + " | " +
+                      (t.tooltip ? t.tooltip[english] : Regional(t.feet, separator)));
+        EXPECT_EQ(Three(c.f.Text1, 5, -1) + " | " + Three(c.f.Text1, 8, -1),
+                  t.initial + " | " + t.arrival);  // seconds always with a point
+        EXPECT_EQ(c.f.Text1[5].ToolTipText.empty() + c.f.Text1[8].ToolTipText.empty(),
+                  t.distance.empty() ? 2 : 0);
+        EXPECT_EQ(c.f.Label10.Caption, t.metres ? "Mètres" : "Nm");
+        EXPECT_EQ(c.platform.beeps - beeps, t.distance.empty());
+      }
+      c.f.UserClick(c.f.Command7);
+      c.f.UserClick(c.f.Image2[std::int16_t(1 - english)]);
+      EXPECT_EQ(c.f.Text3.ToolTipText, range[1 - english]);
     }
   }
   Calculatrice c;
   c.f.UserClick(c.f.Mmaxi);
-  ComputeInverse(c, kOrigin, {"1", "0", "0", "1", "0", "0"});
+  c.f.UserClick(c.f.Command8);
+  c.Position(3, {"1", "0", "0", "1", "0", "0"});
+  c.f.UserClick(c.f.Label10);
+  c.f.UserClick(c.f.Command4);
   EXPECT_EQ(c.f.Text3.Text(), "156899.5682902");
   EXPECT_NEAR(LireNombre(c.f.Text1[5].ToolTipText), 45.18804022934, 5e-12);
-}
-
-// The feet of an earlier short distance never stay beside a new one. A computation without a
-// result empties what it would have written, beeps, and says why in the distance's tooltip, in
-// the window's language; the next result empties it.
-TEST(InverseCommand, NoStaleResults) {
-  const struct {
-    std::vector<std::string> to;
-    const char* french;
-    const char* english;
-  } cases[] = {
-      {{"", "", "", "", "", ""},
-       "Pas de résultat : les deux positions sont le même point.",
-       "No result: the two positions are the same point."},
-      {{"0", "30", "", "179", "42", ""},
-       "Pas de résultat : les points sont presque antipodaux, la méthode de Vincenty ne converge "
-       "pas en 20 passes.",
-       "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
-       "passes."},
-      {{"", "", "1E999", "", "", ""},
-       "Pas de résultat : une valeur est hors du domaine de calcul.",
-       "No result: a value is out of range."},
-  };
-  for (const auto& t : cases) {
-    Calculatrice c;
-    ComputeInverse(c, kOrigin, {"0", "1", "0", "0", "0", "0"});
-    ASSERT_EQ(c.f.Text3.ToolTipText, "6046.275 ft");
-    ComputeInverse(c, {"", "", "", "", "", ""}, t.to);
-    EXPECT_EQ(c.platform.beeps, 1);
-    EXPECT_EQ(c.f.Text3.Text() + Three(c.f.Text1, 3, 1) + Three(c.f.Text1, 6, 1) +
-                  c.f.Text1[5].ToolTipText + c.f.Text1[8].ToolTipText,
-              "    ");
-    EXPECT_EQ(c.f.Text3.ToolTipText, t.french);
-    EXPECT_EQ(c.f.Label10.Caption, "Mètres");  // everything else as it was
-    for (Control* click : std::initializer_list<Control*>{&c.f.Command7, &c.f.Image2[1]})
-      c.f.UserClick(*click);
-    EXPECT_EQ(c.f.Text3.ToolTipText, t.english);
-    ComputeInverse(c, kOrigin, {"1", "0", "0", "1", "0", "0"});
-    EXPECT_EQ(c.f.Text3.ToolTipText, "");  // a result, and too long for feet
-  }
 }

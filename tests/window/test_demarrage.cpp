@@ -9,7 +9,8 @@
 using namespace orbalide;
 using namespace orbalide::test;
 
-TEST(StartUp, StateAfterLoad) {
+// The state Form_Load leaves; the ellipsoid list.
+TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
   Calculatrice c;
   FormFormules& f = c.f;
   EXPECT_EQ(f.Caption + " " + FormatSecondes() + " " + f.Label10.Caption,
@@ -32,18 +33,13 @@ TEST(StartUp, StateAfterLoad) {
   EXPECT_EQ(f.Combo3.Items().size(), Catalogue.size());
   EXPECT_TRUE(f.Command1.Image == Picture::Icon && f.Command10.Image == Picture::Icon);
   EXPECT_EQ(c.platform.shown.front(), &f);
-}
-
-// The list sets the ellipsoid and the title, with the name as shown, in both languages.
-TEST(StartUp, EllipsoidList) {
-  Calculatrice c;
-  c.f.UserSelect(c.f.Combo3, kIndexSphere);
-  EXPECT_EQ(c.f.Caption, "Orbalide ** Sphérique **");
+  f.UserSelect(f.Combo3, kIndexSphere);  // the list sets the ellipsoid and the title
+  EXPECT_EQ(f.Caption, "Orbalide ** Sphérique **");
   EXPECT_EQ(EllipsoideCourant().Aplatissement, 0);
-  c.f.UserClick(c.f.Image2[1]);
-  c.f.UserSelect(c.f.Combo3, 6);
-  EXPECT_EQ(c.f.Caption, "Orbalide ** International 1924 **");
-  EXPECT_EQ(c.f.Combo3.Items()[8], "Airy (1830)");
+  f.UserClick(f.Image2[1]);  // with the name as shown, in both languages
+  f.UserSelect(f.Combo3, 6);
+  EXPECT_EQ(f.Caption, "Orbalide ** International 1924 **");
+  EXPECT_EQ(f.Combo3.Items()[8], "Airy (1830)");
 }
 
 namespace {
@@ -64,9 +60,11 @@ std::map<std::string, std::string> Texts(Calculatrice& c) {
 }  // namespace
 
 // The flag writes every caption of the design's table in the other language, the About
-// window's texts included; French again restores every text of both windows.
+// window's texts included, and nothing else; French again restores every text of both windows.
 TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   Calculatrice c;
+  c.Position(0, {"12", "34", "56.789", "123", "45", "6"});
+  Control* focus = c.f.Focus();
   FormFormules& f = c.f;
   apropos& about = *c.about.Fenetre();
   const auto french = Texts(c);
@@ -119,20 +117,12 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
     }
   }
   EXPECT_TRUE(f.EnAnglais() && f.Image2[0].Visible && !f.Image2[1].Visible);
+  EXPECT_EQ(c.Shown(0) + " " + f.Caption, "12 34 56.789 123 45 6 Orbalide ** WGS-84 **");
+  EXPECT_EQ(f.Focus(), focus);
   EXPECT_EQ(f.Option1[1].Caption + f.Label2.Caption + f.Command8.ToolTipText,  // as designed
             "NmDistanceRoute et distance connaissant deux positions");
   f.UserClick(f.Image2[1]);  // hidden: a click on it does nothing
   EXPECT_TRUE(f.EnAnglais());
   f.UserClick(f.Image2[0]);
   EXPECT_EQ(Texts(c), french);
-}
-
-TEST(Language, SwitchChangesOnlyText) {
-  Calculatrice c;
-  c.Position(0, {"12", "34", "56.789", "123", "45", "6"});
-  Control* focus = c.f.Focus();
-  c.f.UserClick(c.f.Image2[1]);
-  EXPECT_EQ(c.Shown(0), "12 34 56.789 123 45 6");
-  EXPECT_EQ(c.f.Focus(), focus);
-  EXPECT_EQ(c.f.Caption, "Orbalide ** WGS-84 **");
 }

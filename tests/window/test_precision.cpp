@@ -6,29 +6,9 @@
 using namespace orbalide;
 using namespace orbalide::test;
 
-TEST(Precision, MenuChoices) {
-  Calculatrice c;
-  const struct {
-    MenuItem FormFormules::*item;
-    const char* checks;
-    const char* picture;
-  } cases[] = {{&FormFormules::Mcent, "c", "00.00"},
-               {&FormFormules::Mmaxi, "x", "00.0000000"},
-               {&FormFormules::Mmaxi, "x", "00.0000000"},
-               {&FormFormules::Mmille, "m", "00.000"}};
-  for (const auto& t : cases) {
-    c.f.UserClick(c.f.*t.item);
-    EXPECT_EQ(std::string(c.f.Mcent.Checked ? "c" : "") + (c.f.Mmille.Checked ? "m" : "") +
-                  (c.f.Mmaxi.Checked ? "x" : ""),
-              t.checks);
-    EXPECT_EQ(FormatSecondes(), t.picture);
-    EXPECT_EQ(c.f.DecimalesSecondes + 3, static_cast<int>(std::string(t.picture).size()));
-  }
-}
-
 // Hundredths rewrite the typed departure seconds, an exact half going to the even hundredth;
 // the rewrite moves the focus as typing does, and happens again at each choice of hundredths
-// only, to the direct departure only.
+// only, to the direct departure only. One choice is checked at a time, and sets the picture.
 TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
   const struct {
     const char* before;
@@ -49,10 +29,24 @@ TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
   Calculatrice c;
   c.f.LATS[0].SetText("23.265");
   c.f.LonS[0].SetText("41.280");
-  c.f.UserClick(c.f.Mcent);
+  const struct {
+    MenuItem FormFormules::*item;
+    const char* checks;
+    const char* picture;
+  } choices[] = {{&FormFormules::Mcent, "c", "00.00"},
+                 {&FormFormules::Mmaxi, "x", "00.0000000"},
+                 {&FormFormules::Mmaxi, "x", "00.0000000"},
+                 {&FormFormules::Mmille, "m", "00.000"}};
+  for (const auto& t : choices) {
+    c.f.UserClick(c.f.*t.item);
+    EXPECT_EQ(std::string(c.f.Mcent.Checked ? "c" : "") + (c.f.Mmille.Checked ? "m" : "") +
+                  (c.f.Mmaxi.Checked ? "x" : ""),
+              t.checks);
+    EXPECT_EQ(FormatSecondes(), t.picture);
+    EXPECT_EQ(c.f.DecimalesSecondes + 3, static_cast<int>(std::string(t.picture).size()));
+    EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), "23.26 41.28");
+  }
   EXPECT_EQ(c.f.Focus(), &c.f.Text1[0]);
-  c.f.UserClick(c.f.Mmaxi);
-  EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), "23.26 41.28");
 }
 
 // The unit label empties the inverse distance and its feet, flips the unit and names it in
