@@ -24,8 +24,10 @@ std::string Hemispheres(const ComboBox& a, const ComboBox& b) {
 }  // namespace
 
 // "Monter" then "Calculer" runs the geodesic back to the former departure; before any
-// computation it copies empty texts and selects N and E.
-TEST(Transfers, RunBackLandsOnTheDeparture) {
+// computation it copies empty texts and selects N and E. "Inverse" then carries both positions,
+// hemispheres (N and E when none is selected) and names; "RAZ" keeps the arrival's letters,
+// which "Inverse" then follows.
+TEST(Transfers, RunBackThenInverse) {
   Calculatrice c;
   c.f.UserSelect(c.f.Combo1, 1);
   c.f.UserClick(c.f.Command3);
@@ -45,20 +47,11 @@ TEST(Transfers, RunBackLandsOnTheDeparture) {
             "48300430");
   EXPECT_NEAR(LireNombre(c.f.LATS[1].Text()), 0, 0.0015);
   EXPECT_NEAR(LireNombre(c.f.LonS[1].Text()), 0, 0.0015);
-}
-
-// "Inverse" carries both positions, hemispheres (N and E when none is selected) and names;
-// "RAZ" keeps the arrival's letters, which "Inverse" then follows.
-TEST(Transfers, InverseCarriesBothPositions) {
-  Calculatrice c;
-  Forward(c);
-  c.f.Text4[0].SetText("A");
-  c.f.Text4[3].SetText("B");
   c.f.UserClick(c.f.Command8);
   EXPECT_TRUE(c.f.Frame4.Visible && !c.f.Combo3.Reachable());
   EXPECT_EQ(c.Shown(2) + c.Shown(3), c.Shown(0) + c.Shown(1));
   EXPECT_EQ(Hemispheres(c.f.Combo5, c.f.Combo4) + Hemispheres(c.f.Combo7, c.f.Combo6), "NWNW");
-  EXPECT_EQ(c.f.Text4[1].Text() + c.f.Text4[2].Text(), "AB");
+  EXPECT_EQ(c.f.Text4[1].Text() + c.f.Text4[2].Text(), "ArriveeBrest");
   c.f.UserClick(c.f.Command4);  // the inverse of the forward computation
   EXPECT_EQ(c.f.Text3.Text(), "100.000");
   c.f.UserClick(c.f.Command7);
