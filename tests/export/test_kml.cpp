@@ -92,7 +92,7 @@ class Export : public testing::Test {
 // The exact bytes of the departure; each slot's own position, hemispheres and name; unnamed
 // slots never overwrite each other.
 TEST_F(Export, EachSlot) {
-  c_.Position(0, {"49", "00", "23.260", "006", "09", "41.280"});
+  c_.Position(0, "49 00 23.260 006 09 41.280");
   c_.f.UserClick(c_.f.Command11[0]);
   std::string golden = Read(ORBALIDE_GOLDEN_KML);
   for (const auto& [from, to] : {std::pair{"@HOST@", kHoteSiteWeb}, {"@BANNER@", kImageBandeau}})
@@ -106,8 +106,8 @@ TEST_F(Export, EachSlot) {
   c_.f.LatD[1].SetText("10");
   c_.f.Text4[3].SetText("Arrival");
   c_.f.UserClick(c_.f.Command11[1]);
-  c_.f.UserClick(c_.f.Command8);  // carries the hemispheres and the arrival's name along
-  c_.Position(2, {"0", "0", "0.036", "49,5", "", ""});  // 1e-05 degree; a typed comma is a point
+  c_.f.UserClick(c_.f.Command8);       // carries the hemispheres and the arrival's name along
+  c_.Position(2, "0 0 0.036 49,5  ");  // 1e-05 degree; a typed comma is a point
   c_.f.UserClick(c_.f.Command11[2]);
   c_.f.UserClick(c_.f.Command11[3]);
   const struct {
@@ -195,44 +195,21 @@ TEST_F(Export, FolderOfTheFiles) {
   }
 }
 
-// The direct panel's route, from its export buttons' menu once there is a result: a line along
-// the geodesic (within a millimetre of GeographicLib's), points at most 10 km apart or 2,001 of
-// them, longitudes continuous across the 180° meridian, both ends the two positions.
-TEST_F(Export, RouteAlongTheGeodesic) {
-  const struct {
-    std::vector<std::string> departure;
-    std::int16_t west;
-    const char* course;
-    const char* distance;  // nautical miles
-    std::size_t points;
-  } cases[] = {
-      {{"", "", "", "", "", ""}, 0, "45", "10800", 2001},        // 20,001.6 km
-      {{"30", "", "", "170", "", ""}, 0, "90", "1080", 202},     // across the 180° meridian
-      {{"80", "", "", "000", "", ""}, 0, "0", "1080", 202},      // over the pole
-      {{"48", "30", "", "004", "30", ""}, 1, "300", "100", 20},  // 185.2 km
-  };
+// Routes from the export buttons' menu once there is a result, the direct panel's then the
+// inverse panel's: a line along the geodesic (within a millimetre of GeographicLib's), points at
+// most 10 km apart or 2,001 of them, longitudes continuous across the 180° meridian, both ends
+// the two positions; named as typed and described as the window shows distance and courses.
+TEST_F(Export, RoutesAlongTheGeodesic) {
   const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
-  for (const auto& t : cases) {
-    Calculatrice c;
-    c.platform.directory = dir_.string();
-    c.Position(0, t.departure);
-    c.f.UserSelect(c.f.Combo2, t.west);
-    c.Type(c.f.Text1[0], t.course);
-    c.Type(c.f.Text2, t.distance);
-    c.f.UserContextMenu(c.f.Command11[1]);
-    EXPECT_FALSE(c.f.MRoute.Enabled);  // nothing computed yet
-    c.f.UserClick(c.f.Command2);
-    ExportRoute(c, 1);
-    auto e = Elements(dir_ / "Route(0).kml");
-    SCOPED_TRACE(std::string(t.course) + " " + t.distance);
+  const auto along = [&](const fs::path& file, double course, double s12, std::size_t points) {
+    auto e = Elements(file);
     EXPECT_EQ(e["xmlns"].at(0) + " " + e["tessellate"].at(0), "http://www.opengis.net/kml/2.2 1");
     const Points a = Coordinates(e["coordinates"].at(0)), line = Coordinates(e["coordinates"][2]);
-    ASSERT_EQ(line.size(), t.points);
-    const double s12 = LireNombre(t.distance) * 1852;
+    ASSERT_EQ(line.size(), points);
     for (std::size_t i = 0; i < line.size(); ++i) {
       double lat = 0, lon = 0, miss = 0, step = 0;
-      const double along = s12 * static_cast<double>(i) / static_cast<double>(t.points - 1);
-      wgs84.Direct(a[0].second, a[0].first, LireNombre(t.course), along, lat, lon);
+      const double at = s12 * static_cast<double>(i) / static_cast<double>(points - 1);
+      wgs84.Direct(a[0].second, a[0].first, course, at, lat, lon);
       wgs84.Inverse(line[i].second, line[i].first, lat, lon, miss);
       EXPECT_LT(miss, 1e-3) << i;
       if (i == 0) continue;
@@ -244,33 +221,51 @@ TEST_F(Export, RouteAlongTheGeodesic) {
     EXPECT_EQ(a.front(), line.front());
     EXPECT_NEAR(std::remainder(b[0].first - line.back().first, 360), 0, 1e-12);
     EXPECT_NEAR(b[0].second, line.back().second, 1e-12);
+  };
+  const struct {
+    const char* departure;
+    std::int16_t west;
+    const char* course;
+    const char* distance;  // nautical miles
+    std::size_t points;
+  } cases[] = {
+      {"     ", 0, "45", "10800", 2001},        // 20,001.6 km
+      {"30   170  ", 0, "90", "1080", 202},     // across the 180° meridian
+      {"80   000  ", 0, "0", "1080", 202},      // over the pole
+      {"48 30  004 30 ", 1, "300", "100", 20},  // 185.2 km
+  };
+  for (const auto& t : cases) {
+    Calculatrice c;
+    c.platform.directory = dir_.string();
+    c.Position(0, t.departure);
+    c.f.UserSelect(c.f.Combo2, t.west);
+    c.Type(c.f.Text1[0], t.course);
+    c.Type(c.f.Text2, t.distance);
+    c.f.UserContextMenu(c.f.Command11[1]);
+    EXPECT_FALSE(c.f.MRoute.Enabled);  // nothing computed yet
+    c.f.UserClick(c.f.Command2);
+    ExportRoute(c, 1);
+    SCOPED_TRACE(std::string(t.course) + " " + t.distance);
+    along(dir_ / "Route(0).kml", LireNombre(t.course), LireNombre(t.distance) * 1852, t.points);
   }
-  auto e = Elements(dir_ / "Route(0).kml");  // the last one, as the window shows it
+  auto e = Elements(dir_ / "Route(0).kml");  // the last one
   EXPECT_EQ(e["name"], (std::vector<std::string>{"Départ - Arrivée", "Départ", "Arrivée",
                                                  "Départ - Arrivée"}));
   EXPECT_EQ(e["description"].at(0),
             "Distance 100.000 Nm, route initiale 300° 0′ 00.000″, route à l'arrivée 298° 20′ "
             "14.566″");
-}
-
-// The inverse panel's route runs between its two positions, named as typed, described as the
-// window shows distance and courses, in its language and unit.
-TEST_F(Export, RouteOfTheInversePanel) {
   for (Control* c : std::initializer_list<Control*>{&c_.f.Image2[1], &c_.f.Command8})
     c_.f.UserClick(*c);
-  c_.Position(2, {"48", "30", "", "004", "30", ""});
-  c_.Position(3, {"49", "18", "42.448", "006", "42", "21.503"});
+  c_.Position(2, "48 30  004 30 ");
+  c_.Position(3, "49 18 42.448 006 42 21.503");
   c_.f.UserSelect(c_.f.Combo4, 1);
   c_.f.UserSelect(c_.f.Combo6, 1);
   c_.f.Text4[1].SetText("Brest");
   c_.f.UserClick(c_.f.Command4);
   ExportRoute(c_, 3);
-  auto e = Elements(dir_ / "Route(2).kml");
+  along(dir_ / "Route(2).kml", 300.0000043, 185199.997, 20);  // GeographicLib
+  e = Elements(dir_ / "Route(2).kml");
   EXPECT_EQ(e["name"].at(1) + " " + e["name"].at(2), "Brest Arrival");
-  const Points line = Coordinates(e["coordinates"].at(2));
-  ASSERT_EQ(line.size(), 20u);
-  EXPECT_EQ(line.front(), std::make_pair(-4.5, 48.5));
-  EXPECT_EQ(line.back(), Coordinates(e["coordinates"][1])[0]);
-  EXPECT_EQ(e["description"].at(0),  // GeographicLib: 185199.997 m, 300.0000043°, 298.3373837°
+  EXPECT_EQ(e["description"].at(0),
             "Distance 100.000 Nm, initial course 300° 0′ 00.015″, arrival course 298° 20′ 14.581″");
 }

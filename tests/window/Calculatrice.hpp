@@ -1,6 +1,7 @@
 // The calculator as a user meets it, on a recording platform: start-up, typing, clicks.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -90,9 +91,21 @@ struct Calculatrice {
     }
   }
 
+  // Types one field of texts into each box; fields are one space apart, so that an empty one
+  // leaves two spaces, as Shown writes them.
+  void TypeFields(const std::vector<TextBox*>& boxes, std::string_view texts) {
+    for (TextBox* box : boxes) {
+      const std::size_t space = std::min(texts.find(' '), texts.size());
+      Type(*box, texts.substr(0, space));
+      texts.remove_prefix(std::min(space + 1, texts.size()));
+    }
+  }
+
   // Types a position into slot k: degrees, minutes, seconds of latitude then longitude.
-  void Position(std::int16_t k, const std::vector<std::string>& texts) {
-    for (std::size_t i = 0; i < 6; ++i) Type(f.Boite(kComposantes[i], k), texts[i]);
+  void Position(std::int16_t k, std::string_view texts) {
+    std::vector<TextBox*> boxes;
+    for (FormFormules::Composante c : kComposantes) boxes.push_back(&f.Boite(c, k));
+    TypeFields(boxes, texts);
   }
 
   std::string Shown(std::int16_t k) const {

@@ -24,7 +24,7 @@ std::string Three(const ControlArray<TextBox, N>& boxes, int first, int step) {
   return s;
 }
 
-const std::vector<std::string> kOrigin{"0", "0", "0", "0", "0", "0"};
+const char* const kOrigin = "0 0 0 0 0 0";
 
 }  // namespace
 
@@ -34,25 +34,26 @@ const std::vector<std::string> kOrigin{"0", "0", "0", "0", "0", "0"};
 TEST(Forward, ReferenceComputations) {
   const struct {
     MenuItem FormFormules::*precision;
-    std::vector<std::string> departure, course;
-    std::string distance;  // "m" at its end: metres
+    const char* departure;
+    std::int16_t west;
+    const char *course, *distance;  // "m" at the distance's end: metres
     std::string arrival, letters, arrivalCourse, returnCourse, tooltip;
   } cases[] = {
       // clang-format off
-      {&FormFormules::Mmille, {"45", "00", "00", "000", "00", "00"}, {"180", "30", "00"}, "100000m",
+      {&FormFormules::Mmille, "45 00 00 000 00 00", 0, "180 30 00", "100000m",
        "44 06 00.468 00 00 39.233", "NW", "180 29 32.476", "0 29 32.476", "180.492354447"},
-      {&FormFormules::Mmille, kOrigin, {"180", "", ""}, "1852m",
+      {&FormFormules::Mmille, kOrigin, 0, "180  ", "1852m",
        "00 01 00.296 00 00 00.000", "SE", "180 00 00", "360 00 00", "180"},
-      {&FormFormules::Mmille, kOrigin, {"0", "", ""}, "1E308", "     ", "", "  ", "  ", ""},
-      {&FormFormules::Mmille, kOrigin, {"90", "", ""}, "1000m",
+      {&FormFormules::Mmille, kOrigin, 0, "0  ", "1E308", "     ", "", "  ", "  ", ""},
+      {&FormFormules::Mmille, kOrigin, 0, "90  ", "1000m",
        "00 00 00.000 00 00 32.339", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
-      {&FormFormules::Mmille, {"45", "", "", "001", "30", "/W"}, {"270", "", ""}, "1000000m",
+      {&FormFormules::Mmille, "45   001 30 ", 1, "270  ", "1000000m",
        "14 04 52.430", "NW", "261 8 23.635", "81 8 23.635", "261.139898"},  // no leading zero
-      {&FormFormules::Mmille, kOrigin, {"90", "", ""}, "1,5",
+      {&FormFormules::Mmille, kOrigin, 0, "90  ", "1,5",
        "00 00 00.000 00 01 29.839", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
-      {&FormFormules::Mcent, {"48", "30", "", "004", "30", "/W"}, {"300", "", ""}, "100",
+      {&FormFormules::Mcent, "48 30  004 30 ", 1, "300  ", "100",
        "49 18 42.45 06 42 21.50", "NW", "298 20 14.57", "118 20 14.57", "298.337"},
-      {&FormFormules::Mmaxi, {"48", "30", "", "004", "30", "/W"}, {"300", "", ""}, "100",
+      {&FormFormules::Mmaxi, "48 30  004 30 ", 1, "300  ", "100",
        "49 18 42.4476558 06 42 21.5034642", "NW", "298 20 14.5657509", "118 20 14.5657509", "298"},
       // clang-format on
   };
@@ -61,17 +62,16 @@ TEST(Forward, ReferenceComputations) {
     for (const auto& t : cases) {
       const int beeps = c.platform.beeps;
       c.f.UserClick(c.f.*t.precision);
-      std::vector<std::string> departure = t.departure;
-      c.f.UserSelect(c.f.Combo2, departure[5].starts_with("/W"));
-      departure[5] = departure[5].starts_with("/W") ? "" : departure[5];
-      c.Position(0, departure);
-      for (std::int16_t i = 0; i < 3; ++i) c.Type(c.f.Text1[i], t.course[std::size_t(i)]);
-      const bool metres = t.distance.ends_with("m");
-      std::string typed = metres ? t.distance.substr(0, t.distance.size() - 1) : t.distance;
+      c.f.UserSelect(c.f.Combo2, t.west);
+      c.Position(0, t.departure);
+      c.TypeFields({&c.f.Text1[0], &c.f.Text1[1], &c.f.Text1[2]}, t.course);
+      const std::string distance = t.distance;
+      const bool metres = distance.ends_with("m");
+      std::string typed = metres ? distance.substr(0, distance.size() - 1) : distance;
       c.Type(c.f.Text2, typed);
       c.f.UserSelect(c.f.Option1[metres ? 0 : 1]);
       c.f.UserClick(c.f.Command2);
-      SCOPED_TRACE(t.distance + " " + separator);
+      SCOPED_TRACE(distance + " " + separator);
       const std::string shown = c.Shown(1), tip = c.f.FB[0].ToolTipText;
       EXPECT_EQ(shown.substr(shown.size() - t.arrival.size()), t.arrival);
       EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption, t.letters);
@@ -104,28 +104,25 @@ TEST(InverseCommand, ReferenceComputations) {
   const char* const range[] = {"Pas de résultat : une valeur est hors du domaine de calcul.",
                                "No result: a value is out of range."};
   const struct {
-    std::vector<std::string> from, to;
+    const char *from, *to;
     bool metres;
-    std::string distance;
-    const char* const* tooltip;  // nullptr: feet, or nothing
-    std::string feet, initial, arrival;
+    std::string distance, feet;
+    const char* const* cause;  // of no result, in French and English
+    std::string initial, arrival;
   } cases[] = {
       // clang-format off
-      {kOrigin, {"1", "0", "0", "1", "0", "0"}, true, "156899.568", nullptr, "", "45 11 16.945",
-       "45 11 48.362"},
-      {kOrigin, {"1", "0", "0", "1", "0", "0"}, false, "84.719", nullptr, "", "45 11 16.945",
-       "45 11 48.362"},
-      {kOrigin, {"0", "1", "0", "0", "0", "0"}, true, "1842.905", nullptr, "6046.275 ft",
-       "0 0 00.000", "0 0 00.000"},
-      {kOrigin, kOrigin, true, "", same, "", "  ", "  "},
-      {{"10", "0", "0", "5", "0", "0"}, {"0", "0", "0", "5", "0", "0"}, true, "1105854.833",
-       nullptr, "", "180 0 00.000", "180 0 00.000"},
-      {kOrigin, {"0", "0", "0", "0", "0", "323.3935"}, true, "10000.000", nullptr, "32808.399 ft",
-       "90 0 00.000", "90 0 00.000"},
-      {kOrigin, {"0", "30", "", "179", "42", ""}, true, "", antipodal, "", "  ", "  "},
-      {kOrigin, {"0", "0", "0", "0", "0", "323.3935023261931"}, true, "10000.000", nullptr, "",
-       "90 0 00.000", "90 0 00.000"},
-      {kOrigin, {"0", "0", "1E999", "0", "0", "0"}, true, "", range, "", "  ", "  "},
+      {kOrigin, "1 0 0 1 0 0", true, "156899.568", "", nullptr, "45 11 16.945", "45 11 48.362"},
+      {kOrigin, "1 0 0 1 0 0", false, "84.719", "", nullptr, "45 11 16.945", "45 11 48.362"},
+      {kOrigin, "0 1 0 0 0 0", true, "1842.905", "6046.275 ft", nullptr, "0 0 00.000", "0 0 00.000"},
+      {kOrigin, kOrigin, true, "", "", same, "  ", "  "},
+      {"10 0 0 5 0 0", "0 0 0 5 0 0", true, "1105854.833", "", nullptr, "180 0 00.000",
+       "180 0 00.000"},
+      {kOrigin, "0 0 0 0 0 323.3935", true, "10000.000", "32808.399 ft", nullptr, "90 0 00.000",
+       "90 0 00.000"},
+      {kOrigin, "0 30  179 42 ", true, "", "", antipodal, "  ", "  "},
+      {kOrigin, "0 0 0 0 0 323.3935023261931", true, "10000.000", "", nullptr, "90 0 00.000",
+       "90 0 00.000"},
+      {kOrigin, "0 0 1E999 0 0 0", true, "", "", range, "  ", "  "},
       // clang-format on
   };
   for (const std::string& separator : kSeparators) {
@@ -142,7 +139,7 @@ TEST(InverseCommand, ReferenceComputations) {
         SCOPED_TRACE(testing::Message() << "row " << &t - cases << " " << separator << english);
         EXPECT_EQ(c.f.Text3.Text() + " | " + c.f.Text3.ToolTipText,
                   Regional(t.distance, separator) + " | " +
-                      (t.tooltip ? t.tooltip[english] : Regional(t.feet, separator)));
+                      (t.cause ? t.cause[english] : Regional(t.feet, separator)));
         EXPECT_EQ(Three(c.f.Text1, 5, -1) + " | " + Three(c.f.Text1, 8, -1),
                   t.initial + " | " + t.arrival);  // seconds always with a point
         EXPECT_EQ(c.f.Text1[5].ToolTipText.empty() + c.f.Text1[8].ToolTipText.empty(),
@@ -158,7 +155,7 @@ TEST(InverseCommand, ReferenceComputations) {
   Calculatrice c;
   c.f.UserClick(c.f.Mmaxi);
   c.f.UserClick(c.f.Command8);
-  c.Position(3, {"1", "0", "0", "1", "0", "0"});
+  c.Position(3, "1 0 0 1 0 0");
   c.f.UserClick(c.f.Label10);
   c.f.UserClick(c.f.Command4);
   EXPECT_EQ(c.f.Text3.Text(), "156899.5682902");

@@ -63,7 +63,7 @@ std::map<std::string, std::string> Texts(Calculatrice& c) {
 // window's texts included, and nothing else; French again restores every text of both windows.
 TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   Calculatrice c;
-  c.Position(0, {"12", "34", "56.789", "123", "45", "6"});
+  c.Position(0, "12 34 56.789 123 45 6");
   Control* focus = c.f.Focus();
   FormFormules& f = c.f;
   apropos& about = *c.about.Fenetre();

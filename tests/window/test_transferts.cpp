@@ -9,7 +9,7 @@ using namespace orbalide::test;
 namespace {
 
 void Forward(Calculatrice& c) {
-  c.Position(0, {"48", "30", "00.000", "004", "30", "00.000"});
+  c.Position(0, "48 30 00.000 004 30 00.000");
   c.f.UserSelect(c.f.Combo2, 1);
   c.Type(c.f.Text1[0], "300");
   c.Type(c.f.Text1[1], "15");
@@ -74,8 +74,8 @@ TEST(Transfers, RunBackThenInverse) {
 TEST(Transfers, InverserTwiceRestoresEverything) {
   Calculatrice c;
   c.f.UserClick(c.f.Command8);
-  c.Position(2, {"10", "20", "30.000", "40", "50", "10.000"});
-  c.Position(3, {"11", "21", "31.000", "41", "51", "11.000"});
+  c.Position(2, "10 20 30.000 40 50 10.000");
+  c.Position(3, "11 21 31.000 41 51 11.000");
   c.f.UserSelect(c.f.Combo5, 1);
   c.f.UserSelect(c.f.Combo6, 1);
   c.f.UserType(c.f.Combo4, "e");  // a typed text: no item selected
