@@ -134,14 +134,35 @@ TEST_F(Window, MouseMenusAndWindows) {
   EXPECT_EQ(Edit(f.INS[0])->text(), "");
 }
 
-// A widget is visible exactly when the model shows its control, at the design's place; no two
-// visible widgets overlap unless the design overlaps them; only the focused box shows a
-// selection. After a computation, "Monter" and "Inverse", where Tab leaves a list at once.
-TEST_F(Window, OnlyWhatTheModelShows) {
+// The design's places at 96 DPI; only the focused box shows a selection after a computation,
+// "Monter" and "Inverse", where Tab leaves an editable list at once.
+TEST_F(Window, PlacesSelectionsAndTab) {
   if (Main()->logicalDpiX() == 96) {  // the client area is 423 × 294 pixels
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
     EXPECT_EQ(Of(f.Command2)->geometry(), QRect(36, 110, 177, 40));
   }
+  const char* departure[] = {"45", "00", "00.000", "000", "00", "00.000"};
+  for (std::size_t i = 0; i < kComposantes.size(); ++i)
+    f.Boite(kComposantes[i], 0).SetText(departure[i]);
+  f.Text2.SetText("100");
+  platform.SynchroniserTout();
+  for (const CommandButton* button : {&f.Command2, &f.Command3, &f.Command8}) {
+    QTest::mouseClick(Of(*button), Qt::LeftButton);
+    for (const QLineEdit* edit : Main()->findChildren<QLineEdit*>())
+      EXPECT_TRUE(!edit->hasSelectedText() || edit->hasFocus()) << button->FullName();
+  }
+  Of<QComboBox>(f.Combo5)->lineEdit()->setFocus();
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[2]));
+}
+
+// In both panels and both languages, with texts as wide as the computations write them and the
+// About window open: a widget is visible exactly when the model shows its control; no two
+// visible widgets overlap unless the design overlaps them; nothing either window shows is cut
+// (also at twice the scale, Window.StatesAtScaleTwo); screen readers find a name, in the window's
+// language, for every control that takes the focus or shows a result, and results are read-only.
+// Each state is grabbed into the build folder for a person to look at ("-x2" at scale 2).
+TEST_F(Window, EveryStateOfBothWindows) {
   const auto design = [](const Control& c) {
     QRect r(c.Place.Left, c.Place.Top, c.Place.Width, c.Place.Height);
     for (const Control* k = c.Container; k != nullptr; k = k->Container)
@@ -153,42 +174,9 @@ TEST_F(Window, OnlyWhatTheModelShows) {
       if (k == b) return true;
     return false;
   };
-  const char* departure[] = {"45", "00", "00.000", "000", "00", "00.000"};
-  for (std::size_t i = 0; i < kComposantes.size(); ++i)
-    f.Boite(kComposantes[i], 0).SetText(departure[i]);
-  f.Text2.SetText("100");
-  platform.SynchroniserTout();
-  for (const CommandButton* button : {&f.Command2, &f.Command3, &f.Command8}) {
-    QTest::mouseClick(Of(*button), Qt::LeftButton);
-    std::vector<const Control*> shown;
-    for (const Control* c : f.Controls()) {
-      const QWidget* w = c->GetKind() == Kind::MenuItem ? nullptr : Of(*c);
-      EXPECT_EQ(w && w->isVisibleTo(Main()), c->Shown() && c->GetKind() != Kind::MenuItem);
-      if (w && c->Shown()) shown.push_back(c);
-    }
-    for (const Control* a : shown) {
-      for (const Control* b : shown) {
-        if (a >= b || inside(a, b) || inside(b, a)) continue;
-        const QRect wa(Of(*a)->mapTo(Main(), QPoint()), Of(*a)->size());
-        EXPECT_TRUE(!wa.intersects(QRect(Of(*b)->mapTo(Main(), QPoint()), Of(*b)->size())) ||
-                    design(*a).intersects(design(*b)))
-            << a->FullName() << " over " << b->FullName();
-      }
-    }
-    for (const QLineEdit* edit : Main()->findChildren<QLineEdit*>())
-      EXPECT_TRUE(!edit->hasSelectedText() || edit->hasFocus()) << button->FullName();
-  }
-  Of<QComboBox>(f.Combo5)->lineEdit()->setFocus();  // an editable list takes one Tab press
-  Key(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[2]));
-}
-
-// In both panels and both languages, with texts as wide as the computations write them and the
-// About window open: nothing either window shows is cut (also at twice the scale,
-// Window.StatesAtScaleTwo); screen readers find a name, in the window's language, for every control
-// that takes the focus or shows a result, and results are read-only. Each state is grabbed into
-// the build folder for a person to look at; at scale 2 the names end in "-x2".
-TEST_F(Window, EveryStateOfBothWindows) {
+  const auto place = [&](const Control* c) {
+    return QRect(Of(*c)->mapTo(Of(*c)->window(), QPoint()), Of(*c)->size());
+  };
   const char* widest[] = {"89", "59", "59.9999999", "179", "59", "59.9999999"};
   for (std::size_t i = 0; i < kComposantes.size(); ++i)
     f.Boite(kComposantes[i], 1).SetText(widest[i]);
@@ -208,9 +196,18 @@ TEST_F(Window, EveryStateOfBothWindows) {
       Grab(f, state);
       if (inverse) Grab(*about.Fenetre(), "apropos-" + language);
       for (const Form* form : {static_cast<Form*>(&f), static_cast<Form*>(about.Fenetre())}) {
+        std::vector<const Control*> shown;
         for (const Control* c : form->Controls()) {
-          if (!c->Shown() || c->GetKind() == Kind::MenuItem) continue;
-          EXPECT_EQ(Clipped(Of(*c)), "") << c->FullName() << " " << state;
+          const QWidget* w = c->GetKind() == Kind::MenuItem ? nullptr : Of(*c);
+          EXPECT_EQ(w && w->isVisibleTo(w->window()), w && c->Shown()) << c->FullName() << state;
+          if (!w || !c->Shown()) continue;
+          EXPECT_EQ(Clipped(w), "") << c->FullName() << " " << state;
+          for (const Control* b : shown) {
+            EXPECT_TRUE(inside(c, b) || inside(b, c) || !place(c).intersects(place(b)) ||
+                        design(*c).intersects(design(*b)))
+                << c->FullName() << " over " << b->FullName();
+          }
+          shown.push_back(c);
           const bool result =
               c->GetKind() == Kind::TextBox && static_cast<const TextBox*>(c)->ReadOnly;
           if (!c->TabStop && !result) continue;
