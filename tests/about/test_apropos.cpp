@@ -8,8 +8,10 @@ using namespace orbalide::test;
 
 // Loaded hidden at start-up by the language routine; shown by the picture, brought forward by a
 // second click, unloaded by a closing click and loaded afresh, with the version and the
-// language of that moment.
-TEST(About, LoadedHiddenThenShownWithTheVersion) {
+// language of that moment. Every click but the two links closes the window and brings the main
+// window forward; the links open the web site and a mail with the version in its subject; "Quitter"
+// and the title bar end the program even while it is open.
+TEST(About, LifeClicksAndLinks) {
   Calculatrice c;
   c.platform.version = {1, 1, 0};
   ASSERT_NE(c.about.Fenetre(), nullptr);
@@ -27,16 +29,9 @@ TEST(About, LoadedHiddenThenShownWithTheVersion) {
   EXPECT_TRUE(c.about.Fenetre()->Label2[1].Caption.starts_with("   The earth is not round"));
   c.f.UserClick(c.f.Image2[0]);  // while it is open: at once
   EXPECT_TRUE(c.about.Fenetre()->Label2[0].Caption.starts_with("Les calculs sont effectués"));
-}
-
-// Every click but the two links closes the window and brings the main window forward; the
-// links open the web site and a mail with the version in its subject; "Quitter" and the title bar
-// end the program even while it is open.
-TEST(About, ClosingClicksAndLinks) {
-  Calculatrice c;
   for (int k = 0; k < 6; ++k) {
     c.f.UserClick(c.f.Image1);
-    apropos* w = c.about.Fenetre();
+    w = c.about.Fenetre();
     Control* closers[] = {&w->Image1, &w->Label1, &w->Label2[0], &w->Label2[1], &w->Label6[0]};
     k < 5 ? c.f.UserClick(*closers[k]) : w->Click();  // the last: the window's own background
     EXPECT_EQ(c.about.Fenetre(), nullptr);
@@ -48,7 +43,7 @@ TEST(About, ClosingClicksAndLinks) {
   c.f.UserClick(c.about.Fenetre()->Label3);
   EXPECT_EQ(c.platform.opened, (std::vector<std::string>{std::string(kSiteWeb),
                                                          "mailto:" + std::string(kCourrielAuteur) +
-                                                             "?subject=Tiramoss V1.0.0"}));
+                                                             "?subject=Tiramoss V1.1.0"}));
   for (Control* quit :
        std::initializer_list<Control*>{&c.f.Command1, &c.f.Command8, &c.f.Command10})
     c.f.UserClick(*quit);
