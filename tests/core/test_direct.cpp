@@ -39,9 +39,7 @@ TEST(Direct, ReferenceGeodesics) {
     EXPECT_NEAR(r.Latitude, c.lat2, 5e-11);
     EXPECT_NEAR(r.Longitude, c.lon2, 5e-11);
     EXPECT_NEAR(r.RouteArrivee, c.course2, 5e-11);
-    if (c.passes != 0) {
-      EXPECT_EQ(r.Passes, c.passes);
-    }
+    EXPECT_TRUE(c.passes == 0 || r.Passes == c.passes) << r.Passes;
   }
 }
 

@@ -92,7 +92,8 @@ TEST(Forward, ReferenceComputations) {
 // the design's figures; the feet strictly below 10,000 m (both 10000.000 rows are 10,000 m to
 // GeographicLib, the last one to the bit). A computation without a result empties what it would
 // have written, beeps, and says why in the distance's tooltip in the window's language, which
-// the flag switches; the next result empties it.
+// the flag switches; the next result empties it. The unit label empties the distance and its
+// feet, flips the unit and names it in French whatever the language.
 TEST(InverseCommand, ReferenceComputations) {
   const char* const same[] = {"Pas de résultat : les deux positions sont le même point.",
                               "No result: the two positions are the same point."};
@@ -112,8 +113,8 @@ TEST(InverseCommand, ReferenceComputations) {
   } cases[] = {
       // clang-format off
       {kOrigin, "1 0 0 1 0 0", true, "156899.568", "", nullptr, "45 11 16.945", "45 11 48.362"},
-      {kOrigin, "1 0 0 1 0 0", false, "84.719", "", nullptr, "45 11 16.945", "45 11 48.362"},
       {kOrigin, "0 1 0 0 0 0", true, "1842.905", "6046.275 ft", nullptr, "0 0 00.000", "0 0 00.000"},
+      {kOrigin, "1 0 0 1 0 0", false, "84.719", "", nullptr, "45 11 16.945", "45 11 48.362"},
       {kOrigin, kOrigin, true, "", "", same, "  ", "  "},
       {"10 0 0 5 0 0", "0 0 0 5 0 0", true, "1105854.833", "", nullptr, "180 0 00.000",
        "180 0 00.000"},
@@ -134,7 +135,11 @@ TEST(InverseCommand, ReferenceComputations) {
         const int beeps = c.platform.beeps;
         c.Position(2, t.from);
         c.Position(3, t.to);
-        if (c.f.Option1[1].Value() == t.metres) c.f.UserClick(c.f.Label10);
+        if (c.f.Option1[1].Value() == t.metres) {  // the unit label: no distance, no feet
+          c.f.UserClick(c.f.Label10);
+          EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText + c.f.Label10.Caption,
+                    t.metres ? "Mètres" : "Nm");
+        }
         c.f.UserClick(c.f.Command4);
         SCOPED_TRACE(testing::Message() << "row " << &t - cases << " " << separator << english);
         EXPECT_EQ(c.f.Text3.Text() + " | " + c.f.Text3.ToolTipText,
@@ -150,6 +155,8 @@ TEST(InverseCommand, ReferenceComputations) {
       c.f.UserClick(c.f.Command7);
       c.f.UserClick(c.f.Image2[std::int16_t(1 - english)]);
       EXPECT_EQ(c.f.Text3.ToolTipText, range[1 - english]);
+      c.f.UserSelect(c.f.Option1[1]);  // the option buttons change the unit only
+      EXPECT_EQ(c.f.Label10.Caption + (c.f.Option1[1].Value() ? " Nm" : ""), "Mètres Nm");
     }
   }
   Calculatrice c;

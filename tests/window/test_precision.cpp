@@ -48,23 +48,3 @@ TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
   }
   EXPECT_EQ(c.f.Focus(), &c.f.Text1[0]);
 }
-
-// The unit label empties the inverse distance and its feet, flips the unit and names it in
-// French whatever the language; the option buttons change the unit only.
-TEST(Precision, UnitLabel) {
-  Calculatrice c;
-  c.f.UserClick(c.f.Image2[1]);
-  c.f.UserClick(c.f.Command8);
-  c.f.Text3.SetText("84.719");
-  c.f.Text3.ToolTipText = "277952.756 ft";
-  for (const char* unit : {"Mètres", "Nm"}) {
-    c.f.UserClick(c.f.Label10);
-    EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText, "");
-    EXPECT_EQ(c.f.Label10.Caption, unit);
-    EXPECT_EQ(c.f.Option1[1].Value(), unit == std::string("Nm"));
-  }
-  c.f.UserClick(c.f.Command7);
-  c.f.UserSelect(c.f.Option1[0]);
-  EXPECT_EQ(c.f.Label10.Caption, "Nm");
-  EXPECT_FALSE(c.f.Option1[1].Value());
-}

@@ -114,21 +114,6 @@ TEST(Entry, PasteBox) {
   }
 }
 
-namespace {
-
-// The controls that a key visits from the focused one until it comes back to it.
-std::vector<std::string> Walk(Calculatrice& c, Key key) {
-  std::vector<std::string> walk;
-  const Control* start = c.f.Focus();
-  while (c.f.UserKey(key) && walk.size() < 200) {
-    walk.push_back(c.f.Focus()->FullName());
-    if (c.f.Focus() == start) break;
-  }
-  return walk;
-}
-
-}  // namespace
-
 // In each panel, with or without the About window open, Tab visits every control that can take
 // the focus once, in the design's entry order (any of them first), and comes back; Shift+Tab
 // walks back the same way.
@@ -139,23 +124,32 @@ TEST(Keyboard, TabWalksThePanelAndWraps) {
       {"LatD(2)", "LATM(2)", "LATS(2)",  "Combo5",   "LOnD(2)",   "LonM(2)",     "LonS(2)",
        "Combo4",  "LatD(3)", "LATM(3)",  "LATS(3)",  "Combo7",    "LOnD(3)",     "LonM(3)",
        "LonS(3)", "Combo6",  "Command4", "Command7", "Command10", "Command11(3)"}};
+  const auto walk = [](Calculatrice& c, Key key) {  // from the focus until it comes back
+    std::vector<std::string> names;
+    const Control* start = c.f.Focus();
+    while (c.f.UserKey(key) && names.size() < 200) {
+      names.push_back(c.f.Focus()->FullName());
+      if (c.f.Focus() == start) break;
+    }
+    return names;
+  };
   for (const bool about : {false, true}) {
     Calculatrice c;
     if (about) c.f.UserClick(c.f.Image1);
     for (const auto& order : orders) {
       if (&order == &orders[1]) c.f.UserClick(c.f.Command8);
-      const std::vector<std::string> walk = Walk(c, Key::Tab);
-      std::vector<std::string> twice = walk;
-      twice.insert(twice.end(), walk.begin(), walk.end());
+      const std::vector<std::string> tab = walk(c, Key::Tab);
+      std::vector<std::string> twice = tab;
+      twice.insert(twice.end(), tab.begin(), tab.end());
       auto at = twice.begin();
       for (const std::string& name : order) at = std::find(at, twice.end(), name);
-      EXPECT_NE(at, twice.end()) << testing::PrintToString(walk);
-      EXPECT_EQ(std::set<std::string>(walk.begin(), walk.end()).size(), walk.size());
+      EXPECT_NE(at, twice.end()) << testing::PrintToString(tab);
+      EXPECT_EQ(std::set<std::string>(tab.begin(), tab.end()).size(), tab.size());
       for (const char* output : {"LatD(1)", "FB(0)", "FB(5)", "Text1(5)", "Text1(6)", "Text3"})
-        EXPECT_EQ(std::count(walk.begin(), walk.end(), output), 0) << output;  // results: no tab
-      std::vector<std::string> back = Walk(c, Key::BackTab);
+        EXPECT_EQ(std::count(tab.begin(), tab.end(), output), 0) << output;  // results: no tab
+      std::vector<std::string> back = walk(c, Key::BackTab);
       std::rotate(back.begin(), back.end() - 1, back.end());
-      EXPECT_EQ(std::vector<std::string>(back.rbegin(), back.rend()), walk);
+      EXPECT_EQ(std::vector<std::string>(back.rbegin(), back.rend()), tab);
     }
   }
 }

@@ -8,15 +8,6 @@ using namespace orbalide::test;
 
 namespace {
 
-void Forward(Calculatrice& c) {
-  c.Position(0, "48 30 00.000 004 30 00.000");
-  c.f.UserSelect(c.f.Combo2, 1);
-  c.Type(c.f.Text1[0], "300");
-  c.Type(c.f.Text1[1], "15");
-  c.Type(c.f.Text2, "100");
-  c.f.UserClick(c.f.Command2);
-}
-
 std::string Hemispheres(const ComboBox& a, const ComboBox& b) {
   return a.Text() + b.Text();
 }
@@ -32,7 +23,11 @@ TEST(Transfers, RunBackThenInverse) {
   c.f.UserSelect(c.f.Combo1, 1);
   c.f.UserClick(c.f.Command3);
   EXPECT_EQ(c.Shown(0) + Hemispheres(c.f.Combo1, c.f.Combo2), "     NE");
-  Forward(c);
+  c.Position(0, "48 30 00.000 004 30 00.000");
+  c.f.UserSelect(c.f.Combo2, 1);
+  c.TypeFields({&c.f.Text1[0], &c.f.Text1[1], &c.f.Text1[2]}, "300 15 ");
+  c.Type(c.f.Text2, "100");
+  c.f.UserClick(c.f.Command2);
   c.f.Text4[0].SetText("Brest");
   c.f.Text4[3].SetText("Arrivee");
   const std::string arrival = c.Shown(1);
