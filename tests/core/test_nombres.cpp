@@ -9,6 +9,20 @@
 
 using namespace orbalide;
 
+namespace {
+
+// The window's toolkit sets the user's locale; reading and writing numbers must not follow it,
+// so every test here runs under one that writes "," (the test set-up installs it).
+class FrenchLocale : public testing::Environment {
+  void SetUp() override {
+    ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr);
+    ASSERT_EQ(std::strtod("1.5", nullptr), 1.0);  // the C library now reads ","
+  }
+};
+testing::Environment* const kFrenchLocale = testing::AddGlobalTestEnvironment(new FrenchLocale);
+
+}  // namespace
+
 TEST(Nombres, LireNombreReadsTheLeadingNumber) {
   const struct {
     const char* text;
@@ -57,16 +71,4 @@ TEST(Nombres, PictureAndGeneralText) {
         c.expected)
         << c.v << " " << (c.picture ? c.picture : "general");
   }
-}
-
-// The window's toolkit sets the user's locale; reading and writing must not follow it.
-TEST(Nombres, IndependentOfTheCLocale) {
-  if (std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
-    GTEST_SKIP() << "the fr_FR.UTF-8 locale is not installed here";
-  }
-  ASSERT_EQ(std::strtod("1.5", nullptr), 1.0);  // the C library now reads ","
-  EXPECT_EQ(LireNombre("1.5"), 1.5);
-  EXPECT_EQ(FormatPicture(7.5, "00.000", "."), "07.500");
-  EXPECT_EQ(FormatGeneral(0.25, "."), "0.25");
-  std::setlocale(LC_ALL, "C");
 }

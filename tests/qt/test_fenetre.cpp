@@ -77,11 +77,6 @@ class Window : public testing::Test {
     return static_cast<W*>(platform.View(c.Owner())->Widget(c));
   }
   QLineEdit* Edit(const TextBox& box) { return Of<QLineEdit>(box); }
-  // Keys go wherever the focus is, as on a keyboard.
-  void Keys(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
-  void Key(Qt::Key key, Qt::KeyboardModifiers m = {}) {
-    QTest::keyClick(QApplication::focusWidget(), key, m);
-  }
 
   // Saves what a window shows into the build folder.
   void Grab(const Form& form, const std::string& name) {
@@ -152,7 +147,7 @@ TEST_F(Window, PlacesSelectionsAndTab) {
       EXPECT_TRUE(!edit->hasSelectedText() || edit->hasFocus()) << button->FullName();
   }
   Of<QComboBox>(f.Combo5)->lineEdit()->setFocus();
-  Key(Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[2]));
 }
 

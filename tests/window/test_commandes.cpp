@@ -29,31 +29,30 @@ const char* const kOrigin = "0 0 0 0 0 0";
 }  // namespace
 
 // One window, one computation after another, typed, clicked and read back as a user would: the
-// design's figures and a distance typed with a comma (1.5 Nm: GeographicLib), under each regional
-// separator. A computation without a result beeps and leaves nothing of the one before it.
+// design's figures, under each regional separator. A computation without a result beeps and leaves
+// nothing of the one before it.
 TEST(Forward, ReferenceComputations) {
   const struct {
     MenuItem FormFormules::*precision;
     const char* departure;
     std::int16_t west;
-    const char *course, *distance;  // "m" at the distance's end: metres
+    const char *course, *distance;
+    bool metres;
     std::string arrival, letters, arrivalCourse, returnCourse, tooltip;
   } cases[] = {
       // clang-format off
-      {&FormFormules::Mmille, "45 00 00 000 00 00", 0, "180 30 00", "100000m",
+      {&FormFormules::Mmille, "45 00 00 000 00 00", 0, "180 30 00", "100000", true,
        "44 06 00.468 00 00 39.233", "NW", "180 29 32.476", "0 29 32.476", "180.492354447"},
-      {&FormFormules::Mmille, kOrigin, 0, "180  ", "1852m",
+      {&FormFormules::Mmille, kOrigin, 0, "180  ", "1852", true,
        "00 01 00.296 00 00 00.000", "SE", "180 00 00", "360 00 00", "180"},
-      {&FormFormules::Mmille, kOrigin, 0, "0  ", "1E308", "     ", "", "  ", "  ", ""},
-      {&FormFormules::Mmille, kOrigin, 0, "90  ", "1000m",
+      {&FormFormules::Mmille, kOrigin, 0, "0  ", "1E308", false, "     ", "", "  ", "  ", ""},
+      {&FormFormules::Mmille, kOrigin, 0, "90  ", "1000", true,
        "00 00 00.000 00 00 32.339", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
-      {&FormFormules::Mmille, "45   001 30 ", 1, "270  ", "1000000m",
+      {&FormFormules::Mmille, "45   001 30 ", 1, "270  ", "1000000", true,
        "14 04 52.430", "NW", "261 8 23.635", "81 8 23.635", "261.139898"},  // no leading zero
-      {&FormFormules::Mmille, kOrigin, 0, "90  ", "1,5",
-       "00 00 00.000 00 01 29.839", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
-      {&FormFormules::Mcent, "48 30  004 30 ", 1, "300  ", "100",
+      {&FormFormules::Mcent, "48 30  004 30 ", 1, "300  ", "100", false,
        "49 18 42.45 06 42 21.50", "NW", "298 20 14.57", "118 20 14.57", "298.337"},
-      {&FormFormules::Mmaxi, "48 30  004 30 ", 1, "300  ", "100",
+      {&FormFormules::Mmaxi, "48 30  004 30 ", 1, "300  ", "100", false,
        "49 18 42.4476558 06 42 21.5034642", "NW", "298 20 14.5657509", "118 20 14.5657509", "298"},
       // clang-format on
   };
@@ -65,13 +64,10 @@ TEST(Forward, ReferenceComputations) {
       c.f.UserSelect(c.f.Combo2, t.west);
       c.Position(0, t.departure);
       c.TypeFields({&c.f.Text1[0], &c.f.Text1[1], &c.f.Text1[2]}, t.course);
-      const std::string distance = t.distance;
-      const bool metres = distance.ends_with("m");
-      std::string typed = metres ? distance.substr(0, distance.size() - 1) : distance;
-      c.Type(c.f.Text2, typed);
-      c.f.UserSelect(c.f.Option1[metres ? 0 : 1]);
+      c.Type(c.f.Text2, t.distance);
+      c.f.UserSelect(c.f.Option1[t.metres ? 0 : 1]);
       c.f.UserClick(c.f.Command2);
-      SCOPED_TRACE(distance + " " + separator);
+      SCOPED_TRACE(std::string(t.distance) + " " + separator);
       const std::string shown = c.Shown(1), tip = c.f.FB[0].ToolTipText;
       EXPECT_EQ(shown.substr(shown.size() - t.arrival.size()), t.arrival);
       EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption, t.letters);
@@ -80,8 +76,7 @@ TEST(Forward, ReferenceComputations) {
       EXPECT_TRUE(tip.starts_with(Regional(t.tooltip, separator)) &&
                   tip.empty() == t.tooltip.empty())
           << tip;
-      std::replace(typed.begin(), typed.end(), ',', '.');
-      EXPECT_EQ(c.f.Text2.Text(), typed);  // the inputs stay; a typed comma is a point
+      EXPECT_EQ(c.f.Text2.Text(), t.distance);  // the inputs stay
       EXPECT_EQ(c.platform.beeps - beeps, t.letters.empty());
       EXPECT_TRUE(t.letters.empty() || c.f.Focus() == &c.f.LOnD[1]);  // passed on by the latitude
     }
