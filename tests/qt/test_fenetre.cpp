@@ -115,7 +115,6 @@ TEST_F(Window, MouseMenusAndWindows) {
   apropos* w = about.Fenetre();
   QWidget* window = platform.View(*w)->Window();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  EXPECT_TRUE(Of<QLabel>(w->Label2[1])->text().startsWith("   The earth is not round"));
   QTest::mouseClick(Of(w->Label6[1]), Qt::LeftButton);  // the web link keeps it open
   EXPECT_EQ(platform.opened.size(), 1u);
   QTest::keyClick(window, Qt::Key_Escape);

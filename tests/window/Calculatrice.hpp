@@ -84,11 +84,8 @@ struct Calculatrice {
   void Type(TextBox& box, std::string_view text) {
     Click(box);
     box.SetSelection(0, Length(box.Text()));
-    if (text.empty()) {
-      f.UserType(box, "");
-    } else {
-      Keys(text);
-    }
+    if (text.empty()) f.UserType(box, "");  // a selected text deleted
+    Keys(text);
   }
 
   // Types one field of texts into each box; fields are one space apart, so that an empty one
