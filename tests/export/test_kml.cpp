@@ -111,23 +111,15 @@ TEST_F(Export, EachSlot) {
   c_.Position(2, "0 0 0.036 49,5  ");  // 1e-05 degree; a typed comma is a point
   c_.f.UserClick(c_.f.Command11[2]);
   c_.f.UserClick(c_.f.Command11[3]);
-  const struct {
-    const char* file;
-    const char* name;
-    const char* coordinates;
-  } cases[] = {
-      // clang-format off
-      {"Geo(1).kml", "Point non nommé", "0,0,10"}, {"Arrival(1).kml", "Arrival", "0,-10,10"},
-      {"Geo(2).kml", "Point non nommé", "-49.5,-0.00001,10"},
-      {"Arrival(3).kml", "Arrival", "0,-10,10"},
-      // clang-format on
-  };
-  for (const auto& t : cases) {
-    auto e = Elements(dir_ / t.file);
-    EXPECT_EQ(e["name"].back() + " " + e["coordinates"].at(0),
-              std::string(t.name) + " " + t.coordinates);
+  std::string exported;
+  for (const char* file : {"Geo(1).kml", "Arrival(1).kml", "Geo(2).kml", "Arrival(3).kml"}) {
+    auto e = Elements(dir_ / file);
+    exported += e["name"].back() + " " + e["coordinates"].at(0) + "; ";
   }
-  EXPECT_EQ(Files().size(), std::size(cases) + 1);
+  EXPECT_EQ(exported,
+            "Point non nommé 0,0,10; Arrival 0,-10,10; Point non nommé -49.5,-0.00001,10; "
+            "Arrival 0,-10,10; ");
+  EXPECT_EQ(Files().size(), 5u);
 }
 
 // A name with XML's reserved characters, quotes or accents is read back exactly as typed; one

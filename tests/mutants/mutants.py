@@ -2,7 +2,10 @@
 """Plants single-point faults in the product code, one at a time, and counts how many the test
 suites catch. Slow (a build and a test run per fault), so it is not part of the test command.
 
-Usage: tests/mutants/mutants.py [BUILD_DIR] [--only=N,M,...]
+Usage: tests/mutants/mutants.py [BUILD_DIR] [--only=N,M,...] [--which]
+
+With --which every suite runs for every fault, and the tests that failed are listed beside it:
+slower, but it shows which tests hold which faults.
 
 Each fault is a piece of code that stands exactly once in one file (the file is found by its
 name, wherever it lies under the product's folders) and what replaces it. A fault whose code is
@@ -10,6 +13,7 @@ no longer found is reported as such rather than counted.
 """
 import os
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -60,6 +64,12 @@ FAULTS = [
      "option buttons of other frames"),
     ("Controles.cpp", "  text_ = text;\n  listIndex_ = -1;\n", "  text_ = text;\n",
      "typed combo text keeps the item"),
+    ("Controles.cpp", "c->CoveredBy != nullptr && c->CoveredBy->Shown()", "false",
+     "covered controls count as shown"),
+    ("Controles.cpp", "? *before : order.back();", "? *before : order.front();",
+     "Shift+Tab does not wrap"),
+    ("Controles.cpp", "if (box.CommaIsPoint) std::replace", "if (!box.CommaIsPoint) std::replace",
+     "a typed comma is kept"),
     ("Texte.cpp", "text.find_last_not_of(' ') - first + 1", "text.find_last_not_of(' ') - first",
      "trim cuts a character"),
     # main window
@@ -80,6 +90,15 @@ FAULTS = [
      "LettreHemisphere(r.Latitude, Axe::Longitude)", "arrival longitude letter"),
     ("Commandes.cpp", "d < kLimitePieds", "d <= kLimitePieds", "feet tooltip at 10000 m"),
     ("Commandes.cpp", "kMetresParPied = 0.3048", "kMetresParPied = 0.3047", "feet constant"),
+    ("Commandes.cpp", "  FB[0].ToolTipText = \"\";\n", "\n", "a failed forward keeps the course tooltip"),
+    ("Commandes.cpp", "  Text1[5].ToolTipText = Text1[8].ToolTipText = \"\";\n", "\n",
+     "a failed inverse keeps the course tooltips"),
+    ("Commandes.cpp", "ExpliquerSansResultat(EnAnglais());", "ExpliquerSansResultat(false);",
+     "the cause of no result always in French"),
+    ("Langue.cpp", "if (sansResultat_) ExpliquerSansResultat(anglais);", "",
+     "the cause of no result does not follow the flag"),
+    ("Precision.cpp", "  Text3.ToolTipText = \"\";\n  sansResultat_", "  sansResultat_",
+     "the unit label keeps the feet"),
     ("Transferts.cpp", "Combo7.SetListIndex(SelonLettre(Label3[0], \"S\"))",
      "Combo7.SetListIndex(SelonLettre(Label3[0], \"N\"))", "inverse arrival hemisphere"),
     ("Transferts.cpp", "Combo4.SetChoice(Combo6.GetChoice());",
@@ -98,6 +117,7 @@ FAULTS = [
     ("Kml.cpp", "if (c < 0x20 ||", "if (c < 0x09 ||",
      "tabs and line breaks in names"),
     ("Kml.cpp", "kFinDeLigne = \"\\r\\n\"", "kFinDeLigne = \"\\n\"", "line ends"),
+    ("Route.hpp", "kPasRoute = 10000;", "kPasRoute = 20000;", "route points 20 km apart"),
     # About window
     ("apropos.cpp", "\"Version: \" +", "\"Version \" +", "version text"),
     ("apropos.cpp", "?subject=Tiramoss V", "?subject=Tiramoss%20V", "mail subject encoded"),
@@ -120,7 +140,8 @@ def run(cmd, build):
 
 
 def main():
-    args = [a for a in sys.argv[1:] if not a.startswith("--only")]
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    which = "--which" in sys.argv[1:]
     only = None
     for a in sys.argv[1:]:
         if a.startswith("--only"):
@@ -143,15 +164,19 @@ def main():
         path.write_text(text.replace(code, replacement))
         try:
             built = run(["cmake", "--build", "."], build).returncode == 0
-            passed = built and run(["ctest", "-j", str(os.cpu_count()), "--timeout", "120",
-                                    "--stop-on-failure"], build).returncode == 0
+            ctest = ["ctest", "-j", str(os.cpu_count()), "--timeout", "120"]
+            tests = subprocess.run(ctest + ([] if which else ["--stop-on-failure"]), cwd=build,
+                                   capture_output=True, text=True) if built else None
+            passed = built and tests.returncode == 0
         finally:
             path.write_text(text)
+        failed = re.findall(r"^\s*\d+ - (\S+) \(", tests.stdout, re.M) if tests else ["(build)"]
         if passed:
             missed += 1
         else:
             caught += 1
-        print(f"{n:2} {'MISSED' if passed else 'caught'}  {name}: {what}", flush=True)
+        print(f"{n:2} {'MISSED' if passed else 'caught'}  {name}: {what}"
+              + (f" :: {' '.join(failed)}" if which else ""), flush=True)
     run(["cmake", "--build", "."], build)
     print(f"caught {caught} of {caught + missed}; {absent} no longer apply")
 

@@ -17,8 +17,9 @@ std::string Hemispheres(const ComboBox& a, const ComboBox& b) {
 // "Monter" then "Calculer" runs the geodesic back to the former departure; before any
 // computation it copies empty texts and selects N and E. "Inverse" then carries both positions,
 // hemispheres (N and E when none is selected) and names; "RAZ" keeps the arrival's letters,
-// which "Inverse" then follows.
-TEST(Transfers, RunBackThenInverse) {
+// which "Inverse" then follows. "Inverser" exchanges the positions, the hemispheres (a typed one
+// included) and the names; twice restores everything.
+TEST(Transfers, RunBackInverseAndInverser) {
   Calculatrice c;
   c.f.UserSelect(c.f.Combo1, 1);
   c.f.UserClick(c.f.Command3);
@@ -62,13 +63,6 @@ TEST(Transfers, RunBackThenInverse) {
   EXPECT_EQ(c.Shown(2) + c.Shown(3) + c.f.Text3.Text() + c.f.Text1[3].Text() + c.f.Text1[8].Text(),
             "          ");
   EXPECT_EQ(c.f.Text4[1].Text() + c.f.Text1[5].ToolTipText, "keptkept");
-}
-
-// "Inverser" exchanges the positions, the hemispheres (a typed one included) and the names;
-// twice restores everything.
-TEST(Transfers, InverserTwiceRestoresEverything) {
-  Calculatrice c;
-  c.f.UserClick(c.f.Command8);
   c.Position(2, "10 20 30.000 40 50 10.000");
   c.Position(3, "11 21 31.000 41 51 11.000");
   c.f.UserSelect(c.f.Combo5, 1);
