@@ -9,11 +9,7 @@
 
 using namespace orbalide;
 
-namespace {
-double D(Reel r) {
-  return static_cast<double>(r);
-}
-}  // namespace
+using D = double;  // a Reel's value
 
 // Bit-exact: the program's π (not the full double π) in both conversions and in the arctangent's
 // quadrant constants, y = 0 with x < 0 giving −π.

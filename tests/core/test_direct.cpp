@@ -6,9 +6,7 @@
 
 using namespace orbalide;
 
-namespace {
-constexpr std::int16_t kWgs84 = 0;
-}  // namespace
+constexpr std::int16_t kWgs84 = 0;  // its index in the catalogue
 
 // The design's figures, rounded to ten decimals of a degree, with the passes they take.
 TEST(Direct, ReferenceGeodesics) {

@@ -6,9 +6,7 @@
 
 using namespace orbalide;
 
-namespace {
-constexpr std::int16_t kWgs84 = 0;
-}  // namespace
+constexpr std::int16_t kWgs84 = 0;  // its index in the catalogue
 
 // The design's figures; the last four rows from GeographicLib (f = 0 for the sphere). Then the
 // outcomes without a result: the same point, nearly antipodal points, values out of range.
