@@ -147,12 +147,13 @@ TEST_F(Window, PlacesSelectionsAndTab) {
   EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[2]));
 }
 
-// In both panels and both languages, with texts as wide as the computations write them and the
-// About window open: a widget is visible exactly when the model shows its control; no two
-// visible widgets overlap unless the design overlaps them; nothing either window shows is cut
-// (also at twice the scale, Window.StatesAtScaleTwo); screen readers find a name, in the window's
-// language, for every control that takes the focus or shows a result, and results are read-only.
-// Each state is grabbed into the build folder for a person to look at ("-x2" at scale 2).
+// In both panels and both languages, with texts as wide as the computations write them, the
+// About window open and a dark desktop theme (the design's colours hold on a light base): a widget
+// is visible exactly when the model shows its control; no two visible widgets overlap unless the
+// design overlaps them; nothing either window shows is cut (also at twice the scale,
+// Window.StatesAtScaleTwo); screen readers find a name, in the window's language, for every control
+// that takes the focus or shows a result, and results are read-only. Each state is grabbed into the
+// build folder for a person to look at ("-x2" at scale 2).
 TEST_F(Window, EveryStateOfBothWindows) {
   const auto design = [](const Control& c) {
     QRect r(c.Place.Left, c.Place.Top, c.Place.Width, c.Place.Height);
@@ -171,6 +172,12 @@ TEST_F(Window, EveryStateOfBothWindows) {
   f.Text3.SetText("19999999.9999999");
   f.Label10.Caption = "Mètres";
   f.Image1_Click();
+  const QPalette saved = QApplication::palette();
+  QApplication::setPalette(QPalette(QColor(40, 40, 40)));  // a dark desktop theme
+  const QPalette box = Edit(f.LatD[0])->palette();         // the design's colours on a light base
+  EXPECT_GT(box.color(QPalette::Base).lightness(), 200);
+  EXPECT_EQ(box.color(QPalette::Text), QColor(0, 0, 192));
+  EXPECT_LT(Of(f.Label1)->palette().color(QPalette::WindowText).lightness(), 60);
   std::map<const Control*, QString> french;
   const std::set<QString> sameInBoth{"Distance", "Nm", "Inverse", "RAZ"};
   for (const std::int16_t flag : {std::int16_t{1}, std::int16_t{0}}) {
@@ -207,15 +214,5 @@ TEST_F(Window, EveryStateOfBothWindows) {
     }
     f.Image2_Click(flag);
   }
-}
-
-// Under a dark desktop theme the design's colours still stand on a light base.
-TEST_F(Window, ColoursHoldUnderADarkTheme) {
-  const QPalette saved = QApplication::palette();
-  QApplication::setPalette(QPalette(QColor(40, 40, 40)));
-  const QPalette box = Edit(f.LatD[0])->palette();
-  EXPECT_GT(box.color(QPalette::Base).lightness(), 200);
-  EXPECT_EQ(box.color(QPalette::Text), QColor(0, 0, 192));
-  EXPECT_LT(Of(f.Label1)->palette().color(QPalette::WindowText).lightness(), 60);
   QApplication::setPalette(saved);
 }
