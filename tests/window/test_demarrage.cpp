@@ -40,23 +40,6 @@ TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
   EXPECT_EQ(f.Combo3.Items()[8], "Airy (1830)");
 }
 
-namespace {
-
-// Every caption and tooltip of both windows.
-std::map<std::string, std::string> Texts(Calculatrice& c) {
-  std::map<std::string, std::string> texts;
-  std::vector<Form*> forms{&c.f};
-  if (c.about.Fenetre() != nullptr) forms.push_back(c.about.Fenetre());
-  for (Form* form : forms) {
-    for (Control* control : form->Controls()) {
-      texts[form->Name() + "." + control->FullName()] = control->Caption + control->ToolTipText;
-    }
-  }
-  return texts;
-}
-
-}  // namespace
-
 // The flag writes every caption of the design's table in the other language, the About
 // window's texts included, and nothing else; French again restores every text of both windows.
 TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
@@ -65,7 +48,14 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   Control* focus = c.f.Focus();
   FormFormules& f = c.f;
   apropos& about = *c.about.Fenetre();
-  const auto french = Texts(c);
+  const auto texts = [&] {  // every caption and tooltip of both windows
+    std::map<std::string, std::string> all;
+    for (Form* form : {static_cast<Form*>(&f), static_cast<Form*>(&about)})
+      for (Control* control : form->Controls())
+        all[form->Name() + "." + control->FullName()] = control->Caption + control->ToolTipText;
+    return all;
+  };
+  const auto french = texts();
   const struct {
     std::vector<std::string*> texts;
     const char* french;
@@ -122,5 +112,5 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   f.UserClick(f.Image2[1]);  // hidden: a click on it does nothing
   EXPECT_TRUE(f.EnAnglais());
   f.UserClick(f.Image2[0]);
-  EXPECT_EQ(Texts(c), french);
+  EXPECT_EQ(texts(), french);
 }
