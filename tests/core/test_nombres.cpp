@@ -9,21 +9,13 @@
 
 using namespace orbalide;
 
-namespace {
-
 // The window's toolkit sets the user's locale; reading and writing numbers must not follow it,
 // so every test here runs under one that writes "," (the test set-up installs it).
-class FrenchLocale : public testing::Environment {
-  void SetUp() override {
-    ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr);
-    ASSERT_EQ(std::strtod("1.5", nullptr), 1.0);  // the C library now reads ","
-  }
-};
-testing::Environment* const kFrenchLocale = testing::AddGlobalTestEnvironment(new FrenchLocale);
-
-}  // namespace
+const char* const kLocale = std::setlocale(LC_ALL, "fr_FR.UTF-8");
 
 TEST(Nombres, LireNombreReadsTheLeadingNumber) {
+  ASSERT_NE(kLocale, nullptr);
+  ASSERT_EQ(std::strtod("1.5", nullptr), 1.0);  // the C library reads ","
   const struct {
     const char* text;
     double expected;

@@ -20,7 +20,7 @@ TEST(Sexagesimal, TypedPositionsAndCourses) {
 // Positions: two-digit degrees and minutes, seconds at the picture with "." whatever the
 // regional separator, seconds of 60 carried into the minutes and degrees. Courses: plain degrees
 // and minutes, the seconds carry making minutes "00" and seconds "00", the minutes carry next,
-// nothing further (360 stays 360); the decimal text with the regional separator.
+// nothing further (360 stays 360).
 TEST(Sexagesimal, PositionsAndCourses) {
   const struct {
     const char* picture;

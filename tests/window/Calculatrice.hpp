@@ -70,11 +70,9 @@ struct Calculatrice {
       while (i + n < keys.size() && (static_cast<unsigned char>(keys[i + n]) & 0xC0) == 0x80) ++n;
       auto* box = dynamic_cast<TextBox*>(f.Focus());
       if (box == nullptr) return;
-      const std::string text = box->Text();
       const int start = box->SelStart();
-      const std::string typed = Left(text, start) + std::string(keys.substr(i, n)) +
-                                Mid(text, start + box->SelLength() + 1);
-      f.UserType(*box, typed);
+      f.UserType(*box, Left(box->Text(), start) + std::string(keys.substr(i, n)) +
+                           Mid(box->Text(), start + box->SelLength() + 1));
       box->SetSelection(start + 1, 0);
       i += n;
     }

@@ -69,9 +69,9 @@ TEST(Forward, ReferenceComputations) {
       SCOPED_TRACE(std::string(t.distance) + " " + separator);
       const std::string shown = c.Shown(1), tip = c.f.FB[0].ToolTipText;
       EXPECT_EQ(shown.substr(shown.size() - t.arrival.size()), t.arrival);
-      EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption, t.letters);
-      EXPECT_EQ(Three(c.f.FB, 0, 1) + " | " + Three(c.f.FB, 3, 1),
-                t.arrivalCourse + " | " + t.returnCourse);
+      EXPECT_EQ(c.f.Label3[0].Caption + c.f.Label3[1].Caption + " | " + Three(c.f.FB, 0, 1) +
+                    " | " + Three(c.f.FB, 3, 1),
+                t.letters + " | " + t.arrivalCourse + " | " + t.returnCourse);
       EXPECT_TRUE(tip.starts_with(Regional(t.tooltip, separator)) &&
                   tip.empty() == t.tooltip.empty())
           << tip;
