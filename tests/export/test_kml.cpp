@@ -30,9 +30,8 @@ std::string Read(const fs::path& path) {
 // The texts of a file's elements by name, in document order, and its namespace ("xmlns"), as a
 // real XML parser reads them; nothing when the file is not well-formed.
 std::map<std::string, std::vector<std::string>> Elements(const fs::path& file) {
-  const std::string content = Read(file);
-  xmlDocPtr doc = xmlReadMemory(content.data(), static_cast<int>(content.size()), "f.kml", nullptr,
-                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  xmlDocPtr doc =
+      xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
   std::map<std::string, std::vector<std::string>> elements;
   const std::function<void(xmlNodePtr)> walk = [&](xmlNodePtr n) {
     for (; n != nullptr; n = n->next) {
@@ -56,9 +55,8 @@ using Points = std::vector<std::pair<double, double>>;  // longitude, latitude
 Points Coordinates(const std::string& text) {
   Points points;
   std::istringstream in(text);
-  for (std::string point; in >> point;) {
+  for (std::string point; in >> point;)
     points.emplace_back(LireNombre(point), LireNombre(point.substr(point.find(',') + 1)));
-  }
   return points;
 }
 
@@ -184,9 +182,10 @@ TEST_F(Export, FolderOfTheFiles) {
 }
 
 // Routes from the export buttons' menu once there is a result, the direct panel's then the
-// inverse panel's: a line along the geodesic (within a millimetre of GeographicLib's), points at
-// most 10 km apart or 2,001 of them, longitudes continuous across the 180° meridian, both ends
-// the two positions; named as typed and described as the window shows distance and courses.
+// inverse panel's: evenly spaced points along the geodesic (each within a millimetre of
+// GeographicLib's point at its distance), at most 10 km apart or 2,001 of them, longitudes
+// continuous across the 180° meridian, both ends the two positions; named as typed and
+// described as the window shows distance and courses.
 TEST_F(Export, RoutesAlongTheGeodesic) {
   const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
   const auto along = [&](const fs::path& file, double course, double s12, std::size_t points) {
@@ -195,15 +194,12 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
     const Points a = Coordinates(e["coordinates"].at(0)), line = Coordinates(e["coordinates"][2]);
     ASSERT_EQ(line.size(), points);
     for (std::size_t i = 0; i < line.size(); ++i) {
-      double lat = 0, lon = 0, miss = 0, step = 0;
+      double lat = 0, lon = 0, miss = 0;
       const double at = s12 * static_cast<double>(i) / static_cast<double>(points - 1);
       wgs84.Direct(a[0].second, a[0].first, course, at, lat, lon);
       wgs84.Inverse(line[i].second, line[i].first, lat, lon, miss);
       EXPECT_LT(miss, 1e-3) << i;
-      if (i == 0) continue;
-      wgs84.Inverse(line[i - 1].second, line[i - 1].first, line[i].second, line[i].first, step);
-      EXPECT_LT(step, std::max(10000.0, s12 / 2000) + 1e-3) << i;
-      EXPECT_LE(std::fabs(line[i].first - line[i - 1].first), 180) << i;
+      EXPECT_LE(std::fabs(line[i].first - line[i > 0 ? i - 1 : 0].first), 180) << i;
     }
     const Points b = Coordinates(e["coordinates"][1]);
     EXPECT_EQ(a.front(), line.front());
