@@ -73,9 +73,8 @@ class Window : public testing::Test {
     Main()->activateWindow();
   }
   void TearDown() override {
-    for (Form* form : {static_cast<Form*>(about.Fenetre()), static_cast<Form*>(&f)}) {
+    for (Form* form : {static_cast<Form*>(about.Fenetre()), static_cast<Form*>(&f)})
       if (form != nullptr) platform.Unload(*form);
-    }
     QApplication::processEvents();
   }
 
