@@ -99,7 +99,7 @@ class Window : public testing::Test {
 }  // namespace
 
 // The mouse: the precision menu and the paste box.
-TEST_F(Window, MouseMenusAndWindows) {
+TEST_F(Window, MouseOnMenuAndPasteBox) {
   QMenu* precision = static_cast<QMainWindow*>(Main())->menuBar()->findChildren<QMenu*>().front();
   const QList<QAction*> items = precision->actions();
   f.LATS[0].SetText("23.265");
