@@ -1,6 +1,10 @@
 // Angles: the program's π, conversions, the two-argument arctangent, normalisations.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string_view>
+
 #include "Reel.hpp"
 
 namespace orbalide {
@@ -53,7 +57,18 @@ inline Reel NormaliserLongitude(Reel longitude) {
 
 enum class Axe { Latitude, Longitude };
 
+// The items of a hemisphere list, by index: "N", "S" for a latitude, "E", "W" for a longitude.
+// The item of index kHemisphereNegatif ("S" or "W") makes a coordinate negative.
+inline constexpr std::int16_t kHemispherePositif = 0, kHemisphereNegatif = 1;
+constexpr std::array<char, 2> LettresHemisphere(Axe axe) {
+  return axe == Axe::Latitude ? std::array{'N', 'S'} : std::array{'E', 'W'};
+}
+
 // "S" or "W" for a negative value, "N" or "E" otherwise (zero of either sign included).
 char LettreHemisphere(double valeur, Axe axe);
+
+// The hemisphere index that a shown letter stands for: that of "S" or "W" for exactly that
+// letter, the positive one for any other text (an empty one included).
+std::int16_t IndexHemisphere(std::string_view lettre, Axe axe);
 
 }  // namespace orbalide

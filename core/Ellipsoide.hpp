@@ -1,8 +1,9 @@
-// The catalogue of reference ellipsoids and the current ellipsoid of the run.
+// The catalogue of reference ellipsoids.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace orbalide {
@@ -17,6 +18,7 @@ struct EntreeCatalogue {
 // One minute of arc of a great circle of the sphere is one nautical mile: its meridian is
 // 21600 × 1852 m long.
 inline constexpr double kCirconferenceSphere = 40003200;
+inline constexpr std::int16_t kIndexWgs84 = 0;
 inline constexpr std::int16_t kIndexSphere = 9;
 
 // In the order of the ellipsoid list; the index is the list's index. The sphere (index 9) has no
@@ -34,18 +36,17 @@ inline constexpr std::array<EntreeCatalogue, 10> Catalogue{{
     {"Sphérique", 0, 0, 0},
 }};
 
-// The current ellipsoid, read afresh by each computation.
+// The ellipsoid that both solutions compute on.
 struct Ellipsoide {
   double DemiGrandAxe;   // a, metres
   double DemiPetitAxe;   // b, metres
   double Aplatissement;  // f, 0 for the sphere
+  friend bool operator==(const Ellipsoide&, const Ellipsoide&) = default;
 };
 
-const Ellipsoide& EllipsoideCourant();
-
-// Makes catalogue entry `index` the current ellipsoid: a and b as stored and f = 1 ÷ (1/f);
-// for the sphere a = b = (40003200 ÷ 3.14159265358979) ÷ 2 and f = 0. Any other index (−1 when
-// the list has no selection) leaves the current ellipsoid unchanged. The only writer.
-void SelectionnerEllipsoide(std::int16_t index);
+// Catalogue entry `index` as an ellipsoid: a and b as stored and f = 1 ÷ (1/f); for the sphere
+// a = b = (40003200 ÷ 3.14159265358979) ÷ 2 and f = 0. Nothing for any other index (−1 when the
+// list has no selection).
+std::optional<Ellipsoide> EllipsoideDuCatalogue(std::int16_t index);
 
 }  // namespace orbalide

@@ -10,13 +10,13 @@
 #include "ModFormules.hpp"
 
 #include "Angles.hpp"
-#include "Ellipsoide.hpp"
 #include "Reel.hpp"
+#include "Vincenty.hpp"
 
 namespace orbalide {
 
-ResultatDirect CalculDirect(double lat1, double lon1, double course1, double distance) {
-  const Ellipsoide& e = EllipsoideCourant();
+ResultatDirect CalculDirect(const Ellipsoide& e, double lat1, double lon1, double course1,
+                            double distance) {
   const Reel a = e.DemiGrandAxe, b = e.DemiPetitAxe, f = e.Aplatissement;
   const Reel s = distance;
 
@@ -30,9 +30,8 @@ ResultatDirect CalculDirect(double lat1, double lon1, double course1, double dis
   // Course at the equator and the series coefficients.
   const Reel sinAlpha = cosU1 * sinAlpha1;
   const Reel cosSqAlpha = 1 - sinAlpha * sinAlpha;
-  const Reel uSq = cosSqAlpha * (a * a - b * b) / (b * b);
-  const Reel A = 1 + (uSq / 16384) * (4096 + uSq * (-768 + uSq * (320 - 175 * uSq)));
-  const Reel B = (uSq / 1024) * (256 + uSq * (-128 + uSq * (74 - 47 * uSq)));
+  const Reel uSq = vincenty::UCarre(cosSqAlpha, a, b);
+  const Reel A = vincenty::A(uSq), B = vincenty::B(uSq);
 
   // Arc length on the auxiliary sphere, until two successive σ differ by at most 1e-14.
   const Reel sigmaSansCorrection = s / (b * A);
@@ -43,11 +42,7 @@ ResultatDirect CalculDirect(double lat1, double lon1, double course1, double dis
     cos2SigmaM = Cos(2 * sigma1 + sigma);
     sinSigma = Sin(sigma);
     cosSigma = Cos(sigma);
-    const Reel deltaSigma =
-        B * sinSigma *
-        (cos2SigmaM + (B / 4) * (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
-                                 (B / 6) * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
-                                     (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+    const Reel deltaSigma = vincenty::DeltaSigma(B, sinSigma, cosSigma, cos2SigmaM);
     sigmaP = sigma;
     sigma = sigmaSansCorrection + deltaSigma;
     ++passes;
@@ -61,11 +56,9 @@ ResultatDirect CalculDirect(double lat1, double lon1, double course1, double dis
       ArcTan2(sinSigma * sinAlpha1, cosU1 * cosSigma - sinU1 * sinSigma * cosAlpha1);
 
   // Longitude difference on the ellipsoid.
-  const Reel C = (f / 16) * cosSqAlpha * (4 + f * (4 - 3 * cosSqAlpha));
+  const Reel C = vincenty::C(f, cosSqAlpha);
   const Reel L =
-      lambda -
-      (1 - C) * f * sinAlpha *
-          (sigma + C * sinSigma * (cos2SigmaM + C * cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM)));
+      lambda - vincenty::LambdaMoinsL(C, f, sinAlpha, sigma, sinSigma, cosSigma, cos2SigmaM);
 
   // Course at the arrival.
   const Reel alpha2 = ArcTan2(sinAlpha, -t);

@@ -1,6 +1,8 @@
 // The direct problem: from a departure, an initial course and a distance, the arrival.
 #pragma once
 
+#include "Ellipsoide.hpp"
+
 namespace orbalide {
 
 struct ResultatDirect {
@@ -15,11 +17,12 @@ struct ResultatDirect {
 // runs need at most 6 passes, so the cap changes none of their results.
 inline constexpr int kPassesDirectesMax = 50;
 
-// Vincenty's direct solution on the current ellipsoid.
+// Vincenty's direct solution on the ellipsoid e.
 // lat1, lon1: departure, decimal degrees, north and east positive; course1: initial course,
 // degrees clockwise from north, any value; distance: metres along the geodesic. No range check.
 // Throws ErreurArithmetique on an arithmetic error (a meridian geodesic ending exactly at a
 // pole, or inputs far outside any sensible range).
-ResultatDirect CalculDirect(double lat1, double lon1, double course1, double distance);
+ResultatDirect CalculDirect(const Ellipsoide& e, double lat1, double lon1, double course1,
+                            double distance);
 
 }  // namespace orbalide

@@ -1,5 +1,6 @@
 #include "Sexagesimal.hpp"
 
+#include "Angles.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
 
@@ -8,11 +9,6 @@ namespace {
 
 constexpr double kMinutesParDegre = 60;
 constexpr double kSecondesParDegre = 3600;
-
-std::string& FormatCourant() {
-  static std::string format = "00.000";
-  return format;
-}
 
 std::string Entier(Reel n) {
   return FormatPicture(static_cast<double>(n), "0", ".");
@@ -39,23 +35,23 @@ bool SecondesPleines(const std::string& secondes) {
 
 }  // namespace
 
-const std::string& FormatSecondes() {
-  return FormatCourant();
+std::string ImageSecondes(std::int16_t decimales) {
+  return "00." + std::string(static_cast<std::size_t>(decimales), '0');
 }
 
-void DefinirFormatSecondes(std::string_view picture) {
-  FormatCourant() = picture;
+int LongueurSecondes(std::int16_t decimales) {
+  return static_cast<int>(ImageSecondes(decimales).size());
 }
 
-std::string TexteSecondes(double s) {
-  return FormatPicture(s, FormatSecondes(), ".");
+std::string TexteSecondes(double s, std::string_view picture) {
+  return FormatPicture(s, picture, ".");
 }
 
 double PositionEnDegres(std::string_view degres, std::string_view minutes,
                         std::string_view secondes, std::int16_t hemisphere) {
   const Reel valeur = Abs(LireNombre(degres)) + Abs(Reel(LireNombre(minutes)) / kMinutesParDegre) +
                       Abs(Reel(LireNombre(secondes)) / kSecondesParDegre);
-  return static_cast<double>(hemisphere == 1 ? -valeur : valeur);
+  return static_cast<double>(hemisphere == kHemisphereNegatif ? -valeur : valeur);
 }
 
 double RouteEnDegres(std::string_view degres, std::string_view minutes, std::string_view secondes) {
@@ -64,11 +60,11 @@ double RouteEnDegres(std::string_view degres, std::string_view minutes, std::str
   return static_cast<double>(route);
 }
 
-TexteSexagesimal PositionEnSexagesimal(double valeur) {
+TexteSexagesimal PositionEnSexagesimal(double valeur, std::string_view picture) {
   Decomposition d = Decomposer(Abs(valeur));
-  std::string secondes = TexteSecondes(static_cast<double>(d.secondes));
+  std::string secondes = TexteSecondes(static_cast<double>(d.secondes), picture);
   if (SecondesPleines(secondes)) {
-    secondes = TexteSecondes(0);
+    secondes = TexteSecondes(0, picture);
     d.minutes = d.minutes + 1;
     if (d.minutes == kMinutesParDegre) {
       d.minutes = 0;
@@ -78,12 +74,13 @@ TexteSexagesimal PositionEnSexagesimal(double valeur) {
   return {DeuxChiffres(d.degres), DeuxChiffres(d.minutes), secondes};
 }
 
-TexteRoute RouteEnSexagesimal(double route, std::string_view separateurRegional) {
+TexteRoute RouteEnSexagesimal(double route, std::string_view picture,
+                              std::string_view separateurRegional) {
   const Decomposition d = Decomposer(route);
   TexteRoute texte;
   texte.Degres = Entier(d.degres);
   texte.Minutes = Entier(d.minutes);
-  texte.Secondes = TexteSecondes(static_cast<double>(d.secondes));
+  texte.Secondes = TexteSecondes(static_cast<double>(d.secondes), picture);
   texte.Decimal = FormatGeneral(route, separateurRegional);
   if (SecondesPleines(texte.Secondes)) {
     texte.Minutes = Entier(d.minutes + 1);

@@ -7,16 +7,18 @@
 
 namespace orbalide {
 
-// The seconds picture of the run, "00.00", "00.000" or "00.0000000": the picture of every shown
-// seconds value and of the inverse distance. Written by start-up and the precision menu only.
-const std::string& FormatSecondes();
-void DefinirFormatSecondes(std::string_view picture);
+// The seconds picture of `decimales` decimals (2, 3 or 7): "00.00", "00.000", "00.0000000". It is
+// the picture of every shown seconds value and of the inverse distance.
+std::string ImageSecondes(std::int16_t decimales);
+// The full length of typed seconds: two digits, the point and the decimals.
+int LongueurSecondes(std::int16_t decimales);
 
-// s: seconds. s with the seconds picture, always with "." as decimal point: 7.5 gives 07.500.
-std::string TexteSecondes(double s);
+// s: seconds. s with the seconds picture, always with "." as decimal point: 7.5 gives 07.500 with
+// "00.000".
+std::string TexteSecondes(double s, std::string_view picture);
 
 // A typed position: |D| + |M ÷ 60| + |S ÷ 3600| of the three texts (LireNombre), negated when
-// the hemisphere index is 1 ("S" or "W"); typed signs are ignored. Signed decimal degrees.
+// the hemisphere index is that of "S" or "W"; typed signs are ignored. Signed decimal degrees.
 double PositionEnDegres(std::string_view degres, std::string_view minutes,
                         std::string_view secondes, std::int16_t hemisphere);
 
@@ -30,18 +32,19 @@ struct TexteSexagesimal {
 };
 
 // The magnitude of a position in decimal degrees as texts: degrees and minutes with at least two
-// digits, seconds by TexteSecondes. Seconds that round to 60 carry into the minutes, and 60
-// minutes into the degrees: 00 59 59.9999 is shown 01 00 00.000.
-TexteSexagesimal PositionEnSexagesimal(double valeur);
+// digits, seconds by TexteSecondes with the picture. Seconds that round to 60 carry into the
+// minutes, and 60 minutes into the degrees: 00 59 59.9999 is shown 01 00 00.000.
+TexteSexagesimal PositionEnSexagesimal(double valeur, std::string_view picture);
 
 struct TexteRoute : TexteSexagesimal {
   std::string Decimal;  // the course as general text with the regional decimal separator
 };
 
 // A normalised course in degrees as texts: plain whole degrees and minutes, seconds by
-// TexteSecondes. Seconds that round to 60 make the minutes one more and the seconds "00"; then
-// minutes "60" make the degrees one more and the minutes "00". Nothing carries further: 360
-// stays 360.
-TexteRoute RouteEnSexagesimal(double route, std::string_view separateurRegional);
+// TexteSecondes with the picture. Seconds that round to 60 make the minutes one more and the
+// seconds "00"; then minutes "60" make the degrees one more and the minutes "00". Nothing carries
+// further: 360 stays 360.
+TexteRoute RouteEnSexagesimal(double route, std::string_view picture,
+                              std::string_view separateurRegional);
 
 }  // namespace orbalide

@@ -9,13 +9,13 @@
 #include "inverse.hpp"
 
 #include "Angles.hpp"
-#include "Ellipsoide.hpp"
 #include "Reel.hpp"
+#include "Vincenty.hpp"
 
 namespace orbalide {
 
-ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2) {
-  const Ellipsoide& e = EllipsoideCourant();
+ResultatInverse CalculInverse(const Ellipsoide& e, double lat1, double lon1, double lat2,
+                              double lon2) {
   const Reel a = e.DemiGrandAxe, b = e.DemiPetitAxe, f = e.Aplatissement;
   const ResultatInverse confondus{false, true, 0, 0, 0, 0}, sansResultat{false, false, 0, 0, 0, 0};
 
@@ -43,24 +43,17 @@ ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2
     cosSqAlpha = 1 - sinAlpha * sinAlpha;
     // Along the equator cos²α is 0 and 2σm has no meaning; its cosine is taken as 0.
     cos2SigmaM = cosSqAlpha == 0 ? Reel(0) : cosSigma - 2 * sinU1 * sinU2 / cosSqAlpha;
-    const Reel C = (f / 16) * cosSqAlpha * (4 + f * (4 - 3 * cosSqAlpha));
+    const Reel C = vincenty::C(f, cosSqAlpha);
     lambdaP = lambda;
-    lambda = L + (1 - C) * f * sinAlpha *
-                     (sigma + C * sinSigma *
-                                  (cos2SigmaM + C * cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM)));
+    lambda = L + vincenty::LambdaMoinsL(C, f, sinAlpha, sigma, sinSigma, cosSigma, cos2SigmaM);
     --compteur;
   } while (Abs(lambda - lambdaP) > 1e-12 && compteur > 0);
   if (compteur == 0) return sansResultat;
 
   // Series coefficients and the distance.
-  const Reel uSq = cosSqAlpha * (a * a - b * b) / (b * b);
-  const Reel A = 1 + (uSq / 16384) * (4096 + uSq * (-768 + uSq * (320 - 175 * uSq)));
-  const Reel B = (uSq / 1024) * (256 + uSq * (-128 + uSq * (74 - 47 * uSq)));
-  const Reel deltaSigma =
-      B * sinSigma *
-      (cos2SigmaM + (B / 4) * (cosSigma * (-1 + 2 * cos2SigmaM * cos2SigmaM) -
-                               (B / 6) * cos2SigmaM * (-3 + 4 * sinSigma * sinSigma) *
-                                   (-3 + 4 * cos2SigmaM * cos2SigmaM)));
+  const Reel uSq = vincenty::UCarre(cosSqAlpha, a, b);
+  const Reel A = vincenty::A(uSq), B = vincenty::B(uSq);
+  const Reel deltaSigma = vincenty::DeltaSigma(B, sinSigma, cosSigma, cos2SigmaM);
   const Reel s = b * A * (sigma - deltaSigma);
 
   // Courses at both ends, from sin λ and cos λ of the last pass.

@@ -1,6 +1,8 @@
 // The inverse problem: from two positions, the distance and the courses at both ends.
 #pragma once
 
+#include "Ellipsoide.hpp"
+
 namespace orbalide {
 
 struct ResultatInverse {
@@ -16,11 +18,12 @@ struct ResultatInverse {
 // meets the threshold still gives no result.
 inline constexpr int kPassesInversesMax = 20;
 
-// Vincenty's inverse solution on the current ellipsoid.
+// Vincenty's inverse solution on the ellipsoid e.
 // lat1, lon1, lat2, lon2: decimal degrees, north and east positive, no range check; the
 // longitude difference is not reduced. When Obtenu is false the other fields carry nothing
 // (points that coincide, or nearly antipodal points that do not settle). Throws
 // ErreurArithmetique on an arithmetic error (inputs far outside any sensible range).
-ResultatInverse CalculInverse(double lat1, double lon1, double lat2, double lon2);
+ResultatInverse CalculInverse(const Ellipsoide& e, double lat1, double lon1, double lat2,
+                              double lon2);
 
 }  // namespace orbalide

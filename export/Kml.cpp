@@ -1,11 +1,5 @@
 #include "Kml.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "Distribution.hpp"
@@ -69,20 +63,6 @@ bool TexteXml(std::string_view nom) {
   return true;
 }
 
-namespace {
-
-bool ToutEcrire(int fd, std::string_view contenu) {
-  while (!contenu.empty()) {
-    const ssize_t n = ::write(fd, contenu.data(), contenu.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    contenu.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-}  // namespace
-
 std::string TexteKml(std::string_view nom, double latitude, double longitude) {
   const std::vector<std::string> lignes{
       "<?xml version='1.0' encoding='UTF-8'?>",
@@ -113,21 +93,6 @@ std::optional<std::string> NomFichierKml(std::string_view nom, int slot) {
   std::string fichier = base + "(" + std::to_string(slot) + ").kml";
   if (fichier.size() > kLongueurNomMaximale) return std::nullopt;
   return fichier;
-}
-
-bool EcrireFichier(const std::string& chemin, std::string_view contenu) {
-  const auto separateur = chemin.find_last_of('/');
-  const std::string dossier = separateur == std::string::npos ? "." : chemin.substr(0, separateur);
-  std::string temporaire = dossier + "/.orbalide-XXXXXX";
-  const int fd = ::mkstemp(temporaire.data());
-  if (fd < 0) return false;
-  const mode_t masque = ::umask(0);
-  ::umask(masque);
-  const bool ecrit = ToutEcrire(fd, contenu) && ::fchmod(fd, 0666 & ~masque) == 0;
-  const bool ferme = ::close(fd) == 0;
-  if (ecrit && ferme && std::rename(temporaire.c_str(), chemin.c_str()) == 0) return true;
-  ::unlink(temporaire.c_str());
-  return false;
 }
 
 }  // namespace orbalide

@@ -29,8 +29,4 @@ std::string TexteKml(std::string_view nom, double latitude, double longitude);
 // not be read as XML), or the file name would be longer than 255 bytes.
 std::optional<std::string> NomFichierKml(std::string_view nom, int slot);
 
-// Writes `contenu` to a temporary file beside `chemin`, then renames it over `chemin`, so that a
-// failure leaves neither a partial file nor a damaged earlier one. Returns whether it succeeded.
-bool EcrireFichier(const std::string& chemin, std::string_view contenu);
-
 }  // namespace orbalide

@@ -37,8 +37,8 @@ std::vector<PointRoute> PointsRoute(const Trajet& t) {
   for (int i = 1; i <= segments; ++i) {
     PointRoute p{t.Longitude2, t.Latitude2};
     if (i < segments) {
-      const ResultatDirect r =
-          CalculDirect(t.Latitude1, t.Longitude1, t.RouteInitiale, t.Distance * i / segments);
+      const ResultatDirect r = CalculDirect(t.Reference, t.Latitude1, t.Longitude1, t.RouteInitiale,
+                                            t.Distance * i / segments);
       p = {r.Longitude, r.Latitude};
     }
     p.Longitude = Continue(p.Longitude, points.back().Longitude);

@@ -6,10 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "Ellipsoide.hpp"
+
 namespace orbalide {
 
-// A geodesic as the window computed it, in decimal degrees and metres.
+// A geodesic as the window computed it, in decimal degrees and metres, with the ellipsoid it was
+// computed on.
 struct Trajet {
+  Ellipsoide Reference;
   double Latitude1, Longitude1;  // departure
   double RouteInitiale;          // course at the departure
   double Distance;
@@ -27,7 +31,7 @@ inline constexpr double kPasRoute = 10000;
 inline constexpr int kSegmentsRouteMax = 2000;
 
 // The line's points: the departure, points along the geodesic from the direct solution on the
-// current ellipsoid at even steps of distance, and the arrival. Longitudes stay continuous
+// route's own ellipsoid at even steps of distance, and the arrival. Longitudes stay continuous
 // across the 180° meridian (179.9, then 180.1), so that viewers draw the short way. Throws
 // ErreurArithmetique when the direct solution does.
 std::vector<PointRoute> PointsRoute(const Trajet& trajet);

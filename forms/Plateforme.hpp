@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orbalide {
 
@@ -32,6 +33,9 @@ class Platform {
   // it does not exist (its parent must).
   virtual bool CanWriteIn(const std::string& folder, bool create) = 0;
   virtual char PathSeparator() = 0;
+  // Replaces the file with the contents, or leaves it as it was and returns false: the text is
+  // written to a file beside it, which then takes its name; nothing is left behind on failure.
+  virtual bool WriteFile(const std::string& path, std::string_view contents) = 0;
   virtual VersionNumbers Version() = 0;
   // The decimal separator of the user's regional settings: one character, not always ASCII.
   virtual std::string DecimalSeparator() = 0;

@@ -16,10 +16,11 @@ using orbalide::fuzz::Verifier;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   double v[4] = {};
   if (size < 1 + sizeof v) return 0;
-  SelectionnerEllipsoide(static_cast<std::int16_t>(data[0] % Catalogue.size()));
+  const Ellipsoide e =
+      *EllipsoideDuCatalogue(static_cast<std::int16_t>(data[0] % Catalogue.size()));
   std::memcpy(v, data + 1, sizeof v);
   try {
-    const ResultatDirect d = CalculDirect(v[0], v[1], v[2], v[3]);
+    const ResultatDirect d = CalculDirect(e, v[0], v[1], v[2], v[3]);
     Verifier(
         std::isfinite(d.Latitude) && std::isfinite(d.Longitude) && std::isfinite(d.RouteArrivee),
         "direct result is finite");
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const ErreurArithmetique&) {
   }
   try {
-    const ResultatInverse r = CalculInverse(v[0], v[1], v[2], v[3]);
+    const ResultatInverse r = CalculInverse(e, v[0], v[1], v[2], v[3]);
     if (r.Obtenu) {
       Verifier(std::isfinite(r.Distance) && std::isfinite(r.RouteInitiale) &&
                    std::isfinite(r.RouteArrivee),

@@ -38,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const ErreurArithmetique&) {  // the largest doubles round beyond the range
     Verifier(std::fabs(v) > 1.7976931348623e308, "only the largest doubles read back beyond");
   }
-  DefinirFormatSecondes(size % 2 == 0 ? "00.000" : "00.0000000");
-  const TexteSexagesimal p = PositionEnSexagesimal(v);
+  const char* picture = size % 2 == 0 ? "00.000" : "00.0000000";
+  const TexteSexagesimal p = PositionEnSexagesimal(v, picture);
   Verifier(Lisible(p.Degres + p.Minutes + p.Secondes), "position text is plain");
   if (std::fabs(v) <= 1e6) {
-    const TexteRoute r = RouteEnSexagesimal(std::fabs(v), ",");
+    const TexteRoute r = RouteEnSexagesimal(std::fabs(v), picture, ",");
     Verifier(Lisible(r.Degres + r.Minutes + r.Secondes + r.Decimal), "course text is plain");
   }
   return 0;

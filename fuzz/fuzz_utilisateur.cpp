@@ -11,7 +11,6 @@
 #include "Calculatrice.hpp"
 #include "Ellipsoide.hpp"
 #include "Lisible.hpp"
-#include "Sexagesimal.hpp"
 #include "Verifier.hpp"
 
 using namespace orbalide;
@@ -98,7 +97,7 @@ std::string Broken(Calculatrice& c) {
   }
   if (f.Mcent.Checked + f.Mmille.Checked + f.Mmaxi.Checked != 1) return "precision checks";
   const char* picture = f.Mcent.Checked ? "00.00" : f.Mmille.Checked ? "00.000" : "00.0000000";
-  if (FormatSecondes() != picture) return "seconds picture " + FormatSecondes();
+  if (f.FormatSecondes != picture) return "seconds picture " + f.FormatSecondes;
   if (f.Image2[0].Visible == f.Image2[1].Visible) return "flags";
   static const std::map<std::string, bool> distances{
       {"", false},   {"0", false},   {"abc", false},   {"-45", false}, {"1E999", false},
@@ -111,7 +110,7 @@ std::string Broken(Calculatrice& c) {
   });
   if (titled == Catalogue.end() && f.Caption != "Orbalide **  **") return "title " + f.Caption;
   if (titled != Catalogue.end() && titled->Nom != Catalogue[kIndexSphere].Nom &&
-      EllipsoideCourant().DemiPetitAxe != titled->DemiPetitAxe)  // no selection keeps it
+      f.EllipsoideCourant.DemiPetitAxe != titled->DemiPetitAxe)  // no selection keeps it
     return "ellipsoid of " + f.Caption;
   if (f.Focus() != nullptr && !f.Focus()->Reachable()) return "focus on " + f.Focus()->FullName();
   return "";

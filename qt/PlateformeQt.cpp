@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -53,6 +54,14 @@ std::string PlateformeQt::HomeDirectory() {
 bool PlateformeQt::CanWriteIn(const std::string& folder, bool create) {
   if (create) ::mkdir(folder.c_str(), 0777);  // less the user's umask
   return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// The new file takes the user's umask; a file it replaces keeps its permissions.
+bool PlateformeQt::WriteFile(const std::string& path, std::string_view contents) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(contents.data(), static_cast<qint64>(contents.size()));  // a failure fails the commit
+  return file.commit();
 }
 
 VersionNumbers PlateformeQt::Version() {

@@ -30,6 +30,7 @@ class PlateformeQt : public Platform {
   std::string HomeDirectory() override;
   bool CanWriteIn(const std::string& folder, bool create) override;
   char PathSeparator() override { return '/'; }
+  bool WriteFile(const std::string& path, std::string_view contents) override;
   VersionNumbers Version() override;
   std::string DecimalSeparator() override;
   void PopupMenu(Form& form, MenuItem& menu) override;

@@ -24,7 +24,7 @@ void FormFormules::LireRouteInitiale() {
 // Degrees text with the decimal course as its tooltip, minutes, seconds.
 void FormFormules::AfficherRoute(double route, TextBox& degres, TextBox& minutes,
                                  TextBox& secondes) {
-  const TexteRoute texte = RouteEnSexagesimal(route, platform_.DecimalSeparator());
+  const TexteRoute texte = RouteEnSexagesimal(route, FormatSecondes, platform_.DecimalSeparator());
   degres.SetText(texte.Degres);
   degres.ToolTipText = texte.Decimal;
   minutes.SetText(texte.Minutes);
@@ -34,13 +34,12 @@ void FormFormules::AfficherRoute(double route, TextBox& degres, TextBox& minutes
 void FormFormules::Command2_Click() {
   ResultatDirect r{};
   try {
-    const Reel d = LireNombre(Text2.Text());
-    const Reel distance = Option1[1].Value() ? d * kMetresParMille : d;
+    const double distance = EnMetres(LireNombre(Text2.Text()), UniteChoisie());
     const double lat1 = Latitude(0), lon1 = Longitude(0);
     LireRouteInitiale();
-    r = CalculDirect(lat1, lon1, RouteSaisie, static_cast<double>(distance));
-    TrajetDirect = Trajet{lat1,       lon1,        RouteSaisie,   static_cast<double>(distance),
-                          r.Latitude, r.Longitude, r.RouteArrivee};
+    r = CalculDirect(EllipsoideCourant, lat1, lon1, RouteSaisie, distance);
+    TrajetDirect = Trajet{EllipsoideCourant, lat1,       lon1,        RouteSaisie,
+                          distance,          r.Latitude, r.Longitude, r.RouteArrivee};
   } catch (const ErreurArithmetique&) {
     ViderDirecte();
     platform_.Beep();
@@ -55,8 +54,8 @@ void FormFormules::Command2_Click() {
   FB[4].SetText(FB[1].Text());
   FB[5].SetText(FB[2].Text());
 
-  const TexteSexagesimal latitude = PositionEnSexagesimal(r.Latitude);
-  const TexteSexagesimal longitude = PositionEnSexagesimal(r.Longitude);
+  const TexteSexagesimal latitude = PositionEnSexagesimal(r.Latitude, FormatSecondes);
+  const TexteSexagesimal longitude = PositionEnSexagesimal(r.Longitude, FormatSecondes);
   LatD[1].SetText(latitude.Degres);
   LATM[1].SetText(latitude.Minutes);
   LATS[1].SetText(latitude.Secondes);
@@ -81,10 +80,11 @@ void FormFormules::Command4_Click() {
   try {
     const double lat1 = Latitude(2), lon1 = Longitude(2);
     const double lat2 = Latitude(3), lon2 = Longitude(3);
-    r = CalculInverse(lat1, lon1, lat2, lon2);
+    r = CalculInverse(EllipsoideCourant, lat1, lon1, lat2, lon2);
     sansResultat_.reset();
     if (r.Obtenu) {
-      TrajetInverse = Trajet{lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
+      TrajetInverse = Trajet{EllipsoideCourant, lat1, lon1, r.RouteInitiale,
+                             r.Distance,        lat2, lon2, r.RouteArrivee};
     } else {
       sansResultat_ = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
     }
@@ -98,14 +98,14 @@ void FormFormules::Command4_Click() {
     return;
   }
 
-  const bool milles = Option1[1].Value();
-  const double d = milles ? r.Distance / kMetresParMille : r.Distance;
+  const bool milles = UniteChoisie() == Unite::Milles;
   const std::string separateur = platform_.DecimalSeparator();
   Label10.Caption = milles ? "Nm" : "Mètres";
-  Text3.SetText(FormatPicture(d, FormatSecondes(), separateur));
-  Text3.ToolTipText = !milles && d < kLimitePieds
-                          ? FormatPicture(d / kMetresParPied, FormatSecondes(), separateur) + " ft"
-                          : "";
+  Text3.SetText(TexteDistance(r.Distance, UniteChoisie(), FormatSecondes, separateur));
+  Text3.ToolTipText =
+      !milles && r.Distance < kLimitePieds
+          ? FormatPicture(r.Distance / kMetresParPied, FormatSecondes, separateur) + " ft"
+          : "";
   AfficherRoute(r.RouteInitiale, Text1[5], Text1[4], Text1[3]);
   AfficherRoute(r.RouteArrivee, Text1[8], Text1[7], Text1[6]);
 }

@@ -1,7 +1,6 @@
 // Start-up, the ellipsoid list and shutdown.
-#include "Ellipsoide.hpp"
+#include "Angles.hpp"
 #include "FormFormules.hpp"
-#include "Sexagesimal.hpp"
 
 namespace orbalide {
 
@@ -10,17 +9,15 @@ void FormFormules::Form_Load() {
   Frame4.Place.Left = kMargeGauche;
   RazDirecte();
   for (ComboBox* liste : {&Combo1, &Combo5, &Combo7}) {
-    liste->AddItem("N");
-    liste->AddItem("S");
+    for (const char lettre : LettresHemisphere(Axe::Latitude)) liste->AddItem({&lettre, 1});
   }
   for (ComboBox* liste : {&Combo2, &Combo4, &Combo6}) {
-    liste->AddItem("E");
-    liste->AddItem("W");
+    for (const char lettre : LettresHemisphere(Axe::Longitude)) liste->AddItem({&lettre, 1});
   }
   Command1.Image = Icon;
   Command10.Image = Icon;
   DecimalesSecondes = 3;
-  DefinirFormatSecondes(ImageSecondes(DecimalesSecondes));
+  FormatSecondes = ImageSecondes(DecimalesSecondes);
   Mmille.Checked = true;
   Mcent.Checked = false;
   for (const EntreeCatalogue& e : Catalogue) Combo3.AddItem(e.Nom);
@@ -31,7 +28,8 @@ void FormFormules::Form_Load() {
 }
 
 void FormFormules::Combo3_Click() {
-  SelectionnerEllipsoide(Combo3.ListIndex());
+  if (const std::optional<Ellipsoide> choisi = EllipsoideDuCatalogue(Combo3.ListIndex()))
+    EllipsoideCourant = *choisi;
   Caption = "Orbalide ** " + Combo3.Text() + " **";
 }
 

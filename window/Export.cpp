@@ -34,7 +34,7 @@ void FormFormules::EcrireKml(const std::function<std::optional<FichierKml>()>& f
     const std::optional<std::string> dossier = fichier ? DossierExport() : std::nullopt;
     if (!dossier) return std::nullopt;
     std::string chemin = *dossier + platform_.PathSeparator() + fichier->Nom;
-    if (!EcrireFichier(chemin, fichier->Contenu)) return std::nullopt;
+    if (!platform_.WriteFile(chemin, fichier->Contenu)) return std::nullopt;
     return chemin;
   };
   std::optional<std::string> chemin;
@@ -78,14 +78,13 @@ void FormFormules::MRoute_Click() {
 // Distance and courses as the window shows them: the unit, the seconds' precision, the regional
 // decimal separator.
 std::string FormFormules::DescriptionRoute(const Trajet& t) {
-  const bool milles = Option1[1].Value();
   const std::string separateur = platform_.DecimalSeparator();
-  const std::string distance = FormatPicture(milles ? t.Distance / kMetresParMille : t.Distance,
-                                             FormatSecondes(), separateur) +
-                               (milles ? " Nm" : " Mètres");
+  const std::string distance =
+      TexteDistance(t.Distance, UniteChoisie(), FormatSecondes, separateur) +
+      (UniteChoisie() == Unite::Milles ? " Nm" : " Mètres");
   const auto route = [&](double r) {
     const TexteRoute texte =
-        RouteEnSexagesimal(static_cast<double>(NormaliserRoute(r)), separateur);
+        RouteEnSexagesimal(static_cast<double>(NormaliserRoute(r)), FormatSecondes, separateur);
     return texte.Degres + "° " + texte.Minutes + "′ " + texte.Secondes + "″";
   };
   return EnAnglais() ? "Distance " + distance + ", initial course " + route(t.RouteInitiale) +

@@ -1,6 +1,6 @@
 #include "FormFormules.hpp"
 
-#include "Sexagesimal.hpp"
+#include "Angles.hpp"
 
 namespace orbalide {
 
@@ -21,18 +21,14 @@ FormFormules::FormFormules(Platform& platform, Apropos& apropos)
   Quit = [this] { Command1_Click(); };
 }
 
-std::string ImageSecondes(std::int16_t decimales) {
-  return "00." + std::string(static_cast<std::size_t>(decimales), '0');
-}
-
-// Index 1 ("S" or "W") of the slot's hemisphere list; for the direct arrival, the letter shown.
+// The index of the slot's hemisphere list; for the direct arrival, that of the letter shown.
 std::int16_t FormFormules::Hemisphere(std::int16_t slot, bool latitude) {
   const Emplacement& e = Emplacements[static_cast<std::size_t>(slot)];
   if (const ComboBox* liste = latitude ? e.ListeLatitude : e.ListeLongitude) {
     return liste->ListIndex();
   }
   const Label* lettre = latitude ? e.LettreLatitude : e.LettreLongitude;
-  return lettre->Caption == (latitude ? "S" : "W") ? 1 : 0;
+  return IndexHemisphere(lettre->Caption, latitude ? Axe::Latitude : Axe::Longitude);
 }
 
 double FormFormules::Latitude(std::int16_t slot) {

@@ -14,8 +14,11 @@
 
 #include "ControlArray.hpp"
 #include "Controles.hpp"
+#include "Ellipsoide.hpp"
 #include "Plateforme.hpp"
 #include "Route.hpp"
+#include "Sexagesimal.hpp"
+#include "Unites.hpp"
 #include "apropos.hpp"
 
 namespace orbalide {
@@ -105,7 +108,9 @@ class FormFormules : public Form {
   std::array<Emplacement, 4> Emplacements;
 
   // State of the window.
+  Ellipsoide EllipsoideCourant{0, 0, 0};  // empty until start-up selects the first entry
   std::int16_t DecimalesSecondes = 3;
+  std::string FormatSecondes = ImageSecondes(DecimalesSecondes);
   double RouteSaisie = 0;
   // The geodesic of each panel's last result, which the route export draws; empty without one.
   std::optional<Trajet> TrajetDirect, TrajetInverse;
@@ -172,6 +177,8 @@ class FormFormules : public Form {
   void MRoute_Click();
   void ExporterRoute(bool inverse);
   std::optional<std::string> DossierExport();
+  // The distance unit: the selected button of Option1.
+  Unite UniteChoisie() const { return Option1[1].Value() ? Unite::Milles : Unite::Metres; }
 
   // One of the six coordinate arrays.
   using Composante = ControlArray<TextBox, 4> FormFormules::*;
@@ -213,10 +220,5 @@ class FormFormules : public Form {
 inline constexpr std::array<FormFormules::Composante, 6> kComposantes{
     &FormFormules::LatD, &FormFormules::LATM, &FormFormules::LATS,
     &FormFormules::LOnD, &FormFormules::LonM, &FormFormules::LonS};
-
-inline constexpr double kMetresParMille = 1852.0;
-
-// The picture of seconds shown with `decimales` decimals (2, 3 or 7).
-std::string ImageSecondes(std::int16_t decimales);
 
 }  // namespace orbalide

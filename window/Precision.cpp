@@ -35,7 +35,7 @@ void FormFormules::AppliquerPrecision() {
     ArrondirCentiemes(LATS[0]);
     ArrondirCentiemes(LonS[0]);
   }
-  DefinirFormatSecondes(ImageSecondes(DecimalesSecondes));
+  FormatSecondes = ImageSecondes(DecimalesSecondes);
 }
 
 // Rewrites typed seconds at hundredths: the decimals after the first point are rounded to two,

@@ -1,5 +1,6 @@
 // Entry rules: the automatic advance, selection on focus, the course and distance checks, the
 // paste boxes.
+#include "Angles.hpp"
 #include "FormFormules.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
@@ -36,10 +37,6 @@ const Regle& RegleDe(FormFormules::Composante composante) {
     if (r.composante == composante) return r;
   }
   return kRegles[0];
-}
-
-int LongueurSecondes(std::int16_t decimales) {
-  return decimales + 3;
 }
 
 }  // namespace
@@ -156,8 +153,13 @@ void FormFormules::Coller(std::int16_t index) {
   const Emplacement& e = Emplacements[static_cast<std::size_t>(index)];
   if (e.ListeLatitude == nullptr) return;
   e.Nom->SetText(nom);
-  e.ListeLatitude->SetListIndex(Left(latitude, 1) == "N" ? 0 : 1);
-  e.ListeLongitude->SetListIndex(Left(longitude, 1) == "E" ? 0 : 1);
+  // Any letter but the upper-case positive one means the negative hemisphere.
+  const auto choisir = [](ComboBox& liste, const std::string& partie, Axe axe) {
+    const bool positive = Left(partie, 1) == std::string(1, LettresHemisphere(axe)[0]);
+    liste.SetListIndex(positive ? kHemispherePositif : kHemisphereNegatif);
+  };
+  choisir(*e.ListeLatitude, latitude, Axe::Latitude);
+  choisir(*e.ListeLongitude, longitude, Axe::Longitude);
 }
 
 void FormFormules::INS_DblClick(std::int16_t Index) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "Angles.hpp"
 #include "FormFormules.hpp"
 
 namespace orbalide {
@@ -21,10 +22,6 @@ void Echanger(TextBox& a, TextBox& b) {
   b.SetText(memoire);
 }
 
-std::int16_t SelonLettre(const Label& lettre, const char* negative) {
-  return lettre.Caption == negative ? 1 : 0;
-}
-
 }  // namespace
 
 // The arrival becomes the departure and the return course the initial course, so that
@@ -34,8 +31,8 @@ void FormFormules::Command3_Click() {
   for (Composante c : kComposantes) Boite(c, 0).SetText(Boite(c, 1).Text());
   for (std::int16_t i = 0; i < 3; ++i)
     Text1[i].SetText(FB[static_cast<std::int16_t>(i + 3)].Text());
-  Combo1.SetListIndex(SelonLettre(Label3[0], "S"));
-  Combo2.SetListIndex(SelonLettre(Label3[1], "W"));
+  Combo1.SetListIndex(IndexHemisphere(Label3[0].Caption, Axe::Latitude));
+  Combo2.SetListIndex(IndexHemisphere(Label3[1].Caption, Axe::Longitude));
 }
 
 void FormFormules::Command5_Click() {
@@ -81,8 +78,8 @@ void FormFormules::Command8_Click() {
   Combo4.SetListIndex(Combo2.ListIndex());
   if (Combo5.ListIndex() == -1) Combo5.SetListIndex(0);
   if (Combo4.ListIndex() == -1) Combo4.SetListIndex(0);
-  Combo7.SetListIndex(SelonLettre(Label3[0], "S"));
-  Combo6.SetListIndex(SelonLettre(Label3[1], "W"));
+  Combo7.SetListIndex(IndexHemisphere(Label3[0].Caption, Axe::Latitude));
+  Combo6.SetListIndex(IndexHemisphere(Label3[1].Caption, Axe::Longitude));
   Text4[2].SetText(Text4[3].Text());
   Text4[1].SetText(Text4[0].Text());
   Frame4.Visible = true;

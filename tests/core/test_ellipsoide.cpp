@@ -5,8 +5,8 @@
 using namespace orbalide;
 
 // Every entry of the catalogue as the design's table gives it: the stored b, not a·(1 − f), and
-// f = 1 ÷ (1/f) when selected; the sphere's radius from the program's π. An index outside the
-// list changes nothing.
+// f = 1 ÷ (1/f); the sphere's radius from the program's π. An index outside the list gives
+// no ellipsoid.
 TEST(Ellipsoide, EveryEntryOfTheCatalogueAndNoOther) {
   const double sphere = 6366707.019493714;  // (40003200 ÷ 3.14159265358979) ÷ 2
   const struct {
@@ -26,17 +26,13 @@ TEST(Ellipsoide, EveryEntryOfTheCatalogueAndNoOther) {
   };
   ASSERT_EQ(Catalogue.size(), std::size(table));
   for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-    SelectionnerEllipsoide(static_cast<std::int16_t>(i));
-    const Ellipsoide& e = EllipsoideCourant();
+    const Ellipsoide e = *EllipsoideDuCatalogue(static_cast<std::int16_t>(i));
     EXPECT_EQ(Catalogue[i].Nom, table[i].name);
     EXPECT_EQ(e.DemiGrandAxe, table[i].a) << table[i].name;
     EXPECT_EQ(e.DemiPetitAxe, table[i].b) << table[i].name;
     EXPECT_EQ(e.Aplatissement, table[i].inverseF == 0 ? 0 : 1 / table[i].inverseF) << table[i].name;
   }
   EXPECT_EQ(Catalogue[kIndexSphere].Nom, "Sphérique");
-  SelectionnerEllipsoide(6);
-  for (const int index : {-1, static_cast<int>(Catalogue.size()), INT16_MAX, INT16_MIN}) {
-    SelectionnerEllipsoide(static_cast<std::int16_t>(index));
-    EXPECT_EQ(EllipsoideCourant().DemiPetitAxe, table[6].b) << index;
-  }
+  for (const int index : {-1, static_cast<int>(Catalogue.size()), INT16_MAX, INT16_MIN})
+    EXPECT_FALSE(EllipsoideDuCatalogue(static_cast<std::int16_t>(index))) << index;
 }

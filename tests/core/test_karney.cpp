@@ -23,7 +23,7 @@ using namespace orbalide;
 TEST(Karney, BothSolutionsOnEveryRow) {
   gzFile file = gzopen(ORBALIDE_GEODTEST, "rb");
   if (file == nullptr) GTEST_SKIP() << "test set not found: " << ORBALIDE_GEODTEST;
-  SelectionnerEllipsoide(0);
+  const Ellipsoide e = *EllipsoideDuCatalogue(kIndexWgs84);
   const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
   const auto gap = [](double a, double b) {
     return std::fabs(std::remainder(a - b, 360.0)) * 3600;
@@ -36,13 +36,13 @@ TEST(Karney, BothSolutionsOnEveryRow) {
                           &lon2, &azi2, &s12),
               7);
     SCOPED_TRACE(testing::Message() << "row " << ++rows);
-    const ResultatInverse r = CalculInverse(lat1, lon1, lat2, lon2);
+    const ResultatInverse r = CalculInverse(e, lat1, lon1, lat2, lon2);
     obtained += r.Obtenu;
     EXPECT_TRUE(r.Obtenu || s12 > 19.8e6) << "only nearly antipodal geodesics may give no result";
     EXPECT_LT(r.Obtenu ? std::fabs(r.Distance - s12) : 0, 0.5e-3);
     EXPECT_LT(r.Obtenu && rows <= 2000 ? gap(r.RouteInitiale, azi1) + gap(r.RouteArrivee, azi2) : 0,
               2e-4);
-    const ResultatDirect d = CalculDirect(lat1, lon1, azi1, s12);
+    const ResultatDirect d = CalculDirect(e, lat1, lon1, azi1, s12);
     double miss = 0;
     wgs84.Inverse(d.Latitude, d.Longitude, lat2, lon2, miss);
     EXPECT_LT(miss, 0.5e-3);
@@ -60,18 +60,17 @@ TEST(GeographicLib, RandomGeodesicsOnEveryEllipsoid) {
   std::mt19937_64 random(1975);
   std::uniform_real_distribution<double> lat(-90, 90), lon(-180, 180), course(-360, 720);
   for (std::size_t index = 0; index < Catalogue.size(); ++index) {
-    SelectionnerEllipsoide(static_cast<std::int16_t>(index));
-    const GeographicLib::Geodesic oracle(EllipsoideCourant().DemiGrandAxe,
-                                         EllipsoideCourant().Aplatissement);
+    const Ellipsoide e = *EllipsoideDuCatalogue(static_cast<std::int16_t>(index));
+    const GeographicLib::Geodesic oracle(e.DemiGrandAxe, e.Aplatissement);
     for (int i = 0; i < 20000; ++i) {
       const double lat1 = lat(random), lat2 = lat(random), lon2 = lon(random),
                    azi1 = course(random);
       double s12 = 0, lat3 = 0, lon3 = 0, miss = 0;
       oracle.Inverse(lat1, 0, lat2, lon2, s12);
-      const ResultatInverse r = CalculInverse(lat1, 0, lat2, lon2);
+      const ResultatInverse r = CalculInverse(e, lat1, 0, lat2, lon2);
       ASSERT_LT(r.Obtenu ? std::fabs(r.Distance - s12) : 0, 1e-3)
           << Catalogue[index].Nom << " " << i;
-      const ResultatDirect d = CalculDirect(lat1, 0, azi1, s12);
+      const ResultatDirect d = CalculDirect(e, lat1, 0, azi1, s12);
       ASSERT_LE(d.Passes, 6) << Catalogue[index].Nom << " " << i;
       oracle.Direct(lat1, 0, azi1, s12, lat3, lon3);
       oracle.Inverse(d.Latitude, d.Longitude, lat3, lon3, miss);

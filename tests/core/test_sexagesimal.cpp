@@ -42,8 +42,8 @@ TEST(Sexagesimal, PositionsAndCourses) {
       {"00.000", true, 10.5 + 59.9999 / 3600, "10 31 00"},  // seconds carry, not the minutes
   };
   for (const auto& c : cases) {
-    DefinirFormatSecondes(c.picture);
-    const TexteSexagesimal t = c.course ? RouteEnSexagesimal(c.v, ".") : PositionEnSexagesimal(c.v);
+    const TexteSexagesimal t =
+        c.course ? RouteEnSexagesimal(c.v, c.picture, ".") : PositionEnSexagesimal(c.v, c.picture);
     EXPECT_EQ(t.Degres + " " + t.Minutes + " " + t.Secondes, c.expected) << c.v << " " << c.picture;
   }
 }

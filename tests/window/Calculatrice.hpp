@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ class FakePlatform : public Platform {
     return std::filesystem::is_directory(folder);
   }
   char PathSeparator() override { return '/'; }
+  bool WriteFile(const std::string& path, std::string_view contents) override {
+    if (failWrites) return false;
+    std::ofstream(path, std::ios::binary) << contents;
+    return true;
+  }
   VersionNumbers Version() override { return version; }
   std::string DecimalSeparator() override { return separator; }
   void PopupMenu(Form&, MenuItem& menu) override { popups.push_back(&menu); }
@@ -43,6 +49,7 @@ class FakePlatform : public Platform {
   std::vector<const MenuItem*> popups;
   std::string directory = ".", documents, home = ".";
   std::set<std::string> readOnly;  // folders the user could not write
+  bool failWrites = false;         // a write that fails once the folder is found writable
   std::string separator = ".";
   VersionNumbers version{1, 0, 0};
 };

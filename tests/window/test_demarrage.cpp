@@ -4,7 +4,6 @@
 
 #include "Calculatrice.hpp"
 #include "Ellipsoide.hpp"
-#include "Sexagesimal.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;
@@ -13,7 +12,7 @@ using namespace orbalide::test;
 TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
   Calculatrice c;
   FormFormules& f = c.f;
-  EXPECT_EQ(f.Caption + " " + FormatSecondes() + " " + f.Label10.Caption,
+  EXPECT_EQ(f.Caption + " " + f.FormatSecondes + " " + f.Label10.Caption,
             "Orbalide ** WGS-84 ** 00.000 ");
   EXPECT_EQ(f.Focus(), &f.LatD[0]);
   EXPECT_FALSE(f.Command2.Enabled || f.Frame4.Visible || f.Image2[0].Visible);
@@ -32,7 +31,7 @@ TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
   EXPECT_EQ(c.platform.shown.front(), &f);
   f.UserSelect(f.Combo3, kIndexSphere);  // the list sets the ellipsoid and the title
   EXPECT_EQ(f.Caption, "Orbalide ** Sphérique **");
-  EXPECT_EQ(EllipsoideCourant().Aplatissement, 0);
+  EXPECT_EQ(f.EllipsoideCourant.Aplatissement, 0);
   f.UserClick(f.Image2[1]);  // with the name as shown, in both languages
   f.UserSelect(f.Combo3, 6);
   EXPECT_EQ(f.Caption, "Orbalide ** International 1924 **");

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Calculatrice.hpp"
-#include "Sexagesimal.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;
@@ -42,7 +41,7 @@ TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
     EXPECT_EQ(std::string(c.f.Mcent.Checked ? "c" : "") + (c.f.Mmille.Checked ? "m" : "") +
                   (c.f.Mmaxi.Checked ? "x" : ""),
               t.checks);
-    EXPECT_EQ(FormatSecondes(), t.picture);
+    EXPECT_EQ(c.f.FormatSecondes, t.picture);
     EXPECT_EQ(c.f.DecimalesSecondes + 3, static_cast<int>(std::string(t.picture).size()));
     EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), "23.26 41.28");
   }
