@@ -17,6 +17,7 @@
 #include "Ellipsoide.hpp"
 #include "Plateforme.hpp"
 #include "Route.hpp"
+#include "SansResultat.hpp"
 #include "Sexagesimal.hpp"
 #include "Unites.hpp"
 #include "apropos.hpp"
@@ -198,8 +199,6 @@ class FormFormules : public Form {
   void AfficherRoute(double route, TextBox& degres, TextBox& minutes, TextBox& secondes);
   void ViderDirecte();
   void ViderInverse();
-  // Why the last inverse computation has no result.
-  enum class SansResultat { Confondus, NonConvergent, HorsDomaine };
   void ExpliquerSansResultat(bool anglais);
   std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
@@ -212,8 +211,8 @@ class FormFormules : public Form {
 
   Platform& platform_;
   Apropos& apropos_;
-  std::optional<SansResultat> sansResultat_;
-  std::int16_t emplacementMenu_ = 0;  // the export button whose menu is open
+  std::optional<SansResultat> sansResultat_;  // why the last inverse computation has none
+  std::int16_t emplacementMenu_ = 0;          // the export button whose menu is open
 };
 
 // The six coordinate boxes of a position, in the order of typing.

@@ -125,25 +125,7 @@ void FormFormules::Traduire(bool anglais) {
 
 // The tooltip of the inverse distance, when the last computation has no result, says why.
 void FormFormules::ExpliquerSansResultat(bool anglais) {
-  const struct {
-    SansResultat cause;
-    Mots texte;
-  } causes[] = {
-      {SansResultat::Confondus,
-       {"Pas de résultat : les deux positions sont le même point.",
-        "No result: the two positions are the same point."}},
-      {SansResultat::NonConvergent,
-       {"Pas de résultat : les points sont presque antipodaux, la méthode de Vincenty ne converge "
-        "pas en 20 passes.",
-        "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
-        "passes."}},
-      {SansResultat::HorsDomaine,
-       {"Pas de résultat : une valeur est hors du domaine de calcul.",
-        "No result: a value is out of range."}},
-  };
-  for (const auto& c : causes) {
-    if (c.cause == sansResultat_) Text3.ToolTipText = c.texte.En(anglais);
-  }
+  if (sansResultat_) Text3.ToolTipText = TexteSansResultat(*sansResultat_, anglais);
 }
 
 void FormFormules::TraduireFrancais() {
