@@ -121,7 +121,8 @@ TEST_F(Export, EachSlot) {
 }
 
 // A name with XML's reserved characters, quotes or accents is read back exactly as typed; one
-// that cannot be one file name in the folder, or an unreadable position, writes nothing.
+// that cannot be one file name in the folder, an unreadable position or a failed write writes
+// nothing and hands nothing to the viewer.
 TEST_F(Export, NamesAndFailures) {
   const std::string written[] = {"a&b<c>d", "]]>",  "x'\"y",         "  spaced  ", "Île d'Yeu",
                                  "&amp;",   "<!--", "\\back\\slash", "..",         "名前 éè"};
@@ -141,8 +142,11 @@ TEST_F(Export, NamesAndFailures) {
   c_.f.Text4[0].SetText("");
   c_.f.LatD[0].SetText("1E999");
   c_.f.Command11_Click(0);
+  c_.f.LatD[0].SetText("");
+  c_.platform.failWrites = true;
+  c_.f.Command11_Click(0);
   EXPECT_EQ(c_.platform.messages,
-            std::vector<std::string>(std::size(refused) + 1, "Erreur inattendue"));
+            std::vector<std::string>(std::size(refused) + 2, "Erreur inattendue"));
   EXPECT_EQ(c_.platform.opened.size(), std::size(written));
   EXPECT_EQ(Files(), before);
 }
@@ -246,7 +250,7 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   c_.f.UserSelect(c_.f.Combo6, 1);
   c_.f.Text4[1].SetText("Brest");
   c_.f.UserClick(c_.f.Command4);
-  ExportRoute(c_, 3);
+  ExportRoute(c_, 2);
   along(dir_ / "Route(2).kml", 300.0000043, 185199.997, 20);  // GeographicLib
   e = Elements(dir_ / "Route(2).kml");
   EXPECT_EQ(e["name"].at(1) + " " + e["name"].at(2), "Brest Arrival");

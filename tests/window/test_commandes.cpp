@@ -28,8 +28,9 @@ const char* const kOrigin = "0 0 0 0 0 0";
 }  // namespace
 
 // One window, one computation after another, typed, clicked and read back as a user would: the
-// design's figures, under each regional separator. A computation without a result beeps and leaves
-// nothing of the one before it.
+// design's figures, under each regional separator; a typed comma is a decimal point whatever the
+// separator (1.5 Nm north: GeographicLib). A computation without a result beeps and leaves nothing
+// of the one before it, its route included.
 TEST(Forward, ReferenceComputations) {
   const struct {
     MenuItem FormFormules::*precision;
@@ -45,6 +46,8 @@ TEST(Forward, ReferenceComputations) {
       {&FormFormules::Mmille, kOrigin, 0, "180  ", "1852", true,
        "00 01 00.296 00 00 00.000", "SE", "180 00 00", "360 00 00", "180"},
       {&FormFormules::Mmille, kOrigin, 0, "0  ", "1E308", false, "     ", "", "  ", "  ", ""},
+      {&FormFormules::Mmille, kOrigin, 0, "0  ", "1,5", false,
+       "00 01 30.444 00 00 00.000", "NE", "0 0 00.000", "180 0 00.000", "0"},
       {&FormFormules::Mmille, kOrigin, 0, "90  ", "1000", true,
        "00 00 00.000 00 00 32.339", "NE", "90 00 00", "270 00 00", "89.9999999999999"},
       {&FormFormules::Mmille, "45   001 30 ", 1, "270  ", "1000000", true,
@@ -65,7 +68,9 @@ TEST(Forward, ReferenceComputations) {
       c.TypeFields({&c.f.Text1[0], &c.f.Text1[1], &c.f.Text1[2]}, t.course);
       c.Type(c.f.Text2, t.distance);
       c.f.UserSelect(c.f.Option1[t.metres ? 0 : 1]);
+      const std::string distance = c.f.Text2.Text();
       c.f.UserClick(c.f.Command2);
+      c.f.UserContextMenu(c.f.Command11[0]);
       SCOPED_TRACE(std::string(t.distance) + " " + separator);
       const std::string shown = c.Shown(1), tip = c.f.FB[0].ToolTipText;
       EXPECT_EQ(shown.substr(shown.size() - t.arrival.size()), t.arrival);
@@ -75,7 +80,8 @@ TEST(Forward, ReferenceComputations) {
       EXPECT_TRUE(tip.starts_with(Regional(t.tooltip, separator)) &&
                   tip.empty() == t.tooltip.empty())
           << tip;
-      EXPECT_EQ(c.f.Text2.Text(), t.distance);  // the inputs stay
+      EXPECT_EQ(c.f.Text2.Text(), distance);  // the inputs stay
+      EXPECT_EQ(c.f.MRoute.Enabled, !t.letters.empty());
       EXPECT_EQ(c.platform.beeps - beeps, t.letters.empty());
       EXPECT_TRUE(t.letters.empty() || c.f.Focus() == &c.f.LOnD[1]);  // passed on by the latitude
     }
@@ -86,8 +92,9 @@ TEST(Forward, ReferenceComputations) {
 // the design's figures; the feet strictly below 10,000 m (both 10000.000 rows are 10,000 m to
 // GeographicLib, the last one to the bit). A computation without a result empties what it would
 // have written, beeps, and says why in the distance's tooltip in the window's language, which
-// the flag switches; the next result empties it. The unit label empties the distance and its
-// feet, flips the unit and names it in French whatever the language.
+// the flag switches; the next result empties it, and without one there is no route to export. The
+// unit label empties the distance and its feet, flips the unit and names it in French whatever
+// the language.
 TEST(InverseCommand, ReferenceComputations) {
   const char* const same[] = {"Pas de résultat : les deux positions sont le même point.",
                               "No result: the two positions are the same point."};
@@ -135,6 +142,8 @@ TEST(InverseCommand, ReferenceComputations) {
                     t.metres ? "Mètres" : "Nm");
         }
         c.f.UserClick(c.f.Command4);
+        c.f.UserContextMenu(c.f.Command11[2]);
+        EXPECT_EQ(c.f.MRoute.Enabled, !t.distance.empty());
         SCOPED_TRACE(testing::Message() << "row " << &t - cases << " " << separator << english);
         EXPECT_EQ(c.f.Text3.Text() + " | " + c.f.Text3.ToolTipText,
                   Regional(t.distance, separator) + " | " +

@@ -51,6 +51,7 @@ TEST(Entry, TypedTexts) {
       // clang-format off
       {&c.f.Text1[0], "360", "360", false, 3}, {&c.f.Text1[0], "361", "", false, 0},
       {&c.f.Text1[0], "3600", "", false, 0},   {&c.f.Text1[1], "999", "999", false, 3},
+      {&c.f.Text1[2], "1,5", "1.5", false, 3},
       {&c.f.LATS[0], "1,5", "1.5", false, 3},  {&c.f.LatD[0], "4", "4", false, 1},
       {&c.f.Text2, "0", "0", false, 1},
       {&c.f.Text2, "abc", "abc", false, 3},    {&c.f.Text2, "0,5", "0.5", true, 3},
