@@ -44,6 +44,36 @@ void TextBox::SetText(std::string_view text) {
   if (Change) Change();
 }
 
+namespace {
+
+// A text from the user as the box writes it.
+std::string AsTyped(const TextBox& box, std::string_view text) {
+  std::string typed(text);
+  if (box.CommaIsPoint) std::replace(typed.begin(), typed.end(), ',', '.');
+  return typed;
+}
+
+// Where the user's insertion stands in a box's new text: between what the new text shares with
+// the old one at its start and at its end.
+struct Insertion {
+  std::size_t start, length;
+};
+
+Insertion Inserted(std::string_view old, std::string_view now) {
+  std::size_t start = 0, end = 0;
+  while (start < old.size() && start < now.size() && old[start] == now[start]) ++start;
+  while (end < old.size() - start && end < now.size() - start &&
+         old[old.size() - 1 - end] == now[now.size() - 1 - end])
+    ++end;
+  return {start, now.size() - start - end};
+}
+
+}  // namespace
+
+void TextBox::SetTypedText(std::string_view text) {
+  SetText(AsTyped(*this, text));
+}
+
 void TextBox::SetSelection(int start, int length) {
   const int total = Length(text_);
   selStart_ = start < 0 ? 0 : (start > total ? total : start);
@@ -204,9 +234,9 @@ void Form::UserMouseDown(TextBox& box, int button, int shift) {
 void Form::UserType(TextBox& box, std::string_view text) {
   Deliver(box, [&] {
     if (box.ReadOnly) return;
-    std::string typed(text);
-    if (box.CommaIsPoint) std::replace(typed.begin(), typed.end(), ',', '.');
-    box.SetText(typed);
+    const auto [start, length] = Inserted(box.Text(), text);
+    box.SetText(std::string(text.substr(0, start)) + AsTyped(box, text.substr(start, length)) +
+                std::string(text.substr(start + length)));
   });
 }
 

@@ -100,6 +100,9 @@ class TextBox : public Control {
   const std::string& Text() const { return text_; }
   // Writes the text and, when it differs from the one shown, runs the change handler at once.
   void SetText(std::string_view text);
+  // Writes a text that comes from the user, typed or pasted, as SetText does: with CommaIsPoint,
+  // its commas are written as points.
+  void SetTypedText(std::string_view text);
 
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
@@ -236,6 +239,8 @@ class Form {
   void UserClick(Control& control);
   void UserDblClick(Control& control);
   void UserMouseDown(TextBox& box, int button, int shift);
+  // The whole new text of a box; only what differs from its present text, the part the user put
+  // in, is taken as typed.
   void UserType(TextBox& box, std::string_view text);
   void UserSelect(ComboBox& combo, std::int16_t index);
   void UserType(ComboBox& combo, std::string_view text);

@@ -133,8 +133,8 @@ void FormFormules::INS_MouseDown(std::int16_t Index, int /*Button*/, int Shift) 
 }
 
 // A whole position on one line: a name, a space, then N49°00'23.26 E006°09'41.28. The separators
-// are never looked at, so any single character serves. Without a space there is no layout to
-// read and nothing is written.
+// are never looked at, so any single character serves. The numbers are the user's text, as if
+// typed. Without a space there is no layout to read and nothing is written.
 void FormFormules::Coller(std::int16_t index) {
   const std::string s = Trim(INS[index].Text());
   const int espace = Find(s, ' ');
@@ -143,12 +143,12 @@ void FormFormules::Coller(std::int16_t index) {
   const std::string latitude = Trim(Mid(s, espace, 13));
   const std::string longitude = Trim(Mid(s, espace + 13));
 
-  LatD[index].SetText(Mid(latitude, 2, 2));
-  LATM[index].SetText(Mid(latitude, 5, 2));
-  LATS[index].SetText(Mid(latitude, 8, 6));
-  LOnD[index].SetText(Mid(longitude, 2, 3));
-  LonM[index].SetText(Mid(longitude, 6, 2));
-  LonS[index].SetText(Mid(longitude, 9));
+  LatD[index].SetTypedText(Mid(latitude, 2, 2));
+  LATM[index].SetTypedText(Mid(latitude, 5, 2));
+  LATS[index].SetTypedText(Mid(latitude, 8, 6));
+  LOnD[index].SetTypedText(Mid(longitude, 2, 3));
+  LonM[index].SetTypedText(Mid(longitude, 6, 2));
+  LonS[index].SetTypedText(Mid(longitude, 9));
 
   const Emplacement& e = Emplacements[static_cast<std::size_t>(index)];
   if (e.ListeLatitude == nullptr) return;

@@ -107,7 +107,7 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   EXPECT_TRUE(items[0]->isChecked() && !items[1]->isChecked() && !items[2]->isChecked());
   EXPECT_EQ(precision->title() + " " + items[0]->text() + " " + Edit(f.LATS[0])->text(),
             "Précision 100eme seconde 23.26");
-  f.INS[0].SetText("WP1 N49°00'23.26 E006°09'41.28");
+  f.INS[0].SetText("WP1 N49°00'23,26 E006°09'41,28");
   platform.SynchroniserTout();
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
   EXPECT_EQ(

@@ -72,8 +72,9 @@ TEST(Entry, TypedTexts) {
   EXPECT_EQ(c.f.LATS[0].SelLength(), 6);
   c.f.UserType(c.f.Text1[0], "1E999");  // pasted: beyond the range of a double
   EXPECT_EQ(c.f.Text1[0].Text(), "");
-  c.f.Text2.SetText("12,5");  // the program's own writes stay as they are
-  EXPECT_EQ(c.f.Text2.Text(), "12,5");
+  c.f.Text2.SetText("12,5");  // the program's own writes stay as they are, typing around them too
+  c.f.UserType(c.f.Text2, "12,5,");
+  EXPECT_EQ(c.f.Text2.Text(), "12,5.");
 }
 
 // A Shift-click reads a whole position from the paste box, in its fixed layout, and beeps; a
@@ -88,6 +89,7 @@ TEST(Entry, PasteBox) {
   } cases[] = {
       // clang-format off
       {0, "WP1 N49°00'23.26 E006°09'41.28", kShift, "49 00 23.26 006 09 41.28", "WP1 NE"},
+      {2, "WP1 N49°00'23,26 E006°09'41,28", kShift, "49 00 23.26 006 09 41.28", "WP1 NE"},
       {0, "  Brest   n48 23 12.34 e004 29 10.5  ", kShift, "48 23 12. 4 e 04 29 10.5",
        "Brest SW"},  // lower case: S and W; spaces shift the layout
       {3, "X S33:51:54.51 W151:12:34.99", kShift, "33 51 54.51 151 12 34.99", "X SW"},
@@ -101,7 +103,7 @@ TEST(Entry, PasteBox) {
   };
   for (const auto& t : cases) {
     Calculatrice c;
-    if (t.slot == 3) c.f.UserClick(c.f.Command8);
+    if (t.slot >= 2) c.f.UserClick(c.f.Command8);
     const std::string before = c.Shown(t.slot);
     const Emplacement& e = c.f.Emplacements[static_cast<std::size_t>(t.slot)];
     c.f.INS[t.slot].SetText(t.text);
