@@ -187,12 +187,15 @@ TEST_F(Export, FolderOfTheFiles) {
 
 // Routes from the export buttons' menu once there is a result, the direct panel's then the
 // inverse panel's: evenly spaced points along the geodesic (each within a millimetre of
-// GeographicLib's point at its distance), at most 10 km apart or 2,001 of them, longitudes
-// continuous across the 180° meridian, both ends the two positions; named as typed and
-// described as the window shows distance and courses.
+// GeographicLib's point at its distance) on the ellipsoid that computed it, whichever is chosen
+// since, at most 10 km apart or 2,001 of them, longitudes continuous across the 180° meridian,
+// both ends the two positions; named as typed and described as the window shows distance and
+// courses.
 TEST_F(Export, RoutesAlongTheGeodesic) {
-  const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
-  const auto along = [&](const fs::path& file, double course, double s12, std::size_t points) {
+  const GeographicLib::Geodesic wgs84 = GeographicLib::Geodesic::WGS84();
+  const GeographicLib::Geodesic sphere(6366707.019493714, 0);  // (40003200 ÷ 3.14159265358979) ÷ 2
+  const auto along = [&](const fs::path& file, bool onSphere, double course, double s12,
+                         std::size_t points) {
     auto e = Elements(file);
     EXPECT_EQ(e["xmlns"].at(0) + " " + e["tessellate"].at(0), "http://www.opengis.net/kml/2.2 1");
     const Points a = Coordinates(e["coordinates"].at(0)), line = Coordinates(e["coordinates"][2]);
@@ -200,7 +203,7 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
     for (std::size_t i = 0; i < line.size(); ++i) {
       double lat = 0, lon = 0, miss = 0;
       const double at = s12 * static_cast<double>(i) / static_cast<double>(points - 1);
-      wgs84.Direct(a[0].second, a[0].first, course, at, lat, lon);
+      (onSphere ? sphere : wgs84).Direct(a[0].second, a[0].first, course, at, lat, lon);
       wgs84.Inverse(line[i].second, line[i].first, lat, lon, miss);
       EXPECT_LT(miss, 1e-3) << i;
       EXPECT_LE(std::fabs(line[i].first - line[i > 0 ? i - 1 : 0].first), 180) << i;
@@ -216,15 +219,18 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
     const char* course;
     const char* distance;  // nautical miles
     std::size_t points;
+    std::int16_t ellipsoid;
   } cases[] = {
-      {"     ", 0, "45", "10800", 2001},        // 20,001.6 km
-      {"30   170  ", 0, "90", "1080", 202},     // across the 180° meridian
-      {"80   000  ", 0, "0", "1080", 202},      // over the pole
-      {"48 30  004 30 ", 1, "300", "100", 20},  // 185.2 km
+      {"     ", 0, "45", "10800", 2001, kIndexWgs84},        // 20,001.6 km
+      {"30   170  ", 0, "90", "1080", 202, kIndexWgs84},     // across the 180° meridian
+      {"80   000  ", 0, "0", "1080", 202, kIndexWgs84},      // over the pole
+      {"     ", 0, "90", "5400", 1002, kIndexSphere},        // a quarter of the equator
+      {"48 30  004 30 ", 1, "300", "100", 20, kIndexWgs84},  // 185.2 km
   };
   for (const auto& t : cases) {
     Calculatrice c;
     c.platform.directory = dir_.string();
+    c.f.UserSelect(c.f.Combo3, t.ellipsoid);
     c.Position(0, t.departure);
     c.f.UserSelect(c.f.Combo2, t.west);
     c.Type(c.f.Text1[0], t.course);
@@ -232,9 +238,11 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
     c.f.UserContextMenu(c.f.Command11[1]);
     EXPECT_FALSE(c.f.MRoute.Enabled);  // nothing computed yet
     c.f.UserClick(c.f.Command2);
+    c.f.UserSelect(c.f.Combo3, kIndexWgs84);
     ExportRoute(c, 1);
     SCOPED_TRACE(std::string(t.course) + " " + t.distance);
-    along(dir_ / "Route(0).kml", LireNombre(t.course), LireNombre(t.distance) * 1852, t.points);
+    along(dir_ / "Route(0).kml", t.ellipsoid == kIndexSphere, LireNombre(t.course),
+          LireNombre(t.distance) * 1852, t.points);
   }
   auto e = Elements(dir_ / "Route(0).kml");  // the last one
   EXPECT_EQ(e["name"], (std::vector<std::string>{"Départ - Arrivée", "Départ", "Arrivée",
@@ -242,18 +250,22 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   EXPECT_EQ(e["description"].at(0),
             "Distance 100.000 Nm, route initiale 300° 0′ 00.000″, route à l'arrivée 298° 20′ "
             "14.566″");
+  c_.f.UserSelect(c_.f.Combo3, kIndexSphere);
   for (Control* c : std::initializer_list<Control*>{&c_.f.Image2[1], &c_.f.Command8})
     c_.f.UserClick(*c);
   c_.Position(2, "48 30  004 30 ");
   c_.Position(3, "49 18 42.448 006 42 21.503");
   c_.f.UserSelect(c_.f.Combo4, 1);
   c_.f.UserSelect(c_.f.Combo6, 1);
-  c_.f.Text4[1].SetText("Brest");
   c_.f.UserClick(c_.f.Command4);
+  c_.f.UserClick(c_.f.Command7);
+  c_.f.UserSelect(c_.f.Combo3, kIndexWgs84);
+  c_.f.UserClick(c_.f.Command8);
+  c_.f.Text4[1].SetText("Brest");
   ExportRoute(c_, 2);
-  along(dir_ / "Route(2).kml", 300.0000043, 185199.997, 20);  // GeographicLib
+  along(dir_ / "Route(2).kml", true, 300.070950751, 184644.141586, 20);  // GeographicLib
   e = Elements(dir_ / "Route(2).kml");
   EXPECT_EQ(e["name"].at(1) + " " + e["name"].at(2), "Brest Arrival");
   EXPECT_EQ(e["description"].at(0),
-            "Distance 100.000 Nm, initial course 300° 0′ 00.015″, arrival course 298° 20′ 14.581″");
+            "Distance 99.700 Nm, initial course 300° 4′ 15.423″, arrival course 298° 24′ 29.990″");
 }
