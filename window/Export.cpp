@@ -81,7 +81,9 @@ std::string FormFormules::DescriptionRoute(const Trajet& t) {
   const std::string separateur = platform_.DecimalSeparator();
   const std::string distance =
       TexteDistance(t.Distance, UniteChoisie(), FormatSecondes, separateur) +
-      (UniteChoisie() == Unite::Milles ? " Nm" : " Mètres");
+      (UniteChoisie() == Unite::Milles ? " Nm"
+       : EnAnglais()                   ? " Meters"
+                                       : " Mètres");
   const auto route = [&](double r) {
     const TexteRoute texte =
         RouteEnSexagesimal(static_cast<double>(NormaliserRoute(r)), FormatSecondes, separateur);

@@ -262,10 +262,12 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   c_.f.UserSelect(c_.f.Combo3, kIndexWgs84);
   c_.f.UserClick(c_.f.Command8);
   c_.f.Text4[1].SetText("Brest");
+  c_.f.UserClick(c_.f.Label10);  // metres
   ExportRoute(c_, 2);
   along(dir_ / "Route(2).kml", true, 300.070950751, 184644.141586, 20);  // GeographicLib
   e = Elements(dir_ / "Route(2).kml");
   EXPECT_EQ(e["name"].at(1) + " " + e["name"].at(2), "Brest Arrival");
   EXPECT_EQ(e["description"].at(0),
-            "Distance 99.700 Nm, initial course 300° 4′ 15.423″, arrival course 298° 24′ 29.990″");
+            "Distance 184644.142 Meters, initial course 300° 4′ 15.423″, arrival course 298° 24′ "
+            "29.990″");
 }
