@@ -108,6 +108,53 @@ void ComboBox::SetChoice(const Choice& choice) {
   text_ = choice.Text;
 }
 
+std::int16_t ComboBox::ShownItem() const {
+  if (listIndex_ >= 0) return listIndex_;
+  const auto found = std::find(items_.begin(), items_.end(), text_);
+  return found == items_.end() ? -1 : static_cast<std::int16_t>(found - items_.begin());
+}
+
+std::int16_t ComboBox::ItemFor(ListKey key) const {
+  const int last = static_cast<int>(items_.size()) - 1, shown = ShownItem();
+  int item = last;
+  switch (key) {
+    case ListKey::Next:
+      item = shown + 1;
+      break;
+    case ListKey::Previous:
+      item = std::max(shown - 1, 0);
+      break;
+    case ListKey::First:
+      item = 0;
+      break;
+    case ListKey::Last:
+      break;
+  }
+  return static_cast<std::int16_t>(std::min(item, last));
+}
+
+namespace {
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::int16_t ComboBox::ItemStartingWith(std::string_view character) const {
+  const auto starts = [&](const std::string& item) {
+    return item.size() >= character.size() && !character.empty() &&
+           std::equal(character.begin(), character.end(), item.begin(),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+  };
+  const auto n = static_cast<std::int16_t>(items_.size());
+  for (std::int16_t step = 1; step <= n; ++step) {
+    const auto i = static_cast<std::int16_t>((ShownItem() + step + n) % n);
+    if (starts(items_[static_cast<std::size_t>(i)])) return i;
+  }
+  return -1;
+}
+
 CommandButton::CommandButton(Form& form, std::string_view name, std::int16_t index)
     : Control(form, Kind::CommandButton, name, index) {
   TabStop = true;
@@ -242,6 +289,18 @@ void Form::UserType(TextBox& box, std::string_view text) {
 
 void Form::UserSelect(ComboBox& combo, std::int16_t index) {
   Deliver(combo, [&] { combo.SetListIndex(index); });
+}
+
+void Form::UserListKey(ComboBox& combo, ListKey key) {
+  const std::int16_t item = combo.ItemFor(key);
+  if (item >= 0) UserSelect(combo, item);
+}
+
+bool Form::UserListCharacter(ComboBox& combo, std::string_view character) {
+  const std::int16_t item = combo.ItemStartingWith(character);
+  if (item < 0) return false;
+  UserSelect(combo, item);
+  return true;
 }
 
 void Form::UserType(ComboBox& combo, std::string_view text) {

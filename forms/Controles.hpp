@@ -47,6 +47,9 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 // the context-menu key (or Shift+F10) opens the focused control's menu.
 enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu };
 
+// The keys that move a list's choice: Down, Up, Home, End.
+enum class ListKey { Next, Previous, First, Last };
+
 class Control {
  public:
   Control(Form& form, Kind kind, std::string_view name, std::int16_t index = -1);
@@ -151,6 +154,15 @@ class ComboBox : public Control {
   Choice GetChoice() const { return {listIndex_, text_}; }
   void SetChoice(const Choice& choice);
 
+  // The item shown: the selected one, or else the one whose text the list shows; −1 for none.
+  std::int16_t ShownItem() const;
+  // The item a key chooses, counted from the item shown and stopping at either end; −1 when the
+  // list is empty.
+  std::int16_t ItemFor(ListKey key) const;
+  // The next item after the one shown, going round, that starts with the typed character
+  // (either case); −1 when none does.
+  std::int16_t ItemStartingWith(std::string_view character) const;
+
   bool Editable = true;  // false: a list to choose from, without an edit field
 
  private:
@@ -248,6 +260,12 @@ class Form {
   void UserContextMenu(Control& control);
   // Returns whether the key meant something here; a view passes on the keys that did not.
   bool UserKey(Key key);
+  // A list's key acts on the first press from the item shown, however the focus came in: it
+  // chooses an item as a click on it would.
+  void UserListKey(ComboBox& combo, ListKey key);
+  // A character typed into a list chooses the item it starts; returns false, changing nothing,
+  // when it starts none (an editable list then takes it as typed text).
+  bool UserListCharacter(ComboBox& combo, std::string_view character);
 
  private:
   friend class Control;

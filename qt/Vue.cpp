@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -104,6 +105,30 @@ std::optional<Key> KeyOf(const QKeyEvent& e) {
       break;
   }
   return std::nullopt;
+}
+
+// The keys that move a list's choice; with Alt, Down opens the list instead.
+std::optional<ListKey> ListKeyOf(const QKeyEvent& e) {
+  if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+  switch (e.key()) {
+    case Qt::Key_Down:
+      return ListKey::Next;
+    case Qt::Key_Up:
+      return ListKey::Previous;
+    case Qt::Key_Home:
+      return ListKey::First;
+    case Qt::Key_End:
+      return ListKey::Last;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The character a key types, or "" for a key that types none.
+std::string Typed(const QKeyEvent& e) {
+  const bool command = (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  if (command || e.text().isEmpty() || !e.text().at(0).isPrint()) return "";
+  return e.text().toStdString();
 }
 
 int Etat(Qt::KeyboardModifiers m) {
@@ -432,7 +457,7 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::FocusIn: {
-      if (control == nullptr || form_.Focus() == control) break;
+      if (control == nullptr || form_.Focus() == control || synchronising_) break;
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       Forward([this, control] {
         if (!form_.SetFocus(*control) && form_.Focus() != nullptr)
@@ -448,7 +473,20 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::KeyPress: {
-      const std::optional<Key> key = KeyOf(*static_cast<QKeyEvent*>(event));
+      const auto& press = *static_cast<QKeyEvent*>(event);
+      if (control != nullptr && control->GetKind() == Kind::ComboBox) {
+        auto& combo = static_cast<ComboBox&>(*control);
+        bool taken = false;
+        if (const std::optional<ListKey> move = ListKeyOf(press)) {
+          Forward([this, &combo, move] { form_.UserListKey(combo, *move); });
+          taken = true;
+        } else if (const std::string typed = Typed(press); !typed.empty()) {
+          Forward(
+              [this, &combo, &taken, &typed] { taken = form_.UserListCharacter(combo, typed); });
+        }
+        if (taken) return true;
+      }
+      const std::optional<Key> key = KeyOf(press);
       if (!key) break;
       if (const QWidget* focus = QApplication::focusWidget(); focus != nullptr)
         menuAt_ = focus->mapToGlobal(QPoint(0, focus->height()));
@@ -497,7 +535,10 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+// Hiding the focused widget makes Qt move the focus along its own chain: the model's focus is
+// applied last instead.
 void Vue::Synchroniser() {
+  const QScopedValueRollback<bool> guard(synchronising_, true);
   window_->setWindowTitle(Q(form_.Caption));
   for (Control* c : form_.Controls()) {
     if (c->GetKind() == Kind::MenuItem) {

@@ -55,6 +55,7 @@ class Vue : public QObject {
   std::map<const Control*, int> selections_;    // selection versions already shown
   std::map<const Control*, QString> fitted_;    // texts whose font is already fitted
   QPoint menuAt_;                               // where the last context menu was asked for
+  bool synchronising_ = false;  // the focus moves that Qt makes meanwhile are not the user's
   double dpi_;
 };
 

@@ -61,8 +61,10 @@ void FormFormules::Command6_Click() {
   Text3.SetText("");
 }
 
+// The focus goes into the panel now shown, where the user goes on typing.
 void FormFormules::Command7_Click() {
   Frame4.Visible = false;
+  SetFocus(LatD[0]);
 }
 
 void FormFormules::Command8_Click() {
@@ -83,6 +85,7 @@ void FormFormules::Command8_Click() {
   Text4[2].SetText(Text4[3].Text());
   Text4[1].SetText(Text4[0].Text());
   Frame4.Visible = true;
+  SetFocus(LatD[2]);
 }
 
 // Exchanges the two positions of the inverse panel, hemispheres and names included.

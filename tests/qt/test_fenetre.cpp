@@ -119,8 +119,12 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
 }
 
 // The design's places at 96 DPI; only the focused box shows a selection after a computation,
-// "Monter" and "Inverse", where Tab leaves an editable list at once.
-TEST_F(Window, PlacesSelectionsAndTab) {
+// "Monter" and "Inverse", where Tab leaves an editable list at once. "Directe" and "Inverse" put
+// the focus into the panel shown, and Tab and Shift+Tab walk it with the widgets' focus where the
+// model's is at every step. Each hemisphere list, showing its first item with none selected and
+// reached either way, takes its keys at the first press: Down, End and the second item's letter
+// choose that item, Up and Home the first.
+TEST_F(Window, PlacesSelectionsTabAndLists) {
   if (Main()->logicalDpiX() == 96) {  // the client area is 423 × 294 pixels
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
     EXPECT_EQ(Of(f.Command2)->geometry(), QRect(36, 110, 177, 40));
@@ -138,6 +142,44 @@ TEST_F(Window, PlacesSelectionsAndTab) {
   Of<QComboBox>(f.Combo5)->lineEdit()->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), Edit(f.LOnD[2]));
+  const auto agree = [&] {  // the focused widget is the model's control or inside it
+    return Of(*f.Focus()) == QApplication::focusWidget() ||
+           Of(*f.Focus())->isAncestorOf(QApplication::focusWidget());
+  };
+  for (const CommandButton* panel : {&f.Command7, &f.Command8}) {
+    QTest::mouseClick(Of(*panel), Qt::LeftButton);
+    EXPECT_EQ(f.Focus(), panel == &f.Command7 ? &f.LatD[0] : &f.LatD[2]);
+    const std::vector<Control*> order = f.TabOrder();
+    for (std::size_t i = 0; i <= 2 * order.size(); ++i) {
+      EXPECT_TRUE(agree()) << f.Focus()->FullName();
+      QTest::keyClick(QApplication::focusWidget(), i < order.size() ? Qt::Key_Tab : Qt::Key_Backtab,
+                      i < order.size() ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    for (std::size_t at = 0; at < order.size(); ++at) {
+      auto* list = dynamic_cast<ComboBox*>(order[at]);
+      if (list == nullptr || !list->Editable) continue;
+      for (const Qt::Key way : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        list->SetText(list->Items()[0]);
+        f.SetFocus(*order[(at + (way == Qt::Key_Tab ? order.size() - 1 : 1)) % order.size()]);
+        platform.SynchroniserTout();
+        QTest::keyClick(QApplication::focusWidget(), way,
+                        way == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
+        const char letter = static_cast<char>(std::tolower(list->Items()[1][0]));
+        for (const auto& [key, item] : {std::pair{Qt::Key_Down, 1},
+                                        {Qt::Key_Up, 0},
+                                        {Qt::Key_End, 1},
+                                        {Qt::Key_Home, 0},
+                                        {Qt::Key(letter), 1}}) {
+          if (key == letter)
+            QTest::keyClick(QApplication::focusWidget(), letter);
+          else
+            QTest::keyClick(QApplication::focusWidget(), key);
+          EXPECT_EQ(list->ListIndex() * 10 + Of<QComboBox>(*list)->currentIndex(), item * 11)
+              << list->FullName() << " " << key;
+        }
+      }
+    }
+  }
 }
 
 // In both panels and both languages (switched with the mouse), with texts as wide as the
