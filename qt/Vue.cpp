@@ -24,8 +24,8 @@
 #include <cmath>
 #include <optional>
 
+#include "Accessibles.hpp"
 #include "Images.hpp"
-#include "Liste.hpp"
 #include "PlateformeQt.hpp"
 #include "Polices.hpp"
 
@@ -211,7 +211,7 @@ void Vue::Fit(const Control& c, QWidget* w, const QString& text) {
 }
 
 Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) {
-  DeclarerListesAccessibles();
+  DeclarerAccessibles();
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen != nullptr ? screen->logicalDotsPerInch() : 96;
 
@@ -322,7 +322,7 @@ QWidget* Vue::Make(Control& control) {
     }
     case Kind::Label:
     case Kind::Image: {
-      auto* label = new QLabel(parent);
+      auto* label = control.GetKind() == Kind::Label ? new Etiquette(parent) : new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

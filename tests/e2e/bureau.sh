@@ -26,6 +26,9 @@ path=$(recorded 1)
 case "$path" in /*.kml) ;; *) fail "the KML handler got '$path', not an absolute path" ;; esac
 grep -q '<coordinates>-0.0108980555555556,44.10013,10</coordinates>' "$path" ||
   fail "the export does not hold the arrival: $(grep coordinates "$path")"
+# A screen reader names the arrival's hemisphere labels and reads their letters.
+letters=$(lecteur text "Nord ou sud — arrivée")$(lecteur text "Est ou ouest — arrivée")
+[ "$letters" = NW ] || fail "a screen reader reads the arrival's hemispheres as '$letters'"
 # Its menu, from the keyboard: the route of the direct panel.
 xdotool key shift+F10
 sleep 0.5

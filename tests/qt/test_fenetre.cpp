@@ -188,7 +188,8 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
 // its caption and tooltip; no two visible widgets overlap unless the design overlaps them;
 // nothing either window shows is cut (also at twice the scale, Window.StatesAtScaleTwo); screen
 // readers find a name, in the window's language, for every control that takes the focus or
-// shows a result, and results are read-only. Each state is grabbed into the build folder for a
+// shows a result, results are read-only, and what they read of results and labels is what the
+// screen shows. Each state is grabbed into the build folder for a
 // person to look at ("-x2" at scale 2). Then the About window's web link keeps it open, Escape
 // closes it.
 TEST_F(Window, EveryStateOfBothWindows) {
@@ -206,6 +207,8 @@ TEST_F(Window, EveryStateOfBothWindows) {
     f.Boite(kComposantes[i], 1).SetText(widest[i]);
   for (TextBox* box : {&f.FB[2], &f.Text1[3]}) box->SetText("59.9999999");
   f.FB[0].SetText("360");
+  f.Label3[0].Caption = "S";  // as a computation writes them
+  f.Label3[1].Caption = "W";
   f.Text3.SetText("19999999.9999999");
   f.Label10.Caption = "Mètres";
   EXPECT_EQ(Of(f.Image2[0]), nullptr);  // made when first shown
@@ -243,8 +246,15 @@ TEST_F(Window, EveryStateOfBothWindows) {
           shown.push_back(c);
           const bool result =
               c->GetKind() == Kind::TextBox && static_cast<const TextBox*>(c)->ReadOnly;
-          if (!c->TabStop && !result) continue;
           QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Of(*c));
+          if (result || c->GetKind() == Kind::Label) {  // a reader reads what the screen shows
+            const auto* edit = qobject_cast<const QLineEdit*>(w);
+            ASSERT_NE(a->textInterface(), nullptr) << c->FullName();
+            EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()),
+                      edit ? edit->text() : Caption(w))
+                << c->FullName();
+          }
+          if (!c->TabStop && !result) continue;
           const QString name = a->text(QAccessible::Name);
           EXPECT_FALSE(name.isEmpty()) << c->FullName();
           EXPECT_EQ(a->state().readOnly, result) << c->FullName();
