@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a real X server, from the keyboard alone: a forward computation, the
-# export of its arrival and, from that button's menu, of its route; an inverse computation read
-# back as a screen reader reads it, and back to the direct panel; then the About window's mail
+# export of its arrival and, from that button's menu, of its route, the arrival's letters as a
+# screen reader reads them; an inverse computation read back the same way, a hemisphere list
+# driven with its keys, and back to the direct panel; then the About window's mail
 # link with the mouse, and Ctrl+Q. The desktop's openers are replaced by a recorder.
 # Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
@@ -47,12 +48,18 @@ xdotool type --delay 60 "45" "00" "00.000" "000"  # longitudes here do not move 
 for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
 tab_to "Latitude, degrés — arrivée" && xdotool type --delay 60 "44" "00" "00.000" "000"
 for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
+# A hemisphere list takes the first key, however the focus came in.
+tab_to "Nord ou sud — arrivée" && xdotool key Down && sleep 0.2
+[ "$(lecteur text "Nord ou sud — arrivée")" = S ] || fail "Down did not choose S"
+xdotool key Tab shift+Tab Up && sleep 0.2
+[ "$(lecteur text "Nord ou sud — arrivée")" = N ] || fail "Up did not choose N"
 xdotool key Return
 import -window root "$build/bureau-inverse.png"
 distance=$(lecteur text "Distance calculée")
 [ "$distance" = "111122.008" ] || fail "the inverse distance reads '$distance'"  # GeographicLib
 tab_to "Directe" && xdotool key Return
 lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
+[ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the direct panel"
 
 # The About window and its mail link, with the mouse.
 click_main 2940 3990

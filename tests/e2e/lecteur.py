@@ -28,8 +28,17 @@ def calculator():
 def shown(name):
     for node in nodes(calculator()):
         if node.name == name and node.getState().contains(pyatspi.STATE_SHOWING):
-            return node
-    return None
+            yield node
+
+
+def text(name):
+    """The text of the first shown control so named that has one (a list's is in its field)."""
+    for node in shown(name):
+        try:
+            return node.queryText().getText(0, -1)
+        except NotImplementedError:
+            continue
+    sys.exit(f"lecteur: nothing named {name!r} with a text is shown")
 
 
 def main():
@@ -40,12 +49,9 @@ def main():
                 print(node.name)
                 return
     elif what == "text":
-        node = shown(sys.argv[2])
-        if node is None:
-            sys.exit(f"lecteur: nothing named {sys.argv[2]!r} is shown")
-        print(node.queryText().getText(0, -1))
+        print(text(sys.argv[2]))
     elif what == "showing":
-        sys.exit(0 if shown(sys.argv[2]) else 1)
+        sys.exit(0 if next(shown(sys.argv[2]), None) else 1)
 
 
 if __name__ == "__main__":
