@@ -1,0 +1,32 @@
+# The values derived from the distributor's settings follow them at every configure, unless the
+# distributor sets them too: the project is configured in a scratch folder with the defaults, then
+# with another web site, then with an application id of the distributor's own.
+# Usage: cmake -DSOURCE=… -DSCRATCH=… -P distribution.cmake
+file(REMOVE_RECURSE ${SCRATCH})
+
+function(configurer)
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${SCRATCH} -G Ninja -DORBALIDE_TESTS=OFF
+                          ${ARGN}
+                  RESULT_VARIABLE resultat OUTPUT_QUIET)
+  if(resultat)
+    message(FATAL_ERROR "configuring with ${ARGN} failed")
+  endif()
+endfunction()
+
+function(attendre fichier texte)
+  file(READ ${SCRATCH}/${fichier} contenu)
+  string(FIND "${contenu}" "${texte}" position)
+  if(position EQUAL -1)
+    message(FATAL_ERROR "${fichier} does not hold ${texte}")
+  endif()
+endfunction()
+
+configurer()
+attendre(core/generated/Distribution.hpp "\"org.example.orbalide\"")
+configurer(-DORBALIDE_SITE_HOST=maps.example.com -DORBALIDE_SITE_URL=https://maps.example.com/)
+attendre(core/generated/Distribution.hpp "\"com.example.maps.orbalide\"")
+attendre(packaging/com.example.maps.orbalide.metainfo.xml
+         "https://maps.example.com/orbalide/fenetre-directe.png")
+configurer(-DORBALIDE_APP_ID=net.example.carte)
+attendre(core/generated/Distribution.hpp "\"net.example.carte\"")
+file(REMOVE_RECURSE ${SCRATCH})
