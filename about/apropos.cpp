@@ -21,10 +21,10 @@ std::string TexteVersion(const VersionNumbers& v) {
 // The window's client area is 8235 × 7575 twips, without a title bar.
 apropos::apropos(Platform& platform, Form& principale, bool anglais)
     : Form("apropos", 8235, 7575), platform_(platform), principale_(principale), anglais_(anglais) {
-  Icon = Picture::Icon;
+  Icon = kIcone;
   BackColor = kNuit;
   Image1.Place = {30, 15, 3000, 2925};
-  Image1.Content = Picture::AboutPicture;
+  Image1.Content = kImageApropos;
   Label1.Place = {3225, 285, 4620, 1365};
   Label1.Caption = "Orbalide";
   Label6[0].Place = {4170, 1485, 2745, 675};

@@ -10,6 +10,9 @@
 
 namespace orbalide {
 
+// The program's icon, which both windows show, and the About window's picture.
+inline constexpr Picture kIcone = "icone", kImageApropos = "apropos";
+
 class apropos : public Form {
  public:
   // principale: the main window, brought forward when this one closes; anglais: the language of

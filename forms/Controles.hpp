@@ -36,8 +36,8 @@ struct Font {
   bool Underline = false;
 };
 
-// Pictures are named; the view draws each name.
-enum class Picture { None, Icon, Export, FrenchFlag, BritishFlag, AboutPicture };
+// A picture, named by the window that shows it; the view draws each name. Empty: none.
+using Picture = std::string_view;
 
 // Shift states of a mouse press, as bits.
 inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
@@ -71,7 +71,7 @@ class Control {
   std::optional<Rgb> ForeColor, BackColor;
   bool TabStop = false;
   int TabIndex = -1;
-  Picture MousePointer = Picture::None;
+  Picture MousePointer;
 
   bool Visible = true;
   bool Enabled = true;
@@ -174,7 +174,7 @@ class ComboBox : public Control {
 class CommandButton : public Control {
  public:
   CommandButton(Form& form, std::string_view name, std::int16_t index = -1);
-  Picture Image = Picture::None;
+  Picture Image;
   // Return presses it while it is shown, unless another button has the focus.
   bool Default = false;
 };
@@ -209,7 +209,7 @@ class MenuItem : public Control {
 class Image : public Control {
  public:
   Image(Form& form, std::string_view name, std::int16_t index = -1);
-  Picture Content = Picture::None;
+  Picture Content;
 };
 
 // The controls of one window, in the order they were made, with the focus and the title.
@@ -226,7 +226,7 @@ class Form {
   const std::vector<Control*>& Controls() const { return controls_; }
 
   std::string Caption;  // the title
-  Picture Icon = Picture::None;
+  Picture Icon;
   std::function<void()> Click;    // on the window itself, outside its controls
   std::function<void()> Closing;  // the window system asks the window to close
   std::function<void()> Escape;   // the Escape key

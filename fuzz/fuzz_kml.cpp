@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const auto slot = static_cast<std::int16_t>(data[0] % 4);
   FormFormules& f = c.f;
-  f.Emplacements[static_cast<std::size_t>(slot)].Nom->SetText(parts[0]);
+  f.Emplacements(static_cast<std::int16_t>(slot)).Nom->SetText(parts[0]);
   for (std::size_t i = 0; i < 6; ++i) f.Boite(kComposantes[i], slot).SetText(parts[i + 1]);
   c.platform.messages.clear();
   c.platform.opened.clear();

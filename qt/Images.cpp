@@ -7,6 +7,9 @@
 #include <map>
 #include <tuple>
 
+#include "FormFormules.hpp"
+#include "apropos.hpp"
+
 namespace orbalide {
 namespace {
 
@@ -107,45 +110,38 @@ void AboutPicture(QPainter& p, QSizeF s) {
   Geodesic(p, r);
 }
 
+// Each window's pictures, at the size they are designed for.
+struct Dessin {
+  Picture nom;
+  void (*peindre)(QPainter&, QSizeF);
+  QSize taille;
+};
+
+constexpr Dessin kDessins[] = {
+    {kIcone, Icon, {32, 32}},
+    {kImageApropos, AboutPicture, {200, 195}},
+    {kDrapeauFrancais, FrenchFlag, {24, 12}},
+    {kDrapeauBritannique, BritishFlag, {24, 12}},
+    {kExport, Export, {24, 24}},
+};
+
+const Dessin* Trouver(Picture picture) {
+  for (const Dessin& d : kDessins) {
+    if (d.nom == picture) return &d;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 QSize DesignSize(Picture picture) {
-  switch (picture) {
-    case Picture::FrenchFlag:
-    case Picture::BritishFlag:
-      return {24, 12};
-    case Picture::Export:
-      return {24, 24};
-    case Picture::AboutPicture:
-      return {200, 195};
-    case Picture::Icon:
-    case Picture::None:
-      break;
-  }
-  return {32, 32};
+  const Dessin* d = Trouver(picture);
+  return d != nullptr ? d->taille : QSize(32, 32);
 }
 
 void Paint(QPainter& p, Picture picture, QSizeF s) {
   p.setRenderHint(QPainter::Antialiasing);
-  switch (picture) {
-    case Picture::FrenchFlag:
-      FrenchFlag(p, s);
-      break;
-    case Picture::BritishFlag:
-      BritishFlag(p, s);
-      break;
-    case Picture::Export:
-      Export(p, s);
-      break;
-    case Picture::AboutPicture:
-      AboutPicture(p, s);
-      break;
-    case Picture::Icon:
-      Icon(p, s);
-      break;
-    case Picture::None:
-      break;
-  }
+  if (const Dessin* d = Trouver(picture)) d->peindre(p, s);
 }
 
 QPixmap Draw(Picture picture, QSize size) {

@@ -238,7 +238,7 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
     client_->setAutoFillBackground(true);
   }
   window_->setFont(Police(form.DefaultFont));
-  window_->setWindowIcon(QIcon(Draw(Picture::Icon, {32, 32})));
+  if (!form.Icon.empty()) window_->setWindowIcon(QIcon(Draw(form.Icon, {32, 32})));
   window_->installEventFilter(this);
   client_->installEventFilter(this);
   if (form.Quit) {  // the desktop's Quit key, from whichever window of the program is active
@@ -582,7 +582,7 @@ void Vue::Copy(Control& c, QWidget* w) {
       auto* label = static_cast<QLabel*>(w);
       if (label->text() != Q(c.Caption)) label->setText(Q(c.Caption));
       Fit(c, w, label->text());
-      if (c.MousePointer != Picture::None) {
+      if (!c.MousePointer.empty()) {
         label->setCursor(QCursor(Draw(c.MousePointer, {32, 32}), 0, 0));
       }
       break;
@@ -612,7 +612,7 @@ void Vue::Copy(Control& c, QWidget* w) {
       caption.replace("&", "&&");
       if (q->text() != caption) q->setText(caption);
       q->setDefault(&button == form_.DefaultButton());
-      if (button.Image != Picture::None && q->icon().isNull()) {
+      if (!button.Image.empty() && q->icon().isNull()) {
         const QSize size = DesignSize(button.Image);
         q->setIcon(QIcon(Draw(button.Image, size)));
         q->setIconSize(size);

@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 
 #include "Images.hpp"
+#include "apropos.hpp"
 
 int main(int argc, char* argv[]) {
   QGuiApplication application(argc, argv);
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    orbalide::Paint(painter, orbalide::Picture::Icon, QSizeF(size, size));
+    orbalide::Paint(painter, orbalide::kIcone, QSizeF(size, size));
     painter.end();
     if (!QDir().mkpath(folder) || !image.save(folder + id + ".png")) return 1;
   }
@@ -31,6 +32,6 @@ int main(int argc, char* argv[]) {
   svg.setViewBox(QRect(0, 0, kSvgSize, kSvgSize));
   svg.setTitle("Orbalide");
   QPainter painter(&svg);
-  orbalide::Paint(painter, orbalide::Picture::Icon, QSizeF(kSvgSize, kSvgSize));
+  orbalide::Paint(painter, orbalide::kIcone, QSizeF(kSvgSize, kSvgSize));
   return painter.end() ? 0 : 1;
 }

@@ -40,8 +40,8 @@ void FormFormules::Command2_Click() {
     r = CalculDirect(EllipsoideCourant, lat1, lon1, RouteSaisie, distance);
     TrajetDirect = Trajet{EllipsoideCourant, lat1,       lon1,        RouteSaisie,
                           distance,          r.Latitude, r.Longitude, r.RouteArrivee};
-  } catch (const ErreurArithmetique&) {
-    ViderDirecte();
+  } catch (const ErreurArithmetique&) {  // nothing computed before may stand beside the inputs
+    ViderDirecte(Vidage::Resultats);
     platform_.Beep();
     return;
   }
@@ -66,15 +66,6 @@ void FormFormules::Command2_Click() {
   Label3[0].Caption = LettreHemisphere(r.Latitude, Axe::Latitude);
 }
 
-// Without a result, nothing computed before may stand beside the new inputs.
-void FormFormules::ViderDirecte() {
-  TrajetDirect.reset();
-  for (Composante c : kComposantes) Boite(c, 1).SetText("");
-  Label3[0].Caption = Label3[1].Caption = "";
-  for (TextBox& t : FB) t.SetText("");
-  FB[0].ToolTipText = "";
-}
-
 void FormFormules::Command4_Click() {
   ResultatInverse r{};
   try {
@@ -92,7 +83,7 @@ void FormFormules::Command4_Click() {
     sansResultat_ = SansResultat::HorsDomaine;
   }
   if (sansResultat_) {
-    ViderInverse();
+    ViderInverse(Vidage::Resultats);
     ExpliquerSansResultat(EnAnglais());
     platform_.Beep();
     return;
@@ -100,7 +91,7 @@ void FormFormules::Command4_Click() {
 
   const bool milles = UniteChoisie() == Unite::Milles;
   const std::string separateur = platform_.DecimalSeparator();
-  Label10.Caption = milles ? "Nm" : "Mètres";
+  NommerUnite();
   Text3.SetText(TexteDistance(r.Distance, UniteChoisie(), FormatSecondes, separateur));
   Text3.ToolTipText =
       !milles && r.Distance < kLimitePieds
@@ -108,14 +99,6 @@ void FormFormules::Command4_Click() {
           : "";
   AfficherRoute(r.RouteInitiale, Text1[5], Text1[4], Text1[3]);
   AfficherRoute(r.RouteArrivee, Text1[8], Text1[7], Text1[6]);
-}
-
-void FormFormules::ViderInverse() {
-  TrajetInverse.reset();
-  Text3.SetText("");
-  Text3.ToolTipText = "";
-  for (std::int16_t i = 3; i < 9; ++i) Text1[i].SetText("");
-  Text1[5].ToolTipText = Text1[8].ToolTipText = "";
 }
 
 }  // namespace orbalide

@@ -8,14 +8,14 @@ void FormFormules::Form_Load() {
   constexpr int kMargeGauche = 60;
   Frame4.Place.Left = kMargeGauche;
   RazDirecte();
-  for (ComboBox* liste : {&Combo1, &Combo5, &Combo7}) {
-    for (const char lettre : LettresHemisphere(Axe::Latitude)) liste->AddItem({&lettre, 1});
+  for (const Axe axe : kAxes) {
+    for (std::int16_t k = 0; k < 4; ++k) {
+      if (ComboBox* liste = Emplacements(k).Liste(axe)) {
+        for (const char lettre : LettresHemisphere(axe)) liste->AddItem({&lettre, 1});
+      }
+    }
   }
-  for (ComboBox* liste : {&Combo2, &Combo4, &Combo6}) {
-    for (const char lettre : LettresHemisphere(Axe::Longitude)) liste->AddItem({&lettre, 1});
-  }
-  Command1.Image = Icon;
-  Command10.Image = Icon;
+  Command1.Image = Command10.Image = Icon;
   DecimalesSecondes = 3;
   FormatSecondes = ImageSecondes(DecimalesSecondes);
   Mmille.Checked = true;

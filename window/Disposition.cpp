@@ -40,8 +40,21 @@ void Sortie(TextBox& box) {
 
 void FormFormules::Disposer() {
   Caption = "Orbalide";
-  Icon = Picture::Icon;
+  Icon = kIcone;
+  Placement();
+  DisposerEmplacements();
+  // The inverse panel, when shown, covers everything placed directly on the window.
+  for (Control* c : Controls()) {
+    if (c->Container == nullptr && c != &Frame4 && c->GetKind() != Kind::MenuItem)
+      c->CoveredBy = &Frame4;
+  }
+  Habillage();
+  Comportements();
+  OrdreDeTabulation();
+}
 
+// The design's places, in twips, for everything but the positions' own boxes.
+void FormFormules::Placement() {
   Placer({{&Label6, {570, 90, 1545, 255}},        {&Combo3, {1710, 60, 2115, 315}},
           {&Image2[0], {4140, 120, 360, 180}},    {&Image2[1], {4140, 120, 360, 180}},
           {&Label12, {4590, 90, 1005, 195}},      {&Frame2, {555, 435, 2625, 1110}},
@@ -80,9 +93,25 @@ void FormFormules::Disposer() {
           {&Command6, {2040, 3630, 1085, 615}},  {&Command10, {4200, 3330, 1335, 915}}},
          &Frame4);
 
-  // The six boxes and two hemisphere controls sit at the same places in every position frame.
+  Combo3.Editable = false;
+  Image2[0].Content = kDrapeauFrancais;
+  Image2[1].Content = kDrapeauBritannique;
+  Image1.Content = kIcone;
+  for (CommandButton& b : Command11) b.Image = kExport;
+  Frame1.Bordered = Frame4.Bordered = false;
+  Frame4.Visible = false;
+  INS[1].Visible = false;
+  MExporter.Visible = false;
+  Mcent.Checked = true;
+}
+
+// Every position frame holds the six boxes and the two hemisphere controls at the same places,
+// in blue for a departure, in dark red for an arrival, the hemispheres in navy or dark red; a
+// departure starts with the design's position, north and east.
+void FormFormules::DisposerEmplacements() {
+  const char* const depart[] = {"49", "00", "23.260", "006", "09", "41.280"};
   for (std::int16_t k = 0; k < 4; ++k) {
-    Frame* cadre = Emplacements[static_cast<std::size_t>(k)].Cadre;
+    const Emplacement& e = Emplacements(k);
     const int minutes = k == 1 ? 585 : 345, secondes = k == 0 ? 960 : 915;
     Placer({{&LatD[k], {120, 330, 420, 315}},
             {&LATM[k], {570, 330, minutes, 315}},
@@ -90,74 +119,28 @@ void FormFormules::Disposer() {
             {&LOnD[k], {120, 705, 420, 315}},
             {&LonM[k], {570, 705, minutes, 315}},
             {&LonS[k], {975, 705, secondes, 315}}},
-           cadre);
+           e.Cadre);
+    for (std::size_t i = 0; i < kComposantes.size(); ++i) {
+      TextBox& boite = Boite(kComposantes[i], k);
+      boite.ForeColor = k % 2 == 0 ? kBleu : kRougeFonce;
+      boite.Centered = true;
+      if (k != 1) boite.SetText(depart[i]);
+    }
+    for (const Axe axe : kAxes) {
+      const bool latitude = axe == Axe::Latitude;
+      Control& hemisphere = e.Hemisphere(axe);
+      hemisphere.Container = e.Cadre;
+      hemisphere.Place = e.Liste(axe)
+                             ? Rect{1920, latitude ? 330 : 690, 600, 315}
+                             : Rect{latitude ? 2010 : 2025, latitude ? 330 : 705, 270, 270};
+      hemisphere.ForeColor = k % 2 == 0 ? kMarine : kRougeFonce;
+      if (ComboBox* liste = e.Liste(axe)) liste->SetText({&LettresHemisphere(axe)[0], 1});
+    }
   }
-  Placer({{&Combo1, {1920, 330, 600, 315}}, {&Combo2, {1920, 690, 600, 315}}}, &Frame2);
-  Placer({{&Label3[0], {2010, 330, 270, 270}}, {&Label3[1], {2025, 705, 270, 270}}}, &Frame3);
-  Placer({{&Combo5, {1920, 330, 600, 315}}, {&Combo4, {1920, 690, 600, 315}}}, &Frame5);
-  Placer({{&Combo7, {1920, 330, 600, 315}}, {&Combo6, {1920, 690, 600, 315}}}, &Frame6);
+}
 
-  // The inverse panel, when shown, covers everything placed directly on the window.
-  for (Control* c : Controls()) {
-    if (c->Container == nullptr && c != &Frame4 && c->GetKind() != Kind::MenuItem)
-      c->CoveredBy = &Frame4;
-  }
-
-  // Design captions and texts; start-up replaces several of them.
-  Label6.Caption = "ïde...";
-  Combo3.Editable = false;
-  Label12.Caption = "langage";
-  Image2[0].Content = Picture::FrenchFlag;
-  Image2[1].Content = Picture::BritishFlag;
-  Frame2.Caption = Frame5.Caption = "Départ (1)";
-  Frame3.Caption = Frame6.Caption = "Arrivée (2)";
-  Frame1.Bordered = Frame4.Bordered = false;
-  Frame4.Visible = false;
-  INS[1].Visible = false;
-  for (CommandButton& b : Command11) b.Image = Picture::Export;
-  Label1.Caption = Label7.Caption = "Route initiale °";
-  for (std::int16_t i = 0; i < 10; ++i) Label11[i].Caption = i < 5 ? "min" : "sec";
-  Text1[0].SetText("60");
-  Text1[1].SetText("00");
-  Text1[2].SetText("000");
-  Label2.Caption = Label9.Caption = "Distance";
-  Text2.SetText("0");
-  Option1[0].Caption = "Mètres";
-  Option1[1].Caption = "Nm";
-  Option1[1].SetValue(true);
-  Command2.Caption = "Calculer";
-  Command2.Enabled = false;
-  Label4.Caption = "Route à l'arrivée°";
-  Label8.Caption = "Route à l'arrivée °";
-  Label5.Caption = "Route Retour °";
-  Command3.Caption = "Monter";
-  Command3.ToolTipText =
-      "Position arrivée en position départ, et route retour en route initiale pour vérifier les "
-      "calculs.";
-  Command5.Caption = Command6.Caption = "RAZ";
-  Command1.Caption = Command10.Caption = "Quitter";
-  Command8.Caption = "Inverse";
-  Command8.ToolTipText = "Route et distance connaissant deux positions";
-  Image1.Content = Picture::Icon;
-  Image1.ToolTipText = "A propos...";
-  Command9.Caption = "Inverser";
-  Label10.ToolTipText = "Cliquez pour passer de mètres en NM.";
-  Command7.ToolTipText = "Position arrivée connaissant départ + route + distance";
-  MPrec.Caption = "Précision";
-  Mcent.Caption = "100eme seconde";
-  Mmille.Caption = "1000eme seconde";
-  Mmaxi.Caption = "Maximale";
-  Mcent.Checked = true;
-  MExporter.Visible = false;
-  const char* const depart[] = {"49", "00", "23.260", "006", "09", "41.280"};
-  for (const std::int16_t k : std::array<std::int16_t, 3>{0, 2, 3}) {
-    for (std::size_t i = 0; i < kComposantes.size(); ++i)
-      Boite(kComposantes[i], k).SetText(depart[i]);
-  }
-  for (ComboBox* c : {&Combo1, &Combo5, &Combo7}) c->SetText("N");
-  for (ComboBox* c : {&Combo2, &Combo4, &Combo6}) c->SetText("E");
-
-  // Fonts and colours.
+// Fonts and colours.
+void FormFormules::Habillage() {
   for (TextBox& t : Text1) t.TextFont = kArial11;
   for (TextBox& t : FB) t.TextFont = kArial11;
   Police({&Command2, &Command4, &Command7, &Command8}, kSansSerif13);
@@ -167,15 +150,6 @@ void FormFormules::Disposer() {
     t.BackColor = kClair3D;
   }
   for (TextBox& t : Text4) t.BackColor = kJauneClair;
-  for (std::int16_t k = 0; k < 4; ++k) {
-    for (Composante c : kComposantes) {
-      Boite(c, k).ForeColor = k % 2 == 0 ? kBleu : kRougeFonce;
-      Boite(c, k).Centered = true;
-    }
-  }
-  for (ComboBox* c : {&Combo1, &Combo2, &Combo5, &Combo4}) c->ForeColor = kMarine;
-  for (ComboBox* c : {&Combo7, &Combo6}) c->ForeColor = kRougeFonce;
-  for (Label& l : Label3) l.ForeColor = kRougeFonce;
   for (std::int16_t i = 0; i < 3; ++i) {
     FB[i].ForeColor = kRouge;
     FB[static_cast<std::int16_t>(i + 3)].ForeColor = kVert;
@@ -185,35 +159,52 @@ void FormFormules::Disposer() {
   for (TextBox& t : Text1) t.Centered = true;
   for (TextBox& t : FB) t.Centered = true;
   for (TextBox& t : Text4) t.Centered = true;
+}
 
-  // Outputs: read-only, no tab stop.
+// The design's texts of the inputs; outputs read-only without a tab stop; a comma typed in a
+// number is a decimal point; Return computes in either panel.
+void FormFormules::Comportements() {
+  Text1[0].SetText("60");
+  Text1[1].SetText("00");
+  Text1[2].SetText("000");
+  Text2.SetText("0");
+  Option1[1].SetValue(true);
+  Command2.Enabled = false;
   for (Composante c : kComposantes) Sortie(Boite(c, 1));
   for (TextBox& t : FB) Sortie(t);
   for (std::int16_t i = 3; i < 9; ++i) Sortie(Text1[i]);
   Sortie(Text3);
-
-  // Typed numbers: a comma is a decimal point.
   for (std::int16_t k = 0; k < 4; ++k) {
     for (Composante c : kComposantes) Boite(c, k).CommaIsPoint = true;
   }
   for (std::int16_t i = 0; i < 3; ++i) Text1[i].CommaIsPoint = true;
   Text2.CommaIsPoint = true;
-
-  // Return computes in either panel.
   Command2.Default = Command4.Default = true;
+}
 
-  // Tab order: each panel's entry order, then its other controls; then what takes no tab.
-  std::vector<Control*> ordre{&Command1,     &LatD[0],  &LATM[0],    &LATS[0],      &LOnD[0],
-                              &LonM[0],      &LonS[0],  &Command2,   &Text1[0],     &Text1[1],
-                              &Text1[2],     &Text2,    &Option1[0], &Option1[1],   &Combo1,
-                              &Combo2,       &Text4[0], &INS[0],     &Command11[0], &Text4[3],
-                              &Command11[1], &Command3, &Command5,   &Command8,     &Combo3};
-  const std::vector<Control*> inverse{
-      &LatD[2],  &LATM[2], &LATS[2],      &Combo5,   &LOnD[2],  &LonM[2],     &LonS[2],
-      &Combo4,   &LatD[3], &LATM[3],      &LATS[3],  &Combo7,   &LOnD[3],     &LonM[3],
-      &LonS[3],  &Combo6,  &Command4,     &Command9, &Command7, &Command6,    &Command10,
-      &Text4[1], &INS[2],  &Command11[2], &Text4[2], &INS[3],   &Command11[3]};
-  ordre.insert(ordre.end(), inverse.begin(), inverse.end());
+// Each panel's entry order, then its other controls; then what takes no tab.
+void FormFormules::OrdreDeTabulation() {
+  std::vector<Control*> ordre{&Command1, &LatD[0], &LATM[0],    &LATS[0],   &LOnD[0],
+                              &LonM[0],  &LonS[0], &Command2,   &Text1[0],  &Text1[1],
+                              &Text1[2], &Text2,   &Option1[0], &Option1[1]};
+  for (const Axe axe : kAxes) ordre.push_back(Emplacements(0).Liste(axe));
+  for (Control* c :
+       std::initializer_list<Control*>{&Text4[0], &INS[0], &Command11[0], &Text4[3], &Command11[1],
+                                       &Command3, &Command5, &Command8, &Combo3})
+    ordre.push_back(c);
+  for (const std::int16_t k : {std::int16_t{2}, std::int16_t{3}}) {
+    for (std::size_t i = 0; i < kComposantes.size(); ++i) {
+      ordre.push_back(&Boite(kComposantes[i], k));
+      if (i % 3 == 2) ordre.push_back(Emplacements(k).Liste(kAxes[i / 3]));
+    }
+  }
+  for (Control* c :
+       std::initializer_list<Control*>{&Command4, &Command9, &Command7, &Command6, &Command10})
+    ordre.push_back(c);
+  for (const std::int16_t k : {std::int16_t{2}, std::int16_t{3}}) {
+    for (Control* c : std::initializer_list<Control*>{Emplacements(k).Nom, &INS[k], &Command11[k]})
+      ordre.push_back(c);
+  }
   for (Control* c : Controls()) {
     if (std::find(ordre.begin(), ordre.end(), c) == ordre.end()) ordre.push_back(c);
   }

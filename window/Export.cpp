@@ -7,6 +7,7 @@
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
+#include "Textes.hpp"
 
 namespace orbalide {
 
@@ -52,7 +53,7 @@ void FormFormules::EcrireKml(const std::function<std::optional<FichierKml>()>& f
 void FormFormules::Command11_Click(std::int16_t Index) {
   EcrireKml([&]() -> std::optional<FichierKml> {
     const double latitude = Latitude(Index), longitude = Longitude(Index);
-    const std::string& saisi = Emplacements[static_cast<std::size_t>(Index)].Nom->Text();
+    const std::string& saisi = Emplacements(Index).Nom->Text();
     const std::string nom = saisi.empty() ? std::string(kPointSansNom) : saisi;
     const std::optional<std::string> fichier = NomFichierKml(nom, Index);
     if (!fichier) return std::nullopt;
@@ -78,21 +79,19 @@ void FormFormules::MRoute_Click() {
 // Distance and courses as the window shows them: the unit, the seconds' precision, the regional
 // decimal separator.
 std::string FormFormules::DescriptionRoute(const Trajet& t) {
+  const bool anglais = EnAnglais();
   const std::string separateur = platform_.DecimalSeparator();
-  const std::string distance =
-      TexteDistance(t.Distance, UniteChoisie(), FormatSecondes, separateur) +
-      (UniteChoisie() == Unite::Milles ? " Nm"
-       : EnAnglais()                   ? " Meters"
-                                       : " Mètres");
-  const auto route = [&](double r) {
+  const Mots& unite = UniteChoisie() == Unite::Milles ? textes::Milles : textes::Metres;
+  const auto route = [&](const Mots& nom, double r) {
     const TexteRoute texte =
         RouteEnSexagesimal(static_cast<double>(NormaliserRoute(r)), FormatSecondes, separateur);
-    return texte.Degres + "° " + texte.Minutes + "′ " + texte.Secondes + "″";
+    return nom.En(anglais) + " " + texte.Degres + "° " + texte.Minutes + "′ " + texte.Secondes +
+           "″";
   };
-  return EnAnglais() ? "Distance " + distance + ", initial course " + route(t.RouteInitiale) +
-                           ", arrival course " + route(t.RouteArrivee)
-                     : "Distance " + distance + ", route initiale " + route(t.RouteInitiale) +
-                           ", route à l'arrivée " + route(t.RouteArrivee);
+  return textes::Distance.En(anglais) + " " +
+         TexteDistance(t.Distance, UniteChoisie(), FormatSecondes, separateur) + " " +
+         unite.En(anglais) + ", " + route(textes::DescriptionInitiale, t.RouteInitiale) + ", " +
+         route(textes::DescriptionArrivee, t.RouteArrivee);
 }
 
 // "Route(0).kml" for the direct panel, "Route(2).kml" for the inverse panel; the two points are
@@ -101,13 +100,13 @@ void FormFormules::ExporterRoute(bool inverse) {
   const std::optional<Trajet>& trajet = inverse ? TrajetInverse : TrajetDirect;
   if (!trajet) return;
   const std::int16_t depart = inverse ? 2 : 0;
-  const auto nom = [&](std::int16_t slot, const char* francais, const char* anglais) {
-    const std::string& saisi = Emplacements[static_cast<std::size_t>(slot)].Nom->Text();
-    return saisi.empty() ? std::string(EnAnglais() ? anglais : francais) : saisi;
+  const auto nom = [&](std::int16_t slot, const Mots& sansNom) {
+    const std::string& saisi = Emplacements(slot).Nom->Text();
+    return saisi.empty() ? sansNom.En(EnAnglais()) : saisi;
   };
   EcrireKml([&]() -> std::optional<FichierKml> {
-    const std::string a = nom(depart, "Départ", "Departure");
-    const std::string b = nom(static_cast<std::int16_t>(depart + 1), "Arrivée", "Arrival");
+    const std::string a = nom(depart, textes::PointDepart);
+    const std::string b = nom(static_cast<std::int16_t>(depart + 1), textes::PointArrivee);
     if (!TexteXml(a) || !TexteXml(b)) return std::nullopt;
     return FichierKml{"Route(" + std::to_string(depart) + ").kml",
                       TexteRouteKml(*trajet, a, b, DescriptionRoute(*trajet))};

@@ -1,17 +1,15 @@
 #include "FormFormules.hpp"
 
-#include "Angles.hpp"
-
 namespace orbalide {
 
 // The window's client area is 6345 × 4410 twips.
 FormFormules::FormFormules(Platform& platform, Apropos& apropos)
     : Form("FormFormules", 6345, 4410),
-      Emplacements{{
-          {&Frame2, &Combo1, &Combo2, nullptr, nullptr, &Text4[0]},
-          {&Frame3, nullptr, nullptr, &Label3[0], &Label3[1], &Text4[3]},
-          {&Frame5, &Combo5, &Combo4, nullptr, nullptr, &Text4[1]},
-          {&Frame6, &Combo7, &Combo6, nullptr, nullptr, &Text4[2]},
+      emplacements_{{
+          {&Frame2, {&Combo1, &Combo2}, {}, &Text4[0]},
+          {&Frame3, {}, {&Label3[0], &Label3[1]}, &Text4[3]},
+          {&Frame5, {&Combo5, &Combo4}, {}, &Text4[1]},
+          {&Frame6, {&Combo7, &Combo6}, {}, &Text4[2]},
       }},
       platform_(platform),
       apropos_(apropos) {
@@ -22,23 +20,19 @@ FormFormules::FormFormules(Platform& platform, Apropos& apropos)
 }
 
 // The index of the slot's hemisphere list; for the direct arrival, that of the letter shown.
-std::int16_t FormFormules::Hemisphere(std::int16_t slot, bool latitude) {
-  const Emplacement& e = Emplacements[static_cast<std::size_t>(slot)];
-  if (const ComboBox* liste = latitude ? e.ListeLatitude : e.ListeLongitude) {
-    return liste->ListIndex();
-  }
-  const Label* lettre = latitude ? e.LettreLatitude : e.LettreLongitude;
-  return IndexHemisphere(lettre->Caption, latitude ? Axe::Latitude : Axe::Longitude);
+std::int16_t FormFormules::Hemisphere(std::int16_t slot, Axe axe) const {
+  const Emplacement& e = Emplacements(slot);
+  return e.Liste(axe) ? e.Liste(axe)->ListIndex() : IndexHemisphere(e.Lettre(axe)->Caption, axe);
 }
 
 double FormFormules::Latitude(std::int16_t slot) {
   return PositionEnDegres(LatD[slot].Text(), LATM[slot].Text(), LATS[slot].Text(),
-                          Hemisphere(slot, true));
+                          Hemisphere(slot, Axe::Latitude));
 }
 
 double FormFormules::Longitude(std::int16_t slot) {
   return PositionEnDegres(LOnD[slot].Text(), LonM[slot].Text(), LonS[slot].Text(),
-                          Hemisphere(slot, false));
+                          Hemisphere(slot, Axe::Longitude));
 }
 
 void FormFormules::Relier() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "Angles.hpp"
 #include "ControlArray.hpp"
 #include "Controles.hpp"
 #include "Ellipsoide.hpp"
@@ -25,15 +26,28 @@
 namespace orbalide {
 
 // One of the four positions of the window: 0 direct departure, 1 direct arrival, 2 inverse
-// departure, 3 inverse arrival.
+// departure, 3 inverse arrival. Its hemispheres, by axis, are lists or, for the direct arrival,
+// labels that show the letters.
 struct Emplacement {
   Frame* Cadre;
-  ComboBox* ListeLatitude;   // the hemisphere lists; none for the direct arrival,
-  ComboBox* ListeLongitude;  // whose letters are labels
-  Label* LettreLatitude;
-  Label* LettreLongitude;
+  std::array<ComboBox*, 2> Listes;
+  std::array<Label*, 2> Lettres;
   TextBox* Nom;  // the name box of the slot, numbered differently from the slots
+
+  ComboBox* Liste(Axe axe) const { return Listes[static_cast<std::size_t>(axe)]; }
+  Label* Lettre(Axe axe) const { return Lettres[static_cast<std::size_t>(axe)]; }
+  // The list or the label of the hemisphere.
+  Control& Hemisphere(Axe axe) const {
+    return Liste(axe) ? static_cast<Control&>(*Liste(axe)) : *Lettre(axe);
+  }
 };
+
+inline constexpr std::array<Axe, 2> kAxes{Axe::Latitude, Axe::Longitude};
+
+// The pictures of the flags and of the export buttons.
+inline constexpr Picture kDrapeauFrancais = "drapeau-francais";
+inline constexpr Picture kDrapeauBritannique = "drapeau-britannique";
+inline constexpr Picture kExport = "export";
 
 class FormFormules : public Form {
  public:
@@ -106,7 +120,9 @@ class FormFormules : public Form {
   MenuItem MPosition{*this, "MPosition", &MExporter};
   MenuItem MRoute{*this, "MRoute", &MExporter};
 
-  std::array<Emplacement, 4> Emplacements;
+  const Emplacement& Emplacements(std::int16_t slot) const {
+    return emplacements_[static_cast<std::size_t>(slot)];
+  }
 
   // State of the window.
   Ellipsoide EllipsoideCourant{0, 0, 0};  // empty until start-up selects the first entry
@@ -154,11 +170,13 @@ class FormFormules : public Form {
   void Mmaxi_Click();
   void AppliquerPrecision();
   void Label10_Click();
+  void NommerUnite();
 
   // Transfers and modes.
   void Command3_Click();
   void Command5_Click();
   void RazDirecte();
+  void CopierHemispheres(std::int16_t de, std::int16_t vers);
   void Command6_Click();
   void Command7_Click();
   void Command8_Click();
@@ -187,18 +205,27 @@ class FormFormules : public Form {
 
  private:
   void Disposer();
+  void Placement();
+  void DisposerEmplacements();
+  void Habillage();
+  void Comportements();
+  void OrdreDeTabulation();
   void Relier();
   void AvanceAutomatique(Composante composante, std::int16_t index);
   void SelectionnerDebut(Composante composante, std::int16_t index);
   void Coller(std::int16_t index);
-  std::int16_t Hemisphere(std::int16_t slot, bool latitude);
+  std::int16_t Hemisphere(std::int16_t slot, Axe axe) const;
   double Latitude(std::int16_t slot);
   double Longitude(std::int16_t slot);
   void ArrondirCentiemes(TextBox& secondes);
   void ChoisirPrecision(std::int16_t decimales, MenuItem& choisi, std::array<MenuItem*, 3> ordre);
   void AfficherRoute(double route, TextBox& degres, TextBox& minutes, TextBox& secondes);
-  void ViderDirecte();
-  void ViderInverse();
+  // What a panel's clearing empties: the results of a computation that gives none, or with them
+  // everything typed ("RAZ").
+  enum class Vidage { Resultats, Tout };
+  void ViderEmplacement(std::int16_t slot);
+  void ViderDirecte(Vidage vidage);
+  void ViderInverse(Vidage vidage);
   void ExpliquerSansResultat(bool anglais);
   std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
@@ -209,6 +236,7 @@ class FormFormules : public Form {
   void Traduire(bool anglais);
   void NommerPourLecteurs(bool anglais);
 
+  std::array<Emplacement, 4> emplacements_;
   Platform& platform_;
   Apropos& apropos_;
   std::optional<SansResultat> sansResultat_;  // why the last inverse computation has none

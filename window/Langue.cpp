@@ -1,42 +1,11 @@
-// French and English captions, and the names that screen readers say. The visible flag is the
-// language the user can switch to: the British flag shows while the window speaks French.
-#include <vector>
-
+// The window's captions and tooltips in French and in English, and the names that screen
+// readers say. The visible flag is the language the user can switch to: the British flag shows
+// while the window speaks French.
 #include "FormFormules.hpp"
+#include "Textes.hpp"
 
 namespace orbalide {
 namespace {
-
-struct Legende {
-  Control* control;
-  bool bulle;  // the tooltip rather than the caption
-  const char* francais;
-  const char* anglais;
-};
-
-struct Mots {
-  const char* francais;
-  const char* anglais;
-  std::string En(bool enAnglais) const { return enAnglais ? anglais : francais; }
-};
-
-// Names for screen readers, made of a thing and where it stands: "Latitude, degrés — départ".
-constexpr Mots kComposantesNommees[] = {
-    {"Latitude, degrés", "Latitude, degrees"},    {"Latitude, minutes", "Latitude, minutes"},
-    {"Latitude, secondes", "Latitude, seconds"},  {"Longitude, degrés", "Longitude, degrees"},
-    {"Longitude, minutes", "Longitude, minutes"}, {"Longitude, secondes", "Longitude, seconds"}};
-constexpr Mots kRoles[] = {{"départ", "departure"},
-                           {"arrivée", "arrival"},
-                           {"départ", "departure"},
-                           {"arrivée", "arrival"}};
-constexpr Mots kUnites[] = {{"degrés", "degrees"}, {"minutes", "minutes"}, {"secondes", "seconds"}};
-constexpr Mots kNord{"Nord ou sud", "North or south"}, kEst{"Est ou ouest", "East or west"};
-constexpr Mots kNom{"Nom du point", "Point name"};
-constexpr Mots kCollage{"Position sur une ligne, Maj+clic pour la lire",
-                        "Position on one line, Shift+click to read it"};
-constexpr Mots kExport{"Exporter en KML", "Export as KML"};
-constexpr Mots kRouteInitiale{"Route initiale", "Initial course"};
-constexpr Mots kRouteArrivee{"Route à l'arrivée", "Arrival course"};
 
 std::string Nomme(const Mots& chose, const Mots& lieu, bool anglais) {
   return chose.En(anglais) + " — " + lieu.En(anglais);
@@ -46,78 +15,89 @@ std::string Nomme(const Mots& chose, const Mots& lieu, bool anglais) {
 
 void FormFormules::NommerPourLecteurs(bool anglais) {
   for (std::int16_t k = 0; k < 4; ++k) {
-    const Mots& role = kRoles[k];
+    const Mots& role = textes::Roles[k];
     for (std::size_t i = 0; i < kComposantes.size(); ++i)
-      Boite(kComposantes[i], k).AccessibleName = Nomme(kComposantesNommees[i], role, anglais);
-    const Emplacement& e = Emplacements[static_cast<std::size_t>(k)];
-    Control* latitude = e.ListeLatitude ? static_cast<Control*>(e.ListeLatitude) : e.LettreLatitude;
-    Control* longitude =
-        e.ListeLongitude ? static_cast<Control*>(e.ListeLongitude) : e.LettreLongitude;
-    latitude->AccessibleName = Nomme(kNord, role, anglais);
-    longitude->AccessibleName = Nomme(kEst, role, anglais);
-    e.Nom->AccessibleName = Nomme(kNom, role, anglais);
-    INS[k].AccessibleName = Nomme(kCollage, role, anglais);
-    Command11[k].AccessibleName = Nomme(kExport, role, anglais);
+      Boite(kComposantes[i], k).AccessibleName = Nomme(textes::Composantes[i], role, anglais);
+    const Emplacement& e = Emplacements(k);
+    for (const Axe axe : kAxes) {
+      e.Hemisphere(axe).AccessibleName =
+          Nomme(textes::Hemispheres[static_cast<std::size_t>(axe)], role, anglais);
+    }
+    e.Nom->AccessibleName = Nomme(textes::NomDuPoint, role, anglais);
+    INS[k].AccessibleName = Nomme(textes::Collage, role, anglais);
+    Command11[k].AccessibleName = Nomme(textes::ExporterKml, role, anglais);
   }
   const struct {
     std::array<TextBox*, 3> boites;  // degrees, minutes, seconds
     Mots route;
-  } routes[] = {{{&Text1[0], &Text1[1], &Text1[2]}, kRouteInitiale},
-                {{&FB[0], &FB[1], &FB[2]}, kRouteArrivee},
-                {{&FB[3], &FB[4], &FB[5]}, {"Route retour", "Back course"}},
-                {{&Text1[5], &Text1[4], &Text1[3]}, kRouteInitiale},
-                {{&Text1[8], &Text1[7], &Text1[6]}, kRouteArrivee}};
+  } routes[] = {{{&Text1[0], &Text1[1], &Text1[2]}, textes::CapInitial},
+                {{&FB[0], &FB[1], &FB[2]}, textes::CapArrivee},
+                {{&FB[3], &FB[4], &FB[5]}, textes::CapRetour},
+                {{&Text1[5], &Text1[4], &Text1[3]}, textes::CapInitial},
+                {{&Text1[8], &Text1[7], &Text1[6]}, textes::CapArrivee}};
   for (const auto& r : routes) {
     for (std::size_t i = 0; i < 3; ++i)
-      r.boites[i]->AccessibleName = r.route.En(anglais) + ", " + kUnites[i].En(anglais);
+      r.boites[i]->AccessibleName = r.route.En(anglais) + ", " + textes::Unites[i].En(anglais);
   }
   const struct {
     Control* control;
     Mots nom;
-  } autres[] = {
-      {&Text2, {"Distance", "Distance"}},     {&Text3, {"Distance calculée", "Computed distance"}},
-      {&Combo3, {"Ellipsoïde", "Ellipsoid"}}, {&Image1, {"À propos", "About"}},
-      {&Image2[0], {"Français", "French"}},   {&Image2[1], {"Anglais", "English"}}};
+  } autres[] = {{&Text2, textes::Distance},          {&Text3, textes::DistanceCalculee},
+                {&Combo3, textes::ListeEllipsoides}, {&Image1, textes::Apropos},
+                {&Image2[0], textes::Francais},      {&Image2[1], textes::Anglais}};
   for (const auto& a : autres) a.control->AccessibleName = a.nom.En(anglais);
 }
 
 void FormFormules::Traduire(bool anglais) {
-  const std::vector<Legende> table{
-      {&Label6, false, "Ellipsoïde...", "Ellipsoïd..."},
-      {&Label1, false, "Route initiale °", "Initial HDG °"},
-      {&Label7, false, "Route initiale °", "Initial HDG °"},
-      {&Label8, false, "Route à l'arrivée °", "Arrival HDG °"},
-      {&Label4, false, "Route à l'arrivée °", "Arrival HDG °"},
-      {&Label5, false, "Route Retour °", "Back HDG °"},
-      {&Option1[0], false, "Mètres", "Meters"},
-      {&Frame2, false, "Départ(1)", "Waypoint(1)"},
-      {&Frame3, false, "Arrivée(2)", "Waypoint(2)"},
-      {&Frame5, false, "Départ(1)", "Waypoint(1)"},
-      {&Frame6, false, "Arrivée(2)", "Waypoint(2)"},
-      {&Command2, false, "Calculer", "Calculate"},
-      {&Command4, false, "Calculer", "Calculate"},
-      {&Command8, false, "Inverse", "Inverse"},
-      {&Command3, false, "Monter", "Swap"},
-      {&Command9, false, "Inverser", "Swap"},
-      {&Command1, false, "Quitter", "END"},
-      {&Command10, false, "Quitter", "END"},
-      {&Command11[0], true, "lance dans Google earth", "Show in google earth"},
-      {&Command11[1], true, "lance dans Google earth", "Show in google earth"},
-      {&Command11[2], true, "lance dans Google earth", "Show in google earth"},
-      {&Command11[3], true, "lance dans Google earth", "Show in google earth"},
-      {&Command7, false, "Directe", "Forward"},
-      {&MPrec, false, "Précision", "Precision"},
-      {&Mmille, false, "1000eme seconde", "1000eme second"},
-      {&Mcent, false, "100eme seconde", "100eme second"},
-      {&Mmaxi, false, "Maximale", "Maximal"},
-      {&Label12, false, "langage", "language"},
-      {&MExporter, false, "Exporter", "Export"},
-      {&MPosition, false, "Exporter la position", "Export the position"},
-      {&MRoute, false, "Exporter la route", "Export the route"},
+  struct Legende {
+    Control* control;
+    const Mots& texte;
+    bool bulle = false;  // the tooltip rather than the caption
   };
-  for (const Legende& l : table) {
-    (l.bulle ? l.control->ToolTipText : l.control->Caption) = anglais ? l.anglais : l.francais;
-  }
+  const Legende table[] = {
+      {&Label6, textes::Ellipsoide},
+      {&Label12, textes::Langage},
+      {&Label1, textes::RouteInitiale},
+      {&Label7, textes::RouteInitiale},
+      {&Label8, textes::RouteArrivee},
+      {&Label4, textes::RouteArrivee},
+      {&Label5, textes::RouteRetour},
+      {&Label2, textes::Distance},
+      {&Label9, textes::Distance},
+      {&Option1[0], textes::Metres},
+      {&Option1[1], textes::Milles},
+      {&Frame2, textes::Depart},
+      {&Frame3, textes::Arrivee},
+      {&Frame5, textes::Depart},
+      {&Frame6, textes::Arrivee},
+      {&Command2, textes::Calculer},
+      {&Command4, textes::Calculer},
+      {&Command8, textes::Inverse},
+      {&Command8, textes::InverseBulle, true},
+      {&Command3, textes::Monter},
+      {&Command3, textes::MonterBulle, true},
+      {&Command9, textes::Inverser},
+      {&Command5, textes::Raz},
+      {&Command6, textes::Raz},
+      {&Command1, textes::Quitter},
+      {&Command10, textes::Quitter},
+      {&Command7, textes::Directe},
+      {&Command7, textes::DirecteBulle, true},
+      {&Image1, textes::AproposBulle, true},
+      {&Label10, textes::UniteBulle, true},
+      {&MPrec, textes::Precision},
+      {&Mmille, textes::Milliemes},
+      {&Mcent, textes::Centiemes},
+      {&Mmaxi, textes::Maximale},
+      {&MExporter, textes::Exporter},
+      {&MPosition, textes::ExporterPosition},
+      {&MRoute, textes::ExporterRoute},
+  };
+  for (const Legende& l : table)
+    (l.bulle ? l.control->ToolTipText : l.control->Caption) = l.texte.En(anglais);
+  for (CommandButton& b : Command11) b.ToolTipText = textes::ExportBulle.En(anglais);
+  for (std::int16_t i = 0; i < Label11.Size(); ++i)
+    Label11[i].Caption = (i < 5 ? textes::Minutes : textes::Secondes).En(anglais);
   NommerPourLecteurs(anglais);
   if (sansResultat_) ExpliquerSansResultat(anglais);
   apropos_.EcrireTextes(*this, anglais);

@@ -3,6 +3,7 @@
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
+#include "Textes.hpp"
 
 namespace orbalide {
 namespace {
@@ -72,7 +73,12 @@ void FormFormules::Label10_Click() {
   Text3.ToolTipText = "";
   sansResultat_.reset();
   Option1[static_cast<std::int16_t>(Option1[1].Value() ? 0 : 1)].SetValue(true);
-  Label10.Caption = Option1[1].Value() ? "Nm" : "Mètres";
+  NommerUnite();
+}
+
+// The unit label names the unit in French, whatever the language.
+void FormFormules::NommerUnite() {
+  Label10.Caption = (UniteChoisie() == Unite::Milles ? textes::Milles : textes::Metres).En(false);
 }
 
 }  // namespace orbalide

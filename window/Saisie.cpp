@@ -150,16 +150,16 @@ void FormFormules::Coller(std::int16_t index) {
   LonM[index].SetTypedText(Mid(longitude, 6, 2));
   LonS[index].SetTypedText(Mid(longitude, 9));
 
-  const Emplacement& e = Emplacements[static_cast<std::size_t>(index)];
-  if (e.ListeLatitude == nullptr) return;
+  const Emplacement& e = Emplacements(index);
+  if (e.Liste(Axe::Latitude) == nullptr) return;
   e.Nom->SetText(nom);
   // Any letter but the upper-case positive one means the negative hemisphere.
-  const auto choisir = [](ComboBox& liste, const std::string& partie, Axe axe) {
+  const std::string parties[] = {latitude, longitude};
+  for (const Axe axe : kAxes) {
+    const std::string& partie = parties[static_cast<std::size_t>(axe)];
     const bool positive = Left(partie, 1) == std::string(1, LettresHemisphere(axe)[0]);
-    liste.SetListIndex(positive ? kHemispherePositif : kHemisphereNegatif);
-  };
-  choisir(*e.ListeLatitude, latitude, Axe::Latitude);
-  choisir(*e.ListeLongitude, longitude, Axe::Longitude);
+    e.Liste(axe)->SetListIndex(positive ? kHemispherePositif : kHemisphereNegatif);
+  }
 }
 
 void FormFormules::INS_DblClick(std::int16_t Index) {

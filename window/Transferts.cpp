@@ -3,7 +3,6 @@
 #include <array>
 #include <utility>
 
-#include "Angles.hpp"
 #include "FormFormules.hpp"
 
 namespace orbalide {
@@ -24,6 +23,15 @@ void Echanger(TextBox& a, TextBox& b) {
 
 }  // namespace
 
+void FormFormules::ViderEmplacement(std::int16_t slot) {
+  for (Composante c : kOrdreVidage) Boite(c, slot).SetText("");
+}
+
+// Each hemisphere list of a slot takes the hemisphere of another slot, list or letter.
+void FormFormules::CopierHemispheres(std::int16_t de, std::int16_t vers) {
+  for (const Axe axe : kAxes) Emplacements(vers).Liste(axe)->SetListIndex(Hemisphere(de, axe));
+}
+
 // The arrival becomes the departure and the return course the initial course, so that
 // computing again runs the geodesic back.
 void FormFormules::Command3_Click() {
@@ -31,8 +39,7 @@ void FormFormules::Command3_Click() {
   for (Composante c : kComposantes) Boite(c, 0).SetText(Boite(c, 1).Text());
   for (std::int16_t i = 0; i < 3; ++i)
     Text1[i].SetText(FB[static_cast<std::int16_t>(i + 3)].Text());
-  Combo1.SetListIndex(IndexHemisphere(Label3[0].Caption, Axe::Latitude));
-  Combo2.SetListIndex(IndexHemisphere(Label3[1].Caption, Axe::Longitude));
+  CopierHemispheres(1, 0);
 }
 
 void FormFormules::Command5_Click() {
@@ -40,25 +47,44 @@ void FormFormules::Command5_Click() {
 }
 
 void FormFormules::RazDirecte() {
+  ViderDirecte(Vidage::Tout);
+}
+
+// "RAZ" keeps the arrival's letters and the course's tooltip, which a computation without a
+// result empties.
+void FormFormules::ViderDirecte(Vidage vidage) {
+  const bool tout = vidage == Vidage::Tout;
   TrajetDirect.reset();
-  for (const std::int16_t slot : std::array<std::int16_t, 2>{0, 1}) {
-    for (Composante c : kOrdreVidage) Boite(c, slot).SetText("");
-  }
+  if (tout) ViderEmplacement(0);
+  ViderEmplacement(1);
   for (std::int16_t i = 0; i < 3; ++i) {
     FB[i].SetText("");
     FB[static_cast<std::int16_t>(i + 3)].SetText("");
-    Text1[i].SetText("");
+    if (tout) Text1[i].SetText("");
   }
-  Text2.SetText("");
+  if (tout) {
+    Text2.SetText("");
+  } else {
+    for (Label& lettre : Label3) lettre.Caption = "";
+    FB[0].ToolTipText = "";
+  }
 }
 
-void FormFormules::Command6_Click() {
+// "RAZ" keeps the tooltips, which a computation without a result empties.
+void FormFormules::ViderInverse(Vidage vidage) {
+  const bool tout = vidage == Vidage::Tout;
   TrajetInverse.reset();
-  for (const std::int16_t slot : std::array<std::int16_t, 2>{2, 3}) {
-    for (Composante c : kOrdreVidage) Boite(c, slot).SetText("");
+  if (tout) {
+    ViderEmplacement(2);
+    ViderEmplacement(3);
   }
   for (std::int16_t i = 3; i < 9; ++i) Text1[i].SetText("");
   Text3.SetText("");
+  if (!tout) Text3.ToolTipText = Text1[5].ToolTipText = Text1[8].ToolTipText = "";
+}
+
+void FormFormules::Command6_Click() {
+  ViderInverse(Vidage::Tout);
 }
 
 // The focus goes into the panel now shown, where the user goes on typing.
@@ -67,6 +93,8 @@ void FormFormules::Command7_Click() {
   SetFocus(LatD[0]);
 }
 
+// Both positions go to the inverse panel, with their hemispheres: a departure list without a
+// choice counts as north or east.
 void FormFormules::Command8_Click() {
   // Latitudes first, then longitudes; within each, the departure before the arrival.
   for (std::size_t ligne : {0u, 3u}) {
@@ -76,12 +104,12 @@ void FormFormules::Command8_Click() {
       }
     }
   }
-  Combo5.SetListIndex(Combo1.ListIndex());
-  Combo4.SetListIndex(Combo2.ListIndex());
-  if (Combo5.ListIndex() == -1) Combo5.SetListIndex(0);
-  if (Combo4.ListIndex() == -1) Combo4.SetListIndex(0);
-  Combo7.SetListIndex(IndexHemisphere(Label3[0].Caption, Axe::Latitude));
-  Combo6.SetListIndex(IndexHemisphere(Label3[1].Caption, Axe::Longitude));
+  CopierHemispheres(0, 2);
+  for (const Axe axe : kAxes) {
+    ComboBox& liste = *Emplacements(2).Liste(axe);
+    if (liste.ListIndex() == -1) liste.SetListIndex(kHemispherePositif);
+  }
+  CopierHemispheres(1, 3);
   Text4[2].SetText(Text4[3].Text());
   Text4[1].SetText(Text4[0].Text());
   Frame4.Visible = true;
@@ -93,15 +121,25 @@ void FormFormules::Command9_Click() {
   constexpr std::array<Composante, 6> ordre{&FormFormules::LOnD, &FormFormules::LatD,
                                             &FormFormules::LonM, &FormFormules::LATM,
                                             &FormFormules::LonS, &FormFormules::LATS};
-  std::array<std::string, 6> memoire;
-  for (std::size_t i = 0; i < ordre.size(); ++i) memoire[i] = Boite(ordre[i], 2).Text();
-  const ComboBox::Choice latitude = Combo5.GetChoice(), longitude = Combo4.GetChoice();
-  for (Composante c : ordre) Boite(c, 2).SetText(Boite(c, 3).Text());
-  Combo5.SetChoice(Combo7.GetChoice());
-  Combo4.SetChoice(Combo6.GetChoice());
-  for (std::size_t i = 0; i < ordre.size(); ++i) Boite(ordre[i], 3).SetText(memoire[i]);
-  Combo7.SetChoice(latitude);
-  Combo6.SetChoice(longitude);
+  struct Position {
+    std::array<std::string, 6> textes;
+    std::array<ComboBox::Choice, 2> hemispheres;
+  };
+  const auto lire = [&](std::int16_t slot) {
+    Position p;
+    for (std::size_t i = 0; i < ordre.size(); ++i) p.textes[i] = Boite(ordre[i], slot).Text();
+    for (const Axe axe : kAxes)
+      p.hemispheres[static_cast<std::size_t>(axe)] = Emplacements(slot).Liste(axe)->GetChoice();
+    return p;
+  };
+  const auto ecrire = [&](std::int16_t slot, const Position& p) {
+    for (std::size_t i = 0; i < ordre.size(); ++i) Boite(ordre[i], slot).SetText(p.textes[i]);
+    for (const Axe axe : kAxes)
+      Emplacements(slot).Liste(axe)->SetChoice(p.hemispheres[static_cast<std::size_t>(axe)]);
+  };
+  const Position depart = lire(2);
+  ecrire(2, lire(3));
+  ecrire(3, depart);
   Echanger(Text4[1], Text4[2]);
 }
 

@@ -20,8 +20,7 @@ TEST(About, LifeClicksAndLinks) {
   apropos* w = c.about.Fenetre();
   EXPECT_EQ(c.platform.shown.back(), w);
   EXPECT_EQ(w->Label6[0].Caption, "Version: 1.0.0");  // loaded before the version changed
-  EXPECT_TRUE(w->Label3.MousePointer == Picture::Icon &&
-              w->Label6[1].MousePointer == Picture::Icon);
+  EXPECT_TRUE(w->Label3.MousePointer == kIcone && w->Label6[1].MousePointer == kIcone);
   c.f.UserClick(w->Label1);
   c.f.UserClick(c.f.Image2[1]);
   c.f.UserClick(c.f.Image1);

@@ -27,7 +27,7 @@ TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
     lists += l->Text() + std::to_string(l->ListIndex());
   EXPECT_EQ(lists, "N-1N-1N-1E-1E-1E-1");  // nothing selected: north and east
   EXPECT_EQ(f.Combo3.Items().size(), Catalogue.size());
-  EXPECT_TRUE(f.Command1.Image == Picture::Icon && f.Command10.Image == Picture::Icon);
+  EXPECT_TRUE(f.Command1.Image == kIcone && f.Command10.Image == kIcone);
   EXPECT_EQ(c.platform.shown.front(), &f);
   f.UserSelect(f.Combo3, kIndexSphere);  // the list sets the ellipsoid and the title
   EXPECT_EQ(f.Caption, "Orbalide ** Sphérique **");

@@ -107,12 +107,13 @@ TEST(Entry, PasteBox) {
     Calculatrice c;
     if (t.slot >= 2) c.f.UserClick(c.f.Command8);
     const std::string before = c.Shown(t.slot);
-    const Emplacement& e = c.f.Emplacements[static_cast<std::size_t>(t.slot)];
+    const Emplacement& e = c.f.Emplacements(t.slot);
     c.f.INS[t.slot].SetText(t.text);
     c.f.UserMouseDown(c.f.INS[t.slot], 2, t.shift);
     EXPECT_EQ(c.Shown(t.slot), t.shown ? t.shown : before) << t.text;
-    EXPECT_EQ(e.Nom->Text() + " " + e.ListeLatitude->Text() + e.ListeLongitude->Text(),
-              t.nameAndHemispheres);
+    EXPECT_EQ(
+        e.Nom->Text() + " " + e.Liste(Axe::Latitude)->Text() + e.Liste(Axe::Longitude)->Text(),
+        t.nameAndHemispheres);
     EXPECT_EQ(c.platform.beeps, t.shift == kShift);
     c.f.UserDblClick(c.f.INS[t.slot]);
     EXPECT_EQ(c.f.INS[t.slot].Text(), "");
