@@ -1,19 +1,36 @@
 // The widgets of one window model. Made from the model alone, it forwards the user's events to
-// the model and copies the model back into the widgets after each of them.
+// the model and copies the model back into the widgets after each of them. Its work is in four
+// files: the window's shell and the widgets' places (Vue.cpp), the making of the widgets
+// (Fabrique.cpp), the user's events (Evenements.cpp) and the copy of the model (Copie.cpp).
 #pragma once
 
+#include <QColor>
 #include <QObject>
+#include <QString>
 #include <QWidget>
+#include <functional>
 #include <map>
+#include <string>
 
 #include "Controles.hpp"
 
+class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 
 namespace orbalide {
 
 class PlateformeQt;
+
+inline QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+inline QColor Couleur(const Rgb& c) {
+  return {c.Red, c.Green, c.Blue};
+}
 
 class Vue : public QObject {
  public:
@@ -35,15 +52,26 @@ class Vue : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* Make(Control& control);
-  void Connect(Control& control, QWidget* widget);
-  void Style(const Control& control, QWidget* widget) const;
-  void Copy(Control& control, QWidget* widget);
-  void CopyText(TextBox& box, QLineEdit* edit);
+  void MakeMenus();
   Rect Room(const Control& control) const;
   QRect Geometry(const Control& control) const;
-  void Fit(const Control& control, QWidget* widget, const QString& text);
+
+  QWidget* Make(Control& control);
+  void Style(const Control& control, QWidget* widget) const;
+  void Connect(Control& control, QWidget* widget);
+
   void Forward(const std::function<void()>& event);
+  void FocusIn(Control& control, Qt::FocusReason reason);
+  bool KeyPress(Control* control, const QKeyEvent& press);
+  bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
+  bool Click(QObject* watched, Control* control);
+
+  void CopyMenu(Control& control);
+  void Copy(Control& control, QWidget* widget);
+  void CopyText(TextBox& box, QLineEdit* edit);
+  void CopyList(ComboBox& combo, QComboBox* list);
+  void CopyButton(CommandButton& button, QPushButton* push);
+  void Fit(const Control& control, QWidget* widget, const QString& text);
 
   Form& form_;
   PlateformeQt& platform_;
