@@ -44,7 +44,7 @@ Cadre CadreDe(const QWidget& w) {
 }
 
 // On one line the text's width grows with the point size, so one measure at the given size
-// settles it, with a little room for the rounding of glyphs; a label of several lines is
+// settles it, with a little room for the rounding of glyphs (the margin beside it stays); a label of several lines is
 // measured again at each size down from a first guess. Remembered for the frames of the same
 // size that show the same text ("min" and "sec" stand six times each).
 QFont Ajuster(QFont font, const Cadre& cadre, const QString& text) {
@@ -61,10 +61,10 @@ QFont Ajuster(QFont font, const Cadre& cadre, const QString& text) {
   const QFontMetrics m(font);
   const int largeur = cadre.Taille.width(), hauteur = cadre.Taille.height();
   if (!cadre.Lignes || 2 * m.height() > hauteur) {  // a single line of text
-    const int needed = cadre.Lignes ? m.boundingRect(QRect(0, 0, 100000, 1000), 0, text).width()
-                                    : Etendue(cadre, font, text).width();
+    const int texte = cadre.Lignes ? m.boundingRect(QRect(0, 0, 100000, 1000), 0, text).width()
+                                   : m.horizontalAdvance(text);
     const double haut = cadre.Lignes ? static_cast<double>(hauteur) / m.height() : 1;
-    const double echelle = std::min(static_cast<double>(largeur) / needed, haut);
+    const double echelle = std::min(static_cast<double>(largeur - cadre.Marge) / texte, haut);
     if (echelle < 1) font.setPointSizeF(quarts(kArrondi * echelle));
   } else if (const QSize needed = Etendue(cadre, font, text); !Tient(cadre, needed)) {
     const double echelle = std::min(static_cast<double>(largeur) / needed.width(),

@@ -1,10 +1,15 @@
 // The real widgets, offscreen, driven with key and mouse clicks.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <QtWidgets>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
+#include "Ajustement.hpp"
 #include "FormFormules.hpp"
 #include "PlateformeQt.hpp"
 #include "Vue.hpp"
@@ -273,4 +278,54 @@ TEST_F(Window, EveryStateOfBothWindows) {
   EXPECT_EQ(platform.opened.size(), 1u);
   QTest::keyClick(window, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible() || about.Fenetre());
+}
+
+// The desktop's file writing: a new file takes the user's umask, a file written again holds the
+// new text only, and a write that fails (the target is a folder) leaves nothing behind.
+TEST(Platform, WritesWholeFiles) {
+  char pattern[] = "/tmp/orbalide-ecriture-XXXXXX";
+  const std::filesystem::path dir = mkdtemp(pattern);
+  PlateformeQt platform;
+  const mode_t umask = ::umask(027);
+  EXPECT_TRUE(platform.WriteFile(dir / "a.kml", "premier texte"));
+  EXPECT_TRUE(platform.WriteFile(dir / "a.kml", "second"));
+  ::umask(umask);
+  struct stat written {};
+  ASSERT_EQ(stat((dir / "a.kml").c_str(), &written), 0);
+  EXPECT_EQ(written.st_mode & 0777, 0640u);
+  std::string text;
+  std::getline(std::ifstream(dir / "a.kml"), text);
+  EXPECT_EQ(text, "second");
+  std::filesystem::create_directory(dir / "b.kml");
+  EXPECT_FALSE(platform.WriteFile(dir / "b.kml", "x"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
+  std::filesystem::remove_all(dir);
+}
+
+// The fitting of texts, with a font and a frame alone: the design's font where the text fits,
+// else a smaller one at which it fits, never below 5 points.
+TEST(Fitting, TextsFitTheirFrames) {
+  const QFont font("Liberation Sans", 13);
+  const struct {
+    Cadre cadre;
+    const char* text;
+    bool smaller;
+  } cases[] = {
+      {{{200, 30}, 10}, "Calculer", false},
+      {{{60, 30}, 10}, "Calculer", true},
+      {{{60, 30}, 40}, "Calculer", true},
+      {{{60, 30}, 0, true}, "Route à l'arrivée °", true},
+      {{{400, 60}, 0, true}, "Route à l'arrivée °", false},
+      {{{4, 4}, 0}, "Calculer", true},
+  };
+  for (const auto& t : cases) {
+    const QFont fitted = Ajuster(font, t.cadre, t.text);
+    const QFontMetrics m(fitted);
+    const QRect room(QPoint(), t.cadre.Taille - QSize(t.cadre.Marge, 0));
+    const QRect needed = m.boundingRect(room, t.cadre.Lignes ? Qt::TextWordWrap : 0, t.text);
+    EXPECT_TRUE(fitted.pointSizeF() == 5 || room.contains(QRect(QPoint(), needed.size())))
+        << t.text << " " << t.cadre.Taille.width();
+    EXPECT_EQ(fitted.pointSizeF() < font.pointSizeF(), t.smaller) << t.text;
+    EXPECT_GE(fitted.pointSizeF(), 5);
+  }
 }
