@@ -7,6 +7,7 @@
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
+#include "Textes.hpp"
 #include "inverse.hpp"
 
 namespace orbalide {
@@ -93,10 +94,10 @@ void FormFormules::Command4_Click() {
   const std::string separateur = platform_.DecimalSeparator();
   NommerUnite();
   Text3.SetText(TexteDistance(r.Distance, UniteChoisie(), FormatSecondes, separateur));
-  Text3.ToolTipText =
-      !milles && r.Distance < kLimitePieds
-          ? FormatPicture(r.Distance / kMetresParPied, FormatSecondes, separateur) + " ft"
-          : "";
+  Text3.ToolTipText = !milles && r.Distance < kLimitePieds
+                          ? FormatPicture(r.Distance / kMetresParPied, FormatSecondes, separateur) +
+                                " " + textes::Pieds.En(EnAnglais())
+                          : "";
   AfficherRoute(r.RouteInitiale, Text1[5], Text1[4], Text1[3]);
   AfficherRoute(r.RouteArrivee, Text1[8], Text1[7], Text1[6]);
 }

@@ -46,7 +46,7 @@ void FormFormules::EcrireKml(const std::function<std::optional<FichierKml>()>& f
   if (chemin) {
     platform_.Open(*chemin);
   } else {
-    platform_.Message("Erreur inattendue");
+    platform_.Message(textes::ErreurInattendue.En(EnAnglais()));
   }
 }
 

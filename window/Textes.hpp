@@ -23,7 +23,7 @@ inline constexpr Mots RouteArrivee{"Route à l'arrivée °", "Arrival HDG °"};
 inline constexpr Mots RouteRetour{"Route Retour °", "Back HDG °"};
 inline constexpr Mots Minutes{"min", "min"}, Secondes{"sec", "sec"};
 inline constexpr Mots Distance{"Distance", "Distance"};
-inline constexpr Mots Metres{"Mètres", "Meters"}, Milles{"Nm", "Nm"};
+inline constexpr Mots Metres{"Mètres", "Meters"}, Milles{"Nm", "Nm"}, Pieds{"ft", "ft"};
 inline constexpr Mots Depart{"Départ(1)", "Waypoint(1)"}, Arrivee{"Arrivée(2)", "Waypoint(2)"};
 inline constexpr Mots Calculer{"Calculer", "Calculate"};
 inline constexpr Mots Inverse{"Inverse", "Inverse"};
@@ -45,6 +45,8 @@ inline constexpr Mots ExportBulle{"lance dans Google earth", "Show in google ear
 inline constexpr Mots AproposBulle{"A propos...", "A propos..."};
 inline constexpr Mots UniteBulle{"Cliquez pour passer de mètres en NM.",
                                  "Cliquez pour passer de mètres en NM."};
+
+inline constexpr Mots ErreurInattendue{"Erreur inattendue", "Erreur inattendue"};
 
 // Menus.
 inline constexpr Mots Precision{"Précision", "Precision"};
