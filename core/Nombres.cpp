@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "Reel.hpp"
 
@@ -18,61 +19,89 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The leading number of a text without blanks, cut into its parts.
+// The leading number of a text, cut into its parts, as views into the text.
 struct Prefix {
+  std::size_t length = 0;  // the sign included; 0 when there is no number
   bool negative = false;
-  std::string digits;     // integer and fraction digits, as typed
-  std::size_t point = 0;  // how many of them are integer digits
-  long exponent = 0;      // saturated far beyond any double's range
+  std::string_view unsignedText;  // the number without its sign
+  std::string_view integer, fraction;
+  long exponent = 0;  // saturated far beyond any double's range
 };
 
-Prefix ScanPrefix(const std::string& s) {
+std::size_t Digits(std::string_view s, std::size_t i) {
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  return i;
+}
+
+// The exponent that starts at `i` ("E", optional sign, digits), saturated; where it ends, or `i`
+// when there is none.
+std::size_t ScanExponent(std::string_view s, std::size_t i, long& exponent) {
+  if (i >= s.size() || (s[i] != 'E' && s[i] != 'e')) return i;
+  std::size_t j = i + 1;
+  const bool negative = j < s.size() && s[j] == '-';
+  if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+  if (j >= s.size() || !IsDigit(s[j])) return i;
+  constexpr long kSaturation = 1'000'000'000;
+  for (; j < s.size() && IsDigit(s[j]); ++j) {
+    exponent = std::min(kSaturation, exponent * 10 + (s[j] - '0'));
+  }
+  if (negative) exponent = -exponent;
+  return j;
+}
+
+Prefix ScanPrefix(std::string_view s) {
   Prefix p;
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) p.negative = s[i++] == '-';
-  while (i < s.size() && IsDigit(s[i])) p.digits += s[i++];
-  p.point = p.digits.size();
+  const std::size_t start = i;
+  i = Digits(s, i);
+  p.integer = s.substr(start, i - start);
   if (i + 1 < s.size() && s[i] == '.' && IsDigit(s[i + 1])) {
-    ++i;
-    while (i < s.size() && IsDigit(s[i])) p.digits += s[i++];
+    const std::size_t end = Digits(s, i + 1);
+    p.fraction = s.substr(i + 1, end - i - 1);
+    i = end;
   }
-  if (p.digits.empty() || i >= s.size() || (s[i] != 'E' && s[i] != 'e')) return p;
-  std::size_t j = i + 1;
-  bool negativeExponent = false;
-  if (j < s.size() && (s[j] == '+' || s[j] == '-')) negativeExponent = s[j++] == '-';
-  if (j >= s.size() || !IsDigit(s[j])) return p;
-  constexpr long kSaturation = 1'000'000'000;
-  for (; j < s.size() && IsDigit(s[j]); ++j) {
-    p.exponent = std::min(kSaturation, p.exponent * 10 + (s[j] - '0'));
-  }
-  if (negativeExponent) p.exponent = -p.exponent;
+  if (p.integer.empty() && p.fraction.empty()) return p;
+  i = ScanExponent(s, i, p.exponent);
+  p.unsignedText = s.substr(start, i - start);
+  p.length = i;
   return p;
 }
 
-// Where the first significant digit stands: 0 for 1 ≤ |x| < 10, 1 for 10 ≤ |x| < 100, …
-long DecimalMagnitude(const Prefix& p) {
-  const auto first = p.digits.find_first_not_of('0');
-  return static_cast<long>(p.point) - static_cast<long>(first) - 1 + p.exponent;
+// Where the first significant digit stands: 0 for 1 ≤ |x| < 10, 1 for 10 ≤ |x| < 100, …;
+// nothing when every digit is 0.
+std::optional<long> DecimalMagnitude(const Prefix& p) {
+  if (const auto i = p.integer.find_first_not_of('0'); i != std::string_view::npos) {
+    return static_cast<long>(p.integer.size() - i) - 1 + p.exponent;
+  }
+  if (const auto f = p.fraction.find_first_not_of('0'); f != std::string_view::npos) {
+    return -static_cast<long>(f) - 1 + p.exponent;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
+
+NombreEnTete LireNombreEnTete(std::string_view texte) {
+  const Prefix p = ScanPrefix(texte);
+  const std::optional<long> magnitude = DecimalMagnitude(p);
+  if (!magnitude) return {p.length, 0};
+  double v = 0;
+  const char* const first = p.unsignedText.data();
+  if (std::from_chars(first, first + p.unsignedText.size(), v).ec ==
+      std::errc::result_out_of_range) {
+    if (*magnitude > 0) SignalerErreurArithmetique();
+    v = 0;
+  }
+  return {p.length, p.negative ? -v : v};
+}
 
 double LireNombre(std::string_view texte) {
   std::string compact;
   for (char c : texte) {
     if (!IsBlank(c)) compact += c;
   }
-  const Prefix p = ScanPrefix(compact);
-  if (p.digits.find_first_not_of('0') == std::string::npos) return 0;
-  std::string plain = p.digits.substr(0, p.point) + "." + p.digits.substr(p.point) + "e" +
-                      std::to_string(p.exponent);
-  double v = 0;
-  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
-  if (error == std::errc::result_out_of_range) {
-    if (DecimalMagnitude(p) > 0) SignalerErreurArithmetique();
-    v = 0;
-  }
-  return p.negative ? -v : v;
+  return LireNombreEnTete(compact).Valeur;
 }
 
 std::string FormatPicture(double v, std::string_view picture, std::string_view separateur) {
