@@ -137,7 +137,7 @@ std::string FormatGeneral(double v, std::string_view separateur) {
   if (std::from_chars(first, end, rounded).ec == std::errc::result_out_of_range) {
     const std::string_view scientific(first, static_cast<std::size_t>(end - first));
     const auto e = scientific.find('e');
-    text = std::string(scientific.substr(0, 1)) + std::string(scientific.substr(2, e - 2));
+    text.assign(1, scientific[0]).append(scientific.begin() + 2, scientific.begin() + e);
     text.append(static_cast<std::size_t>(std::atoi(first + e + 1)) + 1 - text.size(), '0');
   } else {
     end = std::to_chars(first, last, rounded, std::chars_format::fixed).ptr;
