@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
@@ -25,46 +26,47 @@ struct Prefix {
   bool negative = false;
   std::string_view unsignedText;  // the number without its sign
   std::string_view integer, fraction;
-  long exponent = 0;  // saturated far beyond any double's range
+  long exponent = 0;                // saturated far beyond any double's range
+  std::uint64_t digitsAsWhole = 0;  // integer and fraction digits as one number, modulo 2^64
 };
 
-std::size_t Digits(std::string_view s, std::size_t i) {
-  while (i < s.size() && IsDigit(s[i])) ++i;
+// The digits from `i` on, added to `whole`; where they end.
+const char* Digits(const char* i, const char* end, std::uint64_t& whole) {
+  for (; i != end && IsDigit(*i); ++i) whole = whole * 10 + static_cast<std::uint64_t>(*i - '0');
   return i;
 }
 
 // The exponent that starts at `i` ("E", optional sign, digits), saturated; where it ends, or `i`
 // when there is none.
-std::size_t ScanExponent(std::string_view s, std::size_t i, long& exponent) {
-  if (i >= s.size() || (s[i] != 'E' && s[i] != 'e')) return i;
-  std::size_t j = i + 1;
-  const bool negative = j < s.size() && s[j] == '-';
-  if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-  if (j >= s.size() || !IsDigit(s[j])) return i;
+const char* ScanExponent(const char* i, const char* end, long& exponent) {
+  if (i == end || (*i != 'E' && *i != 'e')) return i;
+  const char* j = i + 1;
+  const bool negative = j != end && *j == '-';
+  if (j != end && (*j == '+' || *j == '-')) ++j;
+  if (j == end || !IsDigit(*j)) return i;
   constexpr long kSaturation = 1'000'000'000;
-  for (; j < s.size() && IsDigit(s[j]); ++j) {
-    exponent = std::min(kSaturation, exponent * 10 + (s[j] - '0'));
-  }
+  for (; j != end && IsDigit(*j); ++j) exponent = std::min(kSaturation, exponent * 10 + (*j - '0'));
   if (negative) exponent = -exponent;
   return j;
 }
 
 Prefix ScanPrefix(std::string_view s) {
   Prefix p;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) p.negative = s[i++] == '-';
-  const std::size_t start = i;
-  i = Digits(s, i);
-  p.integer = s.substr(start, i - start);
-  if (i + 1 < s.size() && s[i] == '.' && IsDigit(s[i + 1])) {
-    const std::size_t end = Digits(s, i + 1);
-    p.fraction = s.substr(i + 1, end - i - 1);
-    i = end;
+  const char* i = s.data();
+  const char* const end = i + s.size();
+  if (i != end && (*i == '+' || *i == '-')) p.negative = *i++ == '-';
+  const char* const start = i;
+  i = Digits(i, end, p.digitsAsWhole);
+  p.integer = std::string_view(start, i);
+  if (end - i >= 2 && *i == '.' && IsDigit(i[1])) {
+    const char* const fraction = ++i;
+    i = Digits(i, end, p.digitsAsWhole);
+    p.fraction = std::string_view(fraction, i);
   }
   if (p.integer.empty() && p.fraction.empty()) return p;
-  i = ScanExponent(s, i, p.exponent);
-  p.unsignedText = s.substr(start, i - start);
-  p.length = i;
+  i = ScanExponent(i, end, p.exponent);
+  p.unsignedText = std::string_view(start, i);
+  p.length = static_cast<std::size_t>(i - s.data());
   return p;
 }
 
@@ -80,18 +82,40 @@ std::optional<long> DecimalMagnitude(const Prefix& p) {
   return std::nullopt;
 }
 
+// Up to 15 digits are a whole number below 2^53, and 10^15 is a double too: both exact.
+constexpr std::size_t kExactDigits = 15;
+constexpr std::array<double, kExactDigits + 1> kPowersOfTen{
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A number of at most 15 digits without exponent as the quotient of two exact doubles, which one
+// division rounds correctly, as from_chars does, at a fraction of its cost (Clinger's fast path).
+std::optional<double> ShortNumber(const Prefix& p) {
+  if (p.exponent != 0 || p.integer.size() + p.fraction.size() > kExactDigits) return std::nullopt;
+  return static_cast<double>(p.digitsAsWhole) / kPowersOfTen[p.fraction.size()];
+}
+
 }  // namespace
 
 NombreEnTete LireNombreEnTete(std::string_view texte) {
   const Prefix p = ScanPrefix(texte);
-  const std::optional<long> magnitude = DecimalMagnitude(p);
-  if (!magnitude) return {p.length, 0};
+  if (p.length == 0) return {0, 0};
   double v = 0;
-  const char* const first = p.unsignedText.data();
-  if (std::from_chars(first, first + p.unsignedText.size(), v).ec ==
-      std::errc::result_out_of_range) {
-    if (*magnitude > 0) SignalerErreurArithmetique();
-    v = 0;
+  std::errc ec{};
+  if (const std::optional<double> exact = ShortNumber(p)) {
+    v = *exact;
+  } else {
+    const char* const first = p.unsignedText.data();
+    ec = std::from_chars(first, first + p.unsignedText.size(), v).ec;
+  }
+  // The magnitude tells zeros (always +0), underflows and overflows apart; the common case
+  // needs none of it.
+  if (v == 0 || ec == std::errc::result_out_of_range) {
+    const std::optional<long> magnitude = DecimalMagnitude(p);
+    if (!magnitude) return {p.length, 0};
+    if (ec == std::errc::result_out_of_range) {
+      if (*magnitude > 0) SignalerErreurArithmetique();
+      v = 0;
+    }
   }
   return {p.length, p.negative ? -v : v};
 }
