@@ -22,8 +22,8 @@ enum Rang { kDegres, kMinutes, kSecondes };
 struct Marque {
   std::string_view texte;
   int rang;
+  bool apresMinutes = false;  // a mark only after minutes with a mark: else a hemisphere letter
 };
-// The lower-case "s" comes last: it is a mark only after marked minutes (LireAngle).
 constexpr std::array<Marque, 8> kMarques{{{"°", kDegres},
                                           {"d", kDegres},
                                           {"'", kMinutes},
@@ -31,7 +31,7 @@ constexpr std::array<Marque, 8> kMarques{{{"°", kDegres},
                                           {"m", kMinutes},
                                           {"\"", kSecondes},
                                           {"″", kSecondes},
-                                          {"s", kSecondes}}};
+                                          {"s", kSecondes, true}}};
 
 struct Hemisphere {
   Axe axe;
@@ -40,12 +40,11 @@ struct Hemisphere {
 
 // The hemisphere that a letter of either case stands for, on either axis.
 std::optional<Hemisphere> HemisphereDe(char c) {
-  const char majuscule = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const char majuscule = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   for (const Axe axe : {Axe::Latitude, Axe::Longitude}) {
     const auto lettres = LettresHemisphere(axe);
-    const auto trouvee = std::find(lettres.begin(), lettres.end(), majuscule);
-    if (trouvee != lettres.end()) {
-      return Hemisphere{axe, static_cast<std::int16_t>(trouvee - lettres.begin())};
+    for (std::size_t i = 0; i < lettres.size(); ++i) {
+      if (lettres[i] == majuscule) return Hemisphere{axe, static_cast<std::int16_t>(i)};
     }
   }
   return std::nullopt;
@@ -128,9 +127,9 @@ class Decoupage {
 
   const Marque* MarqueEnTete() const {
     const std::string_view reste = s_.substr(i_);
+    if (reste.empty()) return nullptr;
     for (const Marque& m : kMarques) {
-      if (m.texte == "s" && !minutesMarquees_) continue;
-      if (reste.starts_with(m.texte)) return &m;
+      if (reste.starts_with(m.texte) && (minutesMarquees_ || !m.apresMinutes)) return &m;
     }
     return nullptr;
   }
@@ -160,11 +159,16 @@ ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
   return {v, DefautLecture::Aucun};
 }
 
+// A field that is no number may be the word of a NaN or an infinity.
+DefautLecture Illisible(std::string_view texte) {
+  return MotNonFini(texte) ? DefautLecture::NonFini : DefautLecture::Illisible;
+}
+
 ValeurLue LireSexagesimal(std::string_view texte, std::optional<Axe> axe) {
-  if (MotNonFini(texte)) return {0, DefautLecture::NonFini};
   try {
     Angle a;
     const DefautLecture d = Decoupage(texte).Lire(a);
+    if (d == DefautLecture::Illisible) return {0, Illisible(texte)};
     if (d != DefautLecture::Aucun) return {0, d};
     return Valeur(a, axe);
   } catch (const ErreurArithmetique&) {
@@ -183,10 +187,9 @@ ValeurLue LireRoute(std::string_view texte) {
 }
 
 ValeurLue LireNombreSeul(std::string_view texte) {
-  if (MotNonFini(texte)) return {0, DefautLecture::NonFini};
   try {
     const NombreEnTete n = LireNombreEnTete(texte);
-    if (n.Longueur == 0 || n.Longueur != texte.size()) return {0, DefautLecture::Illisible};
+    if (n.Longueur == 0 || n.Longueur != texte.size()) return {0, Illisible(texte)};
     return {n.Valeur, DefautLecture::Aucun};
   } catch (const ErreurArithmetique&) {
     return {0, DefautLecture::NonFini};
