@@ -2,15 +2,14 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
+
+#include "Decimal.hpp"
 
 namespace orbalide::calc {
 namespace {
 
 // Written when this much is gathered: a few system calls for a large output.
 constexpr std::size_t kBloc = std::size_t{1} << 16;
-// The longest fixed text of a double: 309 digits before the point, a sign, a point, decimals.
-constexpr std::size_t kDecimalMax = 400;
 
 }  // namespace
 
@@ -19,10 +18,8 @@ Tampon::Tampon(std::FILE* sortie) : sortie_(sortie) {
 }
 
 void Tampon::EcrireDecimal(double v, int decimales) {
-  std::array<char, kDecimalMax> texte{};
-  const auto fin =
-      std::to_chars(texte.begin(), texte.end(), v, std::chars_format::fixed, decimales);
-  texte_.append(texte.data(), fin.ptr);
+  std::array<char, kDecimalLongueurMax> texte;
+  texte_.append(texte.data(), calc::EcrireDecimal(texte.data(), v, decimales));
 }
 
 std::string_view Tampon::Depuis(std::size_t position) const {

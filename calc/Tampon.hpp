@@ -13,8 +13,7 @@ class Tampon {
 
   void Ecrire(std::string_view texte) { texte_ += texte; }
   void Ecrire(char c) { texte_ += c; }
-  // v in fixed notation with `decimales` decimals, correctly rounded, "." as decimal point and
-  // "-" before a negative value, as printf's "%.*f" writes it. Never an exponent.
+  // v with `decimales` decimals, 1 to 9, as calc::EcrireDecimal writes it.
   void EcrireDecimal(double v, int decimales);
 
   // Where the next byte goes, to take back or read what was written since.
