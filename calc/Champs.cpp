@@ -1,6 +1,7 @@
 #include "Champs.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orbalide::calc {
 namespace {
@@ -71,16 +72,18 @@ class LectureCsv {
 }  // namespace
 
 Champs ChampsSepares(std::span<char> ligne) {
+  if (std::memchr(ligne.data(), ',', ligne.size()) != nullptr) {
+    std::replace(ligne.begin(), ligne.end(), ',', '.');
+  }
   Champs c{};
-  std::size_t i = 0;
+  const char* i = ligne.data();
+  const char* const fin = i + ligne.size();
   for (;;) {
-    while (i < ligne.size() && Blanc(ligne[i])) ++i;
-    if (i == ligne.size()) return c;
-    const std::size_t debut = i;
-    for (; i < ligne.size() && !Blanc(ligne[i]); ++i) {
-      if (ligne[i] == ',') ligne[i] = '.';
-    }
-    Ajouter(c, {ligne.data() + debut, i - debut});
+    while (i != fin && Blanc(*i)) ++i;
+    if (i == fin) return c;
+    const char* const debut = i;
+    while (i != fin && !Blanc(*i)) ++i;
+    Ajouter(c, {debut, static_cast<std::size_t>(i - debut)});
   }
 }
 
