@@ -67,42 +67,36 @@ std::optional<std::int16_t> IndexEllipsoide(std::string_view nom) {
   return std::nullopt;
 }
 
-std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments) {
-  Options o;
-  std::vector<std::string_view> operandes;
-  bool options = true;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view a = arguments[i];
-    if (!options || a == "-" || !a.starts_with('-')) {
-      operandes.push_back(a);
-      continue;
-    }
-    if (a == "--") {
-      options = false;
-      continue;
-    }
-    const std::size_t egal = a.find('=');
-    const std::string_view nom = a.substr(0, egal);
-    const auto drapeau = std::find_if(kDrapeaux.begin(), kDrapeaux.end(),
-                                      [&](const auto& d) { return d.first == nom; });
-    if (drapeau != kDrapeaux.end()) {
-      if (egal != std::string_view::npos)
-        return ErreurUsage{Faute::ValeurSuperflue, std::string(nom)};
-      o.*(drapeau->second) = true;
-    } else if (std::find(kOptionsAValeur.begin(), kOptionsAValeur.end(), nom) !=
-               kOptionsAValeur.end()) {
-      if (egal == std::string_view::npos && i + 1 == arguments.size()) {
-        return ErreurUsage{Faute::ValeurManquante, std::string(nom)};
-      }
-      const std::string_view valeur =
-          egal == std::string_view::npos ? arguments[++i] : a.substr(egal + 1);
-      if (auto erreur = Regler(o, nom, valeur)) return *erreur;
-    } else {
-      return ErreurUsage{Faute::OptionInconnue, std::string(a)};
-    }
+namespace {
+
+// The option at arguments[i], with its value, which may be the next argument (i then moves on to
+// it); or what is wrong with it.
+std::optional<ErreurUsage> LireOption(Options& o, std::span<const std::string_view> arguments,
+                                      std::size_t& i) {
+  const std::string_view a = arguments[i];
+  const std::size_t egal = a.find('=');
+  const std::string_view nom = a.substr(0, egal);
+  const bool valeurJointe = egal != std::string_view::npos;
+  const auto drapeau = std::find_if(kDrapeaux.begin(), kDrapeaux.end(),
+                                    [&](const auto& d) { return d.first == nom; });
+  if (drapeau != kDrapeaux.end()) {
+    if (valeurJointe) return ErreurUsage{Faute::ValeurSuperflue, std::string(nom)};
+    o.*(drapeau->second) = true;
+    return std::nullopt;
   }
+  if (std::find(kOptionsAValeur.begin(), kOptionsAValeur.end(), nom) == kOptionsAValeur.end()) {
+    return ErreurUsage{Faute::OptionInconnue, std::string(a)};
+  }
+  if (!valeurJointe && i + 1 == arguments.size()) {
+    return ErreurUsage{Faute::ValeurManquante, std::string(nom)};
+  }
+  return Regler(o, nom, valeurJointe ? a.substr(egal + 1) : arguments[++i]);
+}
+
+// The command and the files; or what is wrong with them.
+std::optional<ErreurUsage> LireOperandes(Options& o, std::span<const std::string_view> operandes) {
   if (operandes.empty()) {
-    if (o.Aide || o.Version || o.ListeEllipsoides) return o;
+    if (o.Aide || o.Version || o.ListeEllipsoides) return std::nullopt;
     return ErreurUsage{Faute::CommandeManquante, ""};
   }
   if (operandes[0] == "direct") {
@@ -113,6 +107,26 @@ std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view>
     return ErreurUsage{Faute::CommandeInconnue, std::string(operandes[0])};
   }
   o.Fichiers.assign(operandes.begin() + 1, operandes.end());
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments) {
+  Options o;
+  std::vector<std::string_view> operandes;
+  bool options = true;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view a = arguments[i];
+    if (!options || a == "-" || !a.starts_with('-')) {
+      operandes.push_back(a);
+    } else if (a == "--") {
+      options = false;
+    } else if (auto erreur = LireOption(o, arguments, i)) {
+      return *erreur;
+    }
+  }
+  if (auto erreur = LireOperandes(o, operandes)) return *erreur;
   return o;
 }
 
