@@ -133,6 +133,7 @@ TEST_F(Calc, MessagesAndStatuses) {
     std::string message;  // empty: an answer, or a blank line answered by a blank line
   } lines[] = {
       {"inverse", "0 0 1 1", ""},
+      {"inverse", "0\t0 1,5  1\r", ""},  // tabs, a decimal comma, a line end of CR LF
       {"inverse", "0 0 1", "3 fields, 4 expected"},
       {"inverse", "0 0 1 1 1", "more than 4 fields"},
       {"inverse", "0 x 1 1", "lon1 is not an angle"},
@@ -147,8 +148,11 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"direct --unit nm", "0 0 45N 1", "course1 is not an angle"},
       {"direct --unit nm", "0 0 0 1km", "distance is not a number"},
       {"direct --unit nm", "0 0 0 1e306", sansResultat[2]},  // beyond the doubles in metres
+      {"inverse --csv", "lat1,lon1,lat2,lon2", ""},
+      {"inverse --csv", "\"49°00'23.26\"\"N\" , 6,1,1", ""},
+      {"inverse --csv", "\"0\"x,0,1,1", "lat1 is not an angle"},
   };
-  for (const char* arguments : {"inverse", "direct --unit nm"}) {
+  for (const char* arguments : {"inverse", "direct --unit nm", "inverse --csv"}) {
     std::string input, messages;
     std::vector<bool> answered;
     for (const auto& l : lines) {
@@ -186,9 +190,11 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
       {"", "--version", "orbalide-calc (Orbalide) ", 0},
       {"", "--list-ellipsoids", "WGS-84\nGRS-80\nClarke 1866\n", 0},
+      // On the sphere a minute of arc is a nautical mile.
+      {"", "inverse --unit=nm --ellipsoid='sphé rique'", "0.000000000 0.000000000 1.00000000\n", 0},
   };
   for (const auto& c : commands) {
-    const Outcome r = Execute(c.arguments, "0 0 1 1\n", c.env);
+    const Outcome r = Execute(c.arguments, "60 0 60:01 0\n", c.env);
     std::string written;
     for (const std::string& l : r.out) written += l + "\n";
     EXPECT_TRUE((written + r.err).starts_with(c.starts)) << c.arguments << ": " << written + r.err;
