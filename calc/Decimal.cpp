@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace orbalide::calc {
 namespace {
@@ -42,18 +43,30 @@ std::optional<std::uint64_t> EchelleArrondie(double v, int decimales) {
   return static_cast<std::uint64_t>(entier);
 }
 
+// n ÷ 10^D with D decimals. D is a constant, so that the compiler divides by multiplying.
+template <std::size_t D>
+char* Decimales(char* texte, char* fin, std::uint64_t n) {
+  constexpr std::uint64_t unite = kPuissancesDeDix[D];
+  char* const point = std::to_chars(texte, fin, n / unite).ptr;
+  char* const bout = std::to_chars(point, fin, n % unite + unite).ptr;  // a 1, then the decimals
+  *point = '.';
+  return bout;
+}
+
+template <std::size_t... D>
+constexpr auto Ecritures(std::index_sequence<D...>) {
+  return std::array{&Decimales<D>...};
+}
+constexpr auto kEcritures = Ecritures(std::make_index_sequence<kPuissancesDeDix.size()>());
+
 }  // namespace
 
 char* EcrireDecimal(char* texte, double v, int decimales) {
   char* const fin = texte + kDecimalLongueurMax;
   const std::optional<std::uint64_t> n = EchelleArrondie(v, decimales);
   if (!n) return std::to_chars(texte, fin, v, std::chars_format::fixed, decimales).ptr;
-  const std::uint64_t unite = kPuissancesDeDix[static_cast<std::size_t>(decimales)];
   if (std::signbit(v)) *texte++ = '-';
-  char* const point = std::to_chars(texte, fin, *n / unite).ptr;
-  char* const bout = std::to_chars(point, fin, *n % unite + unite).ptr;  // a 1, then the decimals
-  *point = '.';
-  return bout;
+  return kEcritures[static_cast<std::size_t>(decimales)](texte, fin, *n);
 }
 
 }  // namespace orbalide::calc
