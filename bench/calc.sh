@@ -30,14 +30,13 @@ awk -v n="$lines" 'BEGIN { srand(1857); for (i = 0; i < n; i++)
   printf "%.9f %.9f %.9f %.4f\n", 180 * rand() - 90, 360 * rand() - 180, 360 * rand(),
          2e7 * rand() }' > "$work/direct"
 
-# CPU seconds of one run on one core, the input on standard input, the output discarded.
+# CPU seconds of one run on one core (to the millisecond), the input on standard input, the
+# output discarded.
 cpu() {
-  local input=$1 t
+  local input=$1
   shift
-  t=$(mktemp)
-  taskset -c 0 /usr/bin/time -f '%U %S' -o "$t" "$@" < "$input" >/dev/null 2>&1 || true
-  tail -n 1 "$t" | awk '{ print $1 + $2 }'  # after "Command exited with non-zero status"
-  rm -f "$t"
+  local TIMEFORMAT='%3U %3S'
+  { time taskset -c 0 "$@" < "$input" >/dev/null 2>&1 || true; } 2>&1 | awk '{ print $1 + $2 }'
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
