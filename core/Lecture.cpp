@@ -70,6 +70,8 @@ struct Angle {
   bool negatif = false;
 };
 
+// The components of a field, read from left to right, each a number closed by a mark, a colon or
+// the end: ranks rise, colons and marks do not mix, a letter stands first or last.
 class Decoupage {
  public:
   explicit Decoupage(std::string_view s) : s_(s) {}
@@ -148,8 +150,8 @@ class Decoupage {
 ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
   std::int16_t hemisphere = a.negatif ? kHemisphereNegatif : kHemispherePositif;
   if (a.lettre != 0) {
-    const std::optional<Hemisphere> h = HemisphereDe(a.lettre);
     if (!axe) return {0, DefautLecture::Illisible};
+    const std::optional<Hemisphere> h = HemisphereDe(a.lettre);
     if (h->axe != *axe) return {0, DefautLecture::AutreAxe};
     hemisphere = h->index;
   }

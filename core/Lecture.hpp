@@ -33,8 +33,9 @@ struct ValeurLue {
 // - degrees, minutes and seconds, each with its mark: ° or d, then ' or ′ (U+2032) or m, then
 //   " or ″ (U+2033) or s: 49°00'23.26"N, 49°00′23.26″N, 49d00m23.26sN, 49°30'. The last mark
 //   may be left out (N49°00'23.26 is 23.26 seconds) and components may start below the degrees
-//   (30' is half a degree). A lower-case "s" is the seconds mark only right after minutes marked
-//   ' ′ or m; anywhere else it is the hemisphere letter;
+//   (30' is half a degree). A lower-case "s" is the seconds mark only after the number that
+//   follows minutes marked ' ′ or m (10m15s); anywhere else it is the hemisphere letter (15s is
+//   15° south);
 // - degrees, minutes and seconds separated by colons: 49:00:23.26N, -49:30.
 // The components make SexagesimalEnDegres(D, M, S, hemisphere), the sign counting as "S" or
 // "W". Minutes and seconds after a larger component must be below 60; a latitude may not exceed
