@@ -96,7 +96,7 @@ int Execution::Lancer(int entreeStandard) {
   Traces traces(kml_, gpx_, std::string(kNomProgramme) + (directe ? " direct" : " inverse"));
   for (const Entree& e : entrees_) {
     if (!Lire(e, traces)) {
-      Vider();
+      tampon_.Vider();  // the lines answered go out all the same; the failure is told already
       return kEchec;
     }
   }
