@@ -15,8 +15,6 @@ constexpr int kDecimalesMilles = 8;
 // Navigators write longitudes with three digits of degrees: 006°.
 constexpr std::size_t kChiffresLongitude = 3;
 
-enum class Genre { Latitude, Longitude, Route, Distance };
-
 struct Colonne {
   std::string_view Nom;
   Genre Lu;
@@ -66,7 +64,10 @@ Issue Calculateur::Calculer(std::span<char> ligne, Tampon& sortie) const {
   for (std::size_t i = 0; i < kChampsParLigne; ++i) {
     const ValeurLue lue = Lire(colonnes[i].Lu, champs.Texte[i]);
     if (lue.Defaut != DefautLecture::Aucun) {
-      return Refus{.Quoi = Refus::Motif::Champ, .Colonne = colonnes[i].Nom, .Defaut = lue.Defaut};
+      return Refus{.Quoi = Refus::Motif::Champ,
+                   .Colonne = colonnes[i].Nom,
+                   .Lu = colonnes[i].Lu,
+                   .Defaut = lue.Defaut};
     }
     v[i] = lue.Valeur;
   }

@@ -30,12 +30,16 @@ struct Reglages {
   Unite Distances;         // of the distances in and out
 };
 
+// What a field holds.
+enum class Genre { Latitude, Longitude, Route, Distance };
+
 // Why a line has no answer.
 struct Refus {
   enum class Motif { TropPeuDeChamps, TropDeChamps, LigneTropLongue, Champ, SansResultat };
   Motif Quoi;
   std::size_t Champs = 0;      // TropPeuDeChamps: the fields found
   std::string_view Colonne{};  // Champ: the field's name, as the CSV header names it
+  Genre Lu = Genre::Latitude;  // Champ: what it holds
   DefautLecture Defaut = DefautLecture::Aucun;     // Champ
   SansResultat Cause = SansResultat::HorsDomaine;  // SansResultat
 };

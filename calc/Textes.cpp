@@ -115,16 +115,16 @@ std::string Faute(const ErreurUsage& e, bool anglais) {
                  : "commande " + a + " inconnue : direct ou inverse";
 }
 
-std::string Defaut(std::string_view colonne, DefautLecture d, bool anglais) {
-  const std::string c(colonne);
-  switch (d) {
+std::string Defaut(const Refus& r, bool anglais) {
+  const std::string c(r.Colonne);
+  switch (r.Defaut) {
     case DefautLecture::Aucun:
     case DefautLecture::Illisible:
       break;
     case DefautLecture::NonFini:
       return anglais ? c + " is not a finite number" : c + " n'est pas un nombre fini";
     case DefautLecture::AutreAxe: {
-      const bool latitude = colonne.starts_with("lat");
+      const bool latitude = r.Lu == Genre::Latitude;
       return anglais
                  ? c + " has the hemisphere letter of a " + (latitude ? "longitude" : "latitude")
                  : c + " porte la lettre d'hémisphère d'une " +
@@ -136,7 +136,7 @@ std::string Defaut(std::string_view colonne, DefautLecture d, bool anglais) {
       return anglais ? c + " has minutes or seconds of 60 or more"
                      : c + " a des minutes ou des secondes de 60 ou plus";
   }
-  if (colonne == "distance") return anglais ? c + " is not a number" : c + " n'est pas un nombre";
+  if (r.Lu == Genre::Distance) return anglais ? c + " is not a number" : c + " n'est pas un nombre";
   return anglais ? c + " is not an angle" : c + " n'est pas un angle";
 }
 
@@ -156,7 +156,7 @@ std::string Raison(const Refus& r, bool anglais) {
       return anglais ? "line longer than " + n + " bytes" : "ligne de plus de " + n + " octets";
     }
     case Refus::Motif::Champ:
-      return Defaut(r.Colonne, r.Defaut, anglais);
+      return Defaut(r, anglais);
     case Refus::Motif::SansResultat:
       break;
   }
