@@ -53,11 +53,12 @@ char* Decimales(char* texte, char* fin, std::uint64_t n) {
   return bout;
 }
 
+// Decimales<1> to Decimales<9>, by their number of decimals less one.
 template <std::size_t... D>
 constexpr auto Ecritures(std::index_sequence<D...>) {
-  return std::array{&Decimales<D>...};
+  return std::array{&Decimales<D + 1>...};
 }
-constexpr auto kEcritures = Ecritures(std::make_index_sequence<kPuissancesDeDix.size()>());
+constexpr auto kEcritures = Ecritures(std::make_index_sequence<kPuissancesDeDix.size() - 1>());
 
 }  // namespace
 
@@ -66,7 +67,7 @@ char* EcrireDecimal(char* texte, double v, int decimales) {
   const std::optional<std::uint64_t> n = EchelleArrondie(v, decimales);
   if (!n) return std::to_chars(texte, fin, v, std::chars_format::fixed, decimales).ptr;
   if (std::signbit(v)) *texte++ = '-';
-  return kEcritures[static_cast<std::size_t>(decimales)](texte, fin, *n);
+  return kEcritures[static_cast<std::size_t>(decimales - 1)](texte, fin, *n);
 }
 
 }  // namespace orbalide::calc
