@@ -1,4 +1,4 @@
-// Doubles as fixed-point text, correctly rounded, several times faster than std::to_chars with
+// Doubles as fixed-point text, correctly rounded, about three times as fast as std::to_chars with
 // a precision on the values a geodesic has.
 #pragma once
 
