@@ -24,10 +24,10 @@ file(WRITE ${paquet}/copyright
   "${permission}\n")
 
 # Compressed as Debian wants them: best compression, no name or time stamp.
-foreach(document changelog orbalide.1)
+foreach(document changelog orbalide.1 orbalide-calc.1)
   set(source ${paquet}/${document})
-  if(document STREQUAL orbalide.1)
-    set(source ${PROJECT_SOURCE_DIR}/packaging/orbalide.1)
+  if(document MATCHES "\\.1$")
+    set(source ${PROJECT_SOURCE_DIR}/packaging/${document})
   endif()
   add_custom_command(OUTPUT ${paquet}/${document}.gz
     COMMAND sh -c "gzip -9n -c '${source}' > '${paquet}/${document}.gz'"
@@ -36,11 +36,12 @@ foreach(document changelog orbalide.1)
 endforeach()
 add_custom_target(documents ALL DEPENDS ${documents})
 
-install(TARGETS orbalide RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS orbalide orbalide-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${paquet}/${ORBALIDE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${paquet}/${ORBALIDE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-install(FILES ${paquet}/orbalide.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${paquet}/orbalide.1.gz ${paquet}/orbalide-calc.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${paquet}/copyright ${paquet}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
@@ -56,7 +57,10 @@ the return course. Two positions give both courses and the distance.
 
 Positions are typed and shown in degrees, minutes and seconds, distances in
 metres or nautical miles, and any position can be exported as a KML
-placemark. The window speaks French and English.")
+placemark. The window speaks French and English.
+
+The command orbalide-calc solves the same problems for every line of a file
+or a pipe, and can write the geodesics as KML and GPX tracks.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORBALIDE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -2,6 +2,7 @@
 // takes the regional decimal separator as an argument where a text shows it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,16 @@ namespace orbalide {
 // ("12,5" reads 12). A text without a leading number reads 0. A number beyond the range of a
 // double (1E999) throws ErreurArithmetique; one too small for it reads 0.
 double LireNombre(std::string_view texte);
+
+struct NombreEnTete {
+  std::size_t Longueur;  // bytes of the number, its sign included; 0 when there is none
+  double Valeur;         // 0 when there is none
+};
+
+// The number that the text starts with, by the rules of LireNombre but with no blank skipped:
+// its length and its value. Throws ErreurArithmetique when it is beyond the range of a double;
+// one too small for it reads 0.
+NombreEnTete LireNombreEnTete(std::string_view texte);
 
 // Formats v with a picture such as "00", "0", "00.000": at least as many integer digits as the
 // picture has zeros before its point (zero-padded), exactly as many decimals as it has after it,

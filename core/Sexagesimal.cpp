@@ -47,11 +47,17 @@ std::string TexteSecondes(double s, std::string_view picture) {
   return FormatPicture(s, picture, ".");
 }
 
+double SexagesimalEnDegres(double degres, double minutes, double secondes,
+                           std::int16_t hemisphere) {
+  const Reel valeur =
+      Abs(degres) + Abs(Reel(minutes) / kMinutesParDegre) + Abs(Reel(secondes) / kSecondesParDegre);
+  return static_cast<double>(hemisphere == kHemisphereNegatif ? -valeur : valeur);
+}
+
 double PositionEnDegres(std::string_view degres, std::string_view minutes,
                         std::string_view secondes, std::int16_t hemisphere) {
-  const Reel valeur = Abs(LireNombre(degres)) + Abs(Reel(LireNombre(minutes)) / kMinutesParDegre) +
-                      Abs(Reel(LireNombre(secondes)) / kSecondesParDegre);
-  return static_cast<double>(hemisphere == kHemisphereNegatif ? -valeur : valeur);
+  return SexagesimalEnDegres(LireNombre(degres), LireNombre(minutes), LireNombre(secondes),
+                             hemisphere);
 }
 
 double RouteEnDegres(std::string_view degres, std::string_view minutes, std::string_view secondes) {

@@ -17,8 +17,12 @@ int LongueurSecondes(std::int16_t decimales);
 // "00.000".
 std::string TexteSecondes(double s, std::string_view picture);
 
-// A typed position: |D| + |M ÷ 60| + |S ÷ 3600| of the three texts (LireNombre), negated when
-// the hemisphere index is that of "S" or "W"; typed signs are ignored. Signed decimal degrees.
+// Degrees, minutes and seconds as signed decimal degrees: |D| + |M ÷ 60| + |S ÷ 3600|, added in
+// this order, negated when the hemisphere index is that of "S" or "W"; signs are ignored. Throws
+// ErreurArithmetique when the sum is beyond the range of a double.
+double SexagesimalEnDegres(double degres, double minutes, double secondes, std::int16_t hemisphere);
+
+// A typed position: SexagesimalEnDegres of the three texts (LireNombre). Signed decimal degrees.
 double PositionEnDegres(std::string_view degres, std::string_view minutes,
                         std::string_view secondes, std::int16_t hemisphere);
 

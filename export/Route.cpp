@@ -21,11 +21,6 @@ std::string Coordonnees(const PointRoute& p) {
   return FormatGeneral(p.Longitude, ".") + "," + FormatGeneral(p.Latitude, ".");
 }
 
-std::string Repere(std::string_view nom, const PointRoute& p) {
-  return "<Placemark><name>" + EchapperXml(nom) + "</name><Point><coordinates>" + Coordonnees(p) +
-         "</coordinates></Point></Placemark>";
-}
-
 }  // namespace
 
 std::vector<PointRoute> PointsRoute(const Trajet& t) {
@@ -47,25 +42,37 @@ std::vector<PointRoute> PointsRoute(const Trajet& t) {
   return points;
 }
 
+std::string DebutKml(std::string_view nom) {
+  return "<?xml version='1.0' encoding='UTF-8'?>" + std::string(kFinDeLigne) +
+         "<kml xmlns='http://www.opengis.net/kml/2.2'><Document><name>" + EchapperXml(nom) +
+         "</name>" + std::string(kFinDeLigne);
+}
+
+std::string RepereKml(std::string_view nom, const PointRoute& point) {
+  return "<Placemark><name>" + EchapperXml(nom) + "</name><Point><coordinates>" +
+         Coordonnees(point) + "</coordinates></Point></Placemark>" + std::string(kFinDeLigne);
+}
+
+std::string LigneKml(std::string_view nom, std::string_view description,
+                     const std::vector<PointRoute>& points) {
+  std::string texte = "<Placemark><name>" + EchapperXml(nom) + "</name><description>" +
+                      EchapperXml(description) +
+                      "</description><LineString><tessellate>1</tessellate><coordinates>" +
+                      std::string(kFinDeLigne);
+  for (const PointRoute& p : points) texte += Coordonnees(p) + std::string(kFinDeLigne);
+  return texte + "</coordinates></LineString></Placemark>" + std::string(kFinDeLigne);
+}
+
+std::string FinKml() {
+  return "</Document></kml>" + std::string(kFinDeLigne);
+}
+
 std::string TexteRouteKml(const Trajet& t, std::string_view depart, std::string_view arrivee,
                           std::string_view description) {
-  const std::vector<PointRoute> points = PointsRoute(t);
-  const std::string nom = EchapperXml(depart) + " - " + EchapperXml(arrivee);
-  std::string ligne;
-  for (const PointRoute& p : points) ligne += Coordonnees(p) + std::string(kFinDeLigne);
-  const std::string lignes[] = {
-      "<?xml version='1.0' encoding='UTF-8'?>",
-      "<kml xmlns='http://www.opengis.net/kml/2.2'><Document><name>" + nom + "</name>",
-      Repere(depart, {t.Longitude1, t.Latitude1}),
-      Repere(arrivee, {t.Longitude2, t.Latitude2}),
-      "<Placemark><name>" + nom + "</name><description>" + EchapperXml(description) +
-          "</description><LineString><tessellate>1</tessellate><coordinates>",
-      ligne + "</coordinates></LineString></Placemark>",
-      "</Document></kml>",
-  };
-  std::string texte;
-  for (const std::string& l : lignes) texte += l + std::string(kFinDeLigne);
-  return texte;
+  const std::string nom = std::string(depart) + " - " + std::string(arrivee);
+  return DebutKml(nom) + RepereKml(depart, {t.Longitude1, t.Latitude1}) +
+         RepereKml(arrivee, {t.Longitude2, t.Latitude2}) +
+         LigneKml(nom, description, PointsRoute(t)) + FinKml();
 }
 
 }  // namespace orbalide

@@ -36,9 +36,18 @@ inline constexpr int kSegmentsRouteMax = 2000;
 // ErreurArithmetique when the direct solution does.
 std::vector<PointRoute> PointsRoute(const Trajet& trajet);
 
-// A KML 2.2 document in UTF-8, named after the two points, with a placemark for each and one for
-// the line of PointsRoute, whose description is given. Names are written as typed, with "&",
-// "<" and ">" escaped. Throws ErreurArithmetique when the direct solution does.
+// The pieces of a KML 2.2 document in UTF-8, each a whole number of lines ended by CR LF: its
+// start, named; placemarks of a point and of a line of points, named and described; its end.
+// Names and descriptions are written as given, with "&", "<" and ">" escaped.
+std::string DebutKml(std::string_view nom);
+std::string RepereKml(std::string_view nom, const PointRoute& point);
+std::string LigneKml(std::string_view nom, std::string_view description,
+                     const std::vector<PointRoute>& points);
+std::string FinKml();
+
+// The route's document, named after the two points, with a placemark for each and one for the
+// line of PointsRoute, whose description is given. Throws ErreurArithmetique when the direct
+// solution does.
 std::string TexteRouteKml(const Trajet& trajet, std::string_view depart, std::string_view arrivee,
                           std::string_view description);
 

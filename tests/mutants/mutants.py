@@ -18,7 +18,7 @@ import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-FOLDERS = ["core", "forms", "window", "export", "about", "qt"]
+FOLDERS = ["core", "forms", "window", "export", "about", "qt", "calc"]
 
 # (file name, or names it had, code, replacement, what the fault is)
 FAULTS = [
@@ -49,8 +49,8 @@ FAULTS = [
      "texte.Minutes = Entier(d.minutes);", "course seconds carry"),
     ("Sexagesimal.cpp", "hemisphere == kHemisphereNegatif ? -valeur",
      "hemisphere != kHemispherePositif ? -valeur", "no hemisphere counts as south"),
-    ("Nombres.cpp", "s[i] == '.' && IsDigit(s[i + 1])",
-     "(s[i] == '.' || s[i] == ',') && IsDigit(s[i + 1])", "comma read as a decimal point"),
+    ("Nombres.cpp", "*i == '.' && IsDigit(i[1])", "(*i == '.' || *i == ',') && IsDigit(i[1])",
+     "comma read as a decimal point"),
     ("Nombres.cpp", "if (whole < integerDigits) text.insert",
      "if (whole + 1 < integerDigits) text.insert", "picture padding"),
     ("Nombres.cpp", "std::chars_format::scientific, 14", "std::chars_format::scientific, 13",
@@ -118,6 +118,28 @@ FAULTS = [
      "tabs and line breaks in names"),
     ("Kml.cpp", "kFinDeLigne = \"\\r\\n\"", "kFinDeLigne = \"\\n\"", "line ends"),
     ("Route.hpp", "kPasRoute = 10000;", "kPasRoute = 20000;", "route points 20 km apart"),
+    ("Gpx.cpp", "std::remainder(longitude, kTour)", "longitude",
+     "GPX longitudes beyond 180"),
+    # reading one field
+    ("Lecture.cpp", "if (rang_ >= 0 && n.Valeur >= kComposanteMax)",
+     "if (rang_ >= 0 && n.Valeur > kComposanteMax)", "60 minutes accepted"),
+    ("Lecture.cpp", '{"s", kSecondes, true}', '{"s", kSecondes, false}',
+     "a lower-case s always the seconds mark"),
+    # orbalide-calc
+    ("Champs.cpp", "std::replace(ligne.begin(), ligne.end(), ',', '.');", "",
+     "decimal comma not read"),
+    ("Champs.cpp", "if (l_[i_] == '\"') ++i_;", "", "doubled quote kept double"),
+    ("Lignes.cpp", "texte[longueur - 1] == '\\r'", "texte[longueur - 1] == '\\n'",
+     "CR LF line ends keep the CR"),
+    ("Decimal.cpp", "Entier128{1} << (decalage - 1)", "Entier128{1} << decalage",
+     "decimals rounded from the wrong half"),
+    ("Calculateur.cpp", "milles ? kDecimalesMilles : kDecimalesMetres",
+     "milles ? kDecimalesMetres : kDecimalesMilles", "distance decimals of the other unit"),
+    ("Textes.cpp", "for (const char* reglage : {lcAll, lcMessages, lang})",
+     "for (const char* reglage : {lang, lcMessages, lcAll})", "LANG before LC_ALL"),
+    ("Options.cpp", "if (c != ' ') texte", "texte", "spaces count in ellipsoid names"),
+    ("calc/Programme.cpp", "bool enTete = o_.Csv;", "bool enTete = false;",
+     "CSV header read as a line"),
     # About window
     ("apropos.cpp", "\"Version: \" +", "\"Version \" +", "version text"),
     ("apropos.cpp", "?subject=Tiramoss V", "?subject=Tiramoss%20V", "mail subject encoded"),

@@ -1,0 +1,201 @@
+#include "Lecture.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <optional>
+
+#include "Nombres.hpp"
+#include "Reel.hpp"
+#include "Sexagesimal.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr double kLatitudeMax = 90;
+// Minutes and seconds that follow a larger component stay below a full one of it.
+constexpr double kComposanteMax = 60;
+
+enum Rang { kDegres, kMinutes, kSecondes };
+
+struct Marque {
+  std::string_view texte;
+  int rang;
+  bool apresMinutes = false;  // a mark only after minutes with a mark: else a hemisphere letter
+};
+constexpr std::array<Marque, 8> kMarques{{{"°", kDegres},
+                                          {"d", kDegres},
+                                          {"'", kMinutes},
+                                          {"′", kMinutes},
+                                          {"m", kMinutes},
+                                          {"\"", kSecondes},
+                                          {"″", kSecondes},
+                                          {"s", kSecondes, true}}};
+
+struct Hemisphere {
+  Axe axe;
+  std::int16_t index;
+};
+
+// The hemisphere that a letter of either case stands for, on either axis.
+std::optional<Hemisphere> HemisphereDe(char c) {
+  const char majuscule = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  for (const Axe axe : {Axe::Latitude, Axe::Longitude}) {
+    const auto lettres = LettresHemisphere(axe);
+    for (std::size_t i = 0; i < lettres.size(); ++i) {
+      if (lettres[i] == majuscule) return Hemisphere{axe, static_cast<std::int16_t>(i)};
+    }
+  }
+  return std::nullopt;
+}
+
+bool EgauxSansCasse(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// NaN or an infinity as the C library and other tools write them, signed or not.
+bool MotNonFini(std::string_view s) {
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
+  return EgauxSansCasse(s, "nan") || EgauxSansCasse(s, "inf") || EgauxSansCasse(s, "infinity");
+}
+
+// A field cut into its components, its hemisphere letter (0 when none) and its sign.
+struct Angle {
+  std::array<double, 3> composantes{};
+  char lettre = 0;
+  bool negatif = false;
+};
+
+// The components of a field, read from left to right, each a number closed by a mark, a colon or
+// the end: ranks rise, colons and marks do not mix, a letter stands first or last.
+class Decoupage {
+ public:
+  explicit Decoupage(std::string_view s) : s_(s) {}
+
+  // Illisible or SoixanteOuPlus when the text is no angle; throws ErreurArithmetique for a
+  // number beyond the range of a double.
+  DefautLecture Lire(Angle& a) {
+    if (i_ < s_.size() && HemisphereDe(s_[i_])) a.lettre = s_[i_++];
+    if (i_ < s_.size() && (s_[i_] == '+' || s_[i_] == '-')) {
+      if (a.lettre != 0) return DefautLecture::Illisible;
+      a.negatif = s_[i_++] == '-';
+    }
+    for (;;) {
+      const DefautLecture d = Composante(a);
+      if (d != DefautLecture::Aucun) return d;
+      if (apres_ == Apres::DeuxPoints) continue;
+      if (i_ == s_.size()) return DefautLecture::Aucun;
+      if (i_ + 1 == s_.size() && a.lettre == 0 && !a.negatif && HemisphereDe(s_[i_])) {
+        a.lettre = s_[i_++];
+        return DefautLecture::Aucun;
+      }
+      if (apres_ != Apres::Marque) return DefautLecture::Illisible;
+    }
+  }
+
+ private:
+  // One unsigned number and the mark or colon after it.
+  DefautLecture Composante(Angle& a) {
+    const std::string_view reste = s_.substr(i_);
+    if (reste.empty() || reste[0] == '+' || reste[0] == '-') return DefautLecture::Illisible;
+    const NombreEnTete n = LireNombreEnTete(reste);
+    if (n.Longueur == 0) return DefautLecture::Illisible;
+    i_ += n.Longueur;
+    int rang = rang_ + 1;
+    apres_ = Apres::Rien;
+    if (i_ < s_.size() && s_[i_] == ':') {
+      if (marques_) return DefautLecture::Illisible;
+      apres_ = Apres::DeuxPoints;
+      deuxPoints_ = true;
+      ++i_;
+    } else if (const Marque* m = MarqueEnTete()) {
+      if (deuxPoints_) return DefautLecture::Illisible;
+      rang = m->rang;
+      minutesMarquees_ = rang == kMinutes;
+      apres_ = Apres::Marque;
+      marques_ = true;
+      i_ += m->texte.size();
+    }
+    if (rang <= rang_ || rang > kSecondes) return DefautLecture::Illisible;
+    if (rang_ >= 0 && n.Valeur >= kComposanteMax) return DefautLecture::SoixanteOuPlus;
+    a.composantes[static_cast<std::size_t>(rang)] = n.Valeur;
+    rang_ = rang;
+    return DefautLecture::Aucun;
+  }
+
+  const Marque* MarqueEnTete() const {
+    const std::string_view reste = s_.substr(i_);
+    if (reste.empty()) return nullptr;
+    for (const Marque& m : kMarques) {
+      if (reste.starts_with(m.texte) && (minutesMarquees_ || !m.apresMinutes)) return &m;
+    }
+    return nullptr;
+  }
+
+  // What closed the last component: a colon asks for another one, a mark allows one.
+  enum class Apres { Rien, DeuxPoints, Marque };
+
+  std::string_view s_;
+  std::size_t i_ = 0;
+  int rang_ = -1;  // of the last component read
+  Apres apres_ = Apres::Rien;
+  bool marques_ = false, deuxPoints_ = false, minutesMarquees_ = false;
+};
+
+// The angle's value with its hemisphere: the sign, or the letter when it is one of `axe`'s.
+ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
+  std::int16_t hemisphere = a.negatif ? kHemisphereNegatif : kHemispherePositif;
+  if (a.lettre != 0) {
+    if (!axe) return {0, DefautLecture::Illisible};
+    const std::optional<Hemisphere> h = HemisphereDe(a.lettre);
+    if (h->axe != *axe) return {0, DefautLecture::AutreAxe};
+    hemisphere = h->index;
+  }
+  const auto& [d, m, s] = a.composantes;
+  const double v = SexagesimalEnDegres(d, m, s, hemisphere);
+  if (axe == Axe::Latitude && std::fabs(v) > kLatitudeMax) return {0, DefautLecture::AuDelaDuPole};
+  return {v, DefautLecture::Aucun};
+}
+
+// A field that is no number may be the word of a NaN or an infinity.
+DefautLecture Illisible(std::string_view texte) {
+  return MotNonFini(texte) ? DefautLecture::NonFini : DefautLecture::Illisible;
+}
+
+ValeurLue LireSexagesimal(std::string_view texte, std::optional<Axe> axe) {
+  try {
+    Angle a;
+    const DefautLecture d = Decoupage(texte).Lire(a);
+    if (d == DefautLecture::Illisible) return {0, Illisible(texte)};
+    if (d != DefautLecture::Aucun) return {0, d};
+    return Valeur(a, axe);
+  } catch (const ErreurArithmetique&) {
+    return {0, DefautLecture::NonFini};
+  }
+}
+
+}  // namespace
+
+ValeurLue LireAngle(std::string_view texte, Axe axe) {
+  return LireSexagesimal(texte, axe);
+}
+
+ValeurLue LireRoute(std::string_view texte) {
+  return LireSexagesimal(texte, std::nullopt);
+}
+
+ValeurLue LireNombreSeul(std::string_view texte) {
+  try {
+    const NombreEnTete n = LireNombreEnTete(texte);
+    if (n.Longueur == 0 || n.Longueur != texte.size()) return {0, Illisible(texte)};
+    return {n.Valeur, DefautLecture::Aucun};
+  } catch (const ErreurArithmetique&) {
+    return {0, DefautLecture::NonFini};
+  }
+}
+
+}  // namespace orbalide

@@ -1,0 +1,52 @@
+// Angles and numbers read from one field of text each, as navigators and geodesy tools write
+// them: the reading of files and of command lines, where the window has one box per component.
+#pragma once
+
+#include <string_view>
+
+#include "Angles.hpp"
+
+namespace orbalide {
+
+// Why a field gives no value.
+enum class DefautLecture {
+  Aucun,
+  Illisible,       // no number, or a notation that is not one of those below
+  NonFini,         // NaN, an infinity, or a number beyond the range of a double
+  AutreAxe,        // the hemisphere letter of the other axis: E or W on a latitude, N or S on a
+                   // longitude
+  AuDelaDuPole,    // a latitude beyond 90°
+  SoixanteOuPlus,  // minutes or seconds of 60 or more after a larger component
+};
+
+struct ValeurLue {
+  double Valeur;  // 0 unless Defaut is Aucun
+  DefautLecture Defaut;
+};
+
+// A position's coordinate on the axis, in signed decimal degrees (north and east positive). The
+// whole text is read, with no blank anywhere; numbers follow LireNombre's rules ("." as the only
+// decimal point, an optional exponent). Accepted:
+// - decimal degrees, signed: -49.5, +6.25, 1e1;
+// - a hemisphere letter of the axis before or after, in either case: 49.5S, s49.5, 6.25e, W6.25;
+//   "S" or "W" makes the value negative; a sign and a letter together are Illisible;
+// - degrees, minutes and seconds, each with its mark: ° or d, then ' or ′ (U+2032) or m, then
+//   " or ″ (U+2033) or s: 49°00'23.26"N, 49°00′23.26″N, 49d00m23.26sN, 49°30'. The last mark
+//   may be left out (N49°00'23.26 is 23.26 seconds) and components may start below the degrees
+//   (30' is half a degree). A lower-case "s" is the seconds mark only after the number that
+//   follows minutes marked ' ′ or m (10m15s); anywhere else it is the hemisphere letter (15s is
+//   15° south);
+// - degrees, minutes and seconds separated by colons: 49:00:23.26N, -49:30.
+// The components make SexagesimalEnDegres(D, M, S, hemisphere), the sign counting as "S" or
+// "W". Minutes and seconds after a larger component must be below 60; a latitude may not exceed
+// 90° either way.
+ValeurLue LireAngle(std::string_view texte, Axe axe);
+
+// A course in degrees, by the notations of LireAngle without a hemisphere letter; no range
+// check and no normalisation (−90 and 270 are read as they are).
+ValeurLue LireRoute(std::string_view texte);
+
+// A text that is one number by LireNombre's rules and nothing else, with no blank.
+ValeurLue LireNombreSeul(std::string_view texte);
+
+}  // namespace orbalide

@@ -1,0 +1,95 @@
+// Any bytes as the input of orbalide-calc, under options taken from the first byte: one line out
+// for each line in, nothing unreadable written, status 1 exactly when some line has a message, and
+// the KML and GPX of the geodesics well-formed.
+#include <libxml/parser.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Lisible.hpp"
+#include "Programme.hpp"
+#include "Verifier.hpp"
+
+using namespace orbalide;
+using orbalide::fuzz::Lisible;
+using orbalide::fuzz::Verifier;
+
+namespace {
+
+// A file in memory, named by its path under /proc for the options that take one.
+struct Memoire {
+  Memoire() : fd(memfd_create("orbalide-calc", 0)), chemin("/proc/self/fd/" + std::to_string(fd)) {}
+  ~Memoire() { close(fd); }
+  std::string Lire() const {
+    std::string texte(static_cast<std::size_t>(lseek(fd, 0, SEEK_END)), '\0');
+    Verifier(pread(fd, texte.data(), texte.size(), 0) == static_cast<ssize_t>(texte.size()),
+             "read");
+    return texte;
+  }
+  int fd;
+  std::string chemin;
+};
+
+bool BienForme(const std::string& xml) {
+  xmlDocPtr doc = xmlReadMemory(xml.data(), static_cast<int>(xml.size()), "f.xml", nullptr,
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  xmlFreeDoc(doc);
+  return doc != nullptr;
+}
+
+// What a memory stream gathered, once closed.
+std::string Fermer(std::FILE* flux, char*& texte, std::size_t& taille) {
+  std::fclose(flux);
+  std::string s(texte, taille);
+  std::free(texte);
+  return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 1) return 0;
+  const std::uint8_t choix = data[0];
+  const std::string_view entree(reinterpret_cast<const char*>(data + 1), size - 1);
+  const bool traces = (choix & 0x40) != 0 && entree.size() < 512;  // each line samples a route
+  Memoire in, kml, gpx;
+  Verifier(write(in.fd, entree.data(), entree.size()) == static_cast<ssize_t>(entree.size()),
+           "write");
+  lseek(in.fd, 0, SEEK_SET);
+  std::vector<std::string> arguments{(choix & 1) != 0 ? "direct" : "inverse",
+                                     "--precision=" + std::string(1, "2373"[(choix >> 3) & 3])};
+  if ((choix & 2) != 0) arguments.emplace_back("--csv");
+  if ((choix & 4) != 0) arguments.emplace_back("--dms");
+  if ((choix & 0x20) != 0) arguments.emplace_back("--unit=nm");
+  if ((choix & 0x80) != 0) arguments.emplace_back("--ellipsoid=sphérique");
+  if (traces) arguments.insert(arguments.end(), {"--kml=" + kml.chemin, "--gpx=" + gpx.chemin});
+  const std::vector<std::string_view> vues(arguments.begin(), arguments.end());
+  char *sortie = nullptr, *erreurs = nullptr;
+  std::size_t tailleSortie = 0, tailleErreurs = 0;
+  std::FILE* out = open_memstream(&sortie, &tailleSortie);
+  std::FILE* err = open_memstream(&erreurs, &tailleErreurs);
+  const int statut = calc::Executer(vues, (choix & 0x10) != 0, in.fd, out, err);
+  const std::string reponses = Fermer(out, sortie, tailleSortie);
+  const std::string messages = Fermer(err, erreurs, tailleErreurs);
+
+  const auto lignes = [](std::string_view s) {
+    return std::count(s.begin(), s.end(), '\n') + (!s.empty() && s.back() != '\n' ? 1 : 0);
+  };
+  Verifier(lignes(reponses) == lignes(entree), "one line out for each line in");
+  Verifier(reponses.empty() || reponses.back() == '\n', "whole lines out");
+  Verifier(Lisible(reponses), "answers are plain numbers");
+  Verifier(statut == (messages.empty() ? calc::kToutesCalculees : calc::kLignesSansReponse),
+           "status 1 exactly when a line has a message");
+  if (traces) {
+    Verifier(BienForme(kml.Lire()), "KML well-formed");
+    Verifier(BienForme(gpx.Lire()), "GPX well-formed");
+  }
+  return 0;
+}

@@ -1,0 +1,374 @@
+// The real orbalide-calc, run as a user runs it: its answers against GeographicLib and Karney's
+// test set, digit for digit against the window's own solutions and texts, its messages and exit
+// statuses, its KML and GPX files read by a real XML parser.
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <sys/wait.h>
+#include <zlib.h>
+#include <GeographicLib/Geodesic.hpp>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "Lecture.hpp"
+#include "ModFormules.hpp"
+#include "SansResultat.hpp"
+#include "Sexagesimal.hpp"
+#include "inverse.hpp"
+
+using namespace orbalide;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Printf(const char* format, double v) {
+  std::array<char, 64> text{};
+  std::snprintf(text.data(), text.size(), format, v);
+  return text.data();
+}
+
+// Numbers as a line of input, each read back as the very same double.
+std::string Line(std::initializer_list<double> values, const char* separator = " ") {
+  std::string line;
+  for (double v : values) line += (line.empty() ? "" : separator) + Printf("%.17g", v);
+  return line + "\n";
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+// Degrees apart, whole turns aside.
+double Gap(double a, double b) {
+  return std::fabs(std::remainder(a - b, 360.0));
+}
+
+// The texts of a file's elements by name, in document order, as a real XML parser reads them; a
+// point's text is its "lat lon" attributes, the root's namespace and version are "xmlns" and
+// "version". Nothing when the file is not well-formed.
+std::map<std::string, std::vector<std::string>> Elements(const fs::path& file) {
+  xmlDocPtr doc = xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR);
+  std::map<std::string, std::vector<std::string>> elements;
+  if (doc == nullptr) return elements;
+  const auto text = [](xmlChar* t) {
+    std::string s = t != nullptr ? reinterpret_cast<const char*>(t) : "";
+    xmlFree(t);
+    return s;
+  };
+  const std::function<void(xmlNodePtr)> walk = [&](xmlNodePtr n) {
+    for (; n != nullptr; n = n->next) {
+      if (n->type != XML_ELEMENT_NODE) continue;
+      const std::string name = reinterpret_cast<const char*>(n->name);
+      const auto attribute = [&](const char* a) {
+        return text(xmlGetProp(n, reinterpret_cast<const xmlChar*>(a)));
+      };
+      elements[name].push_back(name == "trkpt" ? attribute("lat") + " " + attribute("lon")
+                                               : text(xmlNodeGetContent(n)));
+      if (n->parent->type == XML_DOCUMENT_NODE) {
+        elements["xmlns"] = {reinterpret_cast<const char*>(n->ns->href)};
+        elements["version"] = {attribute("version")};
+      }
+      walk(n->children);
+    }
+  };
+  walk(xmlDocGetRootElement(doc));
+  xmlFreeDoc(doc);
+  return elements;
+}
+
+struct Outcome {
+  std::vector<std::string> out;  // lines
+  std::string err;
+  int status;
+};
+
+class Calc : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/orbalide-calc-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // The program with `input` on its standard input, the locale variables unset but `env`'s.
+  Outcome Execute(const std::string& arguments, const std::string& input,
+                  const std::string& env = "") {
+    std::ofstream(dir_ / "in", std::ios::binary) << input;
+    const std::string command = "cd " + dir_.string() +
+                                " && env -u LC_ALL -u LC_MESSAGES -u LANG " + env + " " +
+                                ORBALIDE_CALC + " " + arguments + " < in > out 2> err";
+    const int status = std::system(command.c_str());
+    std::ostringstream out, err;
+    out << std::ifstream(dir_ / "out").rdbuf();
+    err << std::ifstream(dir_ / "err").rdbuf();
+    return {Split(out.str(), '\n'), err.str(), WEXITSTATUS(status)};
+  }
+
+  fs::path dir_;
+};
+
+}  // namespace
+
+// Each bad line gives an empty line and its message, in the user's language; each wrong command
+// line its message and status 2; the language from the first of LC_ALL, LC_MESSAGES, LANG set.
+TEST_F(Calc, MessagesAndStatuses) {
+  const std::string sansResultat[] = {
+      std::string(TexteSansResultat(SansResultat::Confondus, true)),
+      std::string(TexteSansResultat(SansResultat::NonConvergent, true)),
+      std::string(TexteSansResultat(SansResultat::HorsDomaine, true))};
+  const struct {
+    const char* arguments;
+    std::string line;
+    std::string message;  // empty: an answer, or a blank line answered by a blank line
+  } lines[] = {
+      {"inverse", "0 0 1 1", ""},
+      {"inverse", "0\t0 1,5  1\r", ""},  // tabs, a decimal comma, a line end of CR LF
+      {"inverse", "0 0 1", "3 fields, 4 expected"},
+      {"inverse", "0 0 1 1 1", "more than 4 fields"},
+      {"inverse", "0 x 1 1", "lon1 is not an angle"},
+      {"inverse", "91 0 1 1", "lat1 is beyond 90°"},
+      {"inverse", "0 0 1E 1", "lat2 has the hemisphere letter of a longitude"},
+      {"inverse", "0 0 1 NaN", "lon2 is not a finite number"},
+      {"inverse", "0 0 0:60 1", "lat2 has minutes or seconds of 60 or more"},
+      {"inverse", std::string(5000, '1'), "line longer than 4096 bytes"},
+      {"inverse", " \t", ""},
+      {"inverse", "10 20 10 20", sansResultat[0]},
+      {"inverse", "0 0 0.5 179.7", sansResultat[1]},
+      {"direct --unit nm", "0 0 45N 1", "course1 is not an angle"},
+      {"direct --unit nm", "0 0 0 1km", "distance is not a number"},
+      {"direct --unit nm", "0 0 0 1e306", sansResultat[2]},  // beyond the doubles in metres
+      {"inverse --csv", "lat1,lon1,lat2,lon2", ""},
+      {"inverse --csv", "\"49°00'23.26\"\"N\" , 6,1,1", ""},
+      {"inverse --csv", "\"0\"x,0,1,1", "lat1 is not an angle"},
+  };
+  for (const char* arguments : {"inverse", "direct --unit nm", "inverse --csv"}) {
+    std::string input, messages;
+    std::vector<bool> answered;
+    for (const auto& l : lines) {
+      if (l.arguments != std::string(arguments)) continue;
+      input += l.line + "\n";
+      answered.push_back(l.message.empty() && l.line.find_first_not_of(" \t") != std::string::npos);
+      const std::string n = std::to_string(answered.size());
+      if (!l.message.empty()) messages += "orbalide-calc: line " + n + ": " + l.message + "\n";
+    }
+    const Outcome r = Execute(arguments, input);
+    EXPECT_EQ(r.err, messages);
+    EXPECT_EQ(r.status, 1);
+    ASSERT_EQ(r.out.size(), answered.size());
+    for (std::size_t i = 0; i < r.out.size(); ++i) EXPECT_EQ(!r.out[i].empty(), answered[i]) << i;
+  }
+  const Outcome fr = Execute("inverse", "91 0 1 1\n5 5 5 5\n", "LANG=fr_FR.UTF-8");
+  EXPECT_EQ(fr.err, "orbalide-calc : ligne 1 : lat1 dépasse 90°\norbalide-calc : ligne 2 : " +
+                        std::string(TexteSansResultat(SansResultat::Confondus, false)) + "\n");
+  const struct {
+    const char* env;
+    const char* arguments;
+    const char* starts;  // the text written, output then error
+    int status;
+  } commands[] = {
+      {"", "", "orbalide-calc: missing command: direct or inverse\nTry 'orbalide-calc --help'", 2},
+      {"", "invert", "orbalide-calc: unknown command 'invert': direct or inverse", 2},
+      {"", "inverse --frob", "orbalide-calc: unrecognized option '--frob'", 2},
+      {"", "inverse --precision=4", "orbalide-calc: invalid precision '4': 2, 3 or 7", 2},
+      {"", "direct --unit", "orbalide-calc: option '--unit' requires an argument", 2},
+      {"", "direct --ellipsoid WGS84", "orbalide-calc: unknown ellipsoid 'WGS84'", 2},
+      {"LANG=fr_FR.UTF-8", "inverse absent",
+       "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
+      {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --gpx=/absent/t.gpx", "orbalide-calc: cannot open", 2},
+      {"LANG=C LC_MESSAGES=fr", "--bogus", "orbalide-calc : option non reconnue « --bogus »", 2},
+      {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
+      {"", "--version", "orbalide-calc (Orbalide) ", 0},
+      {"", "--list-ellipsoids", "WGS-84\nGRS-80\nClarke 1866\n", 0},
+      // On the sphere a minute of arc is a nautical mile.
+      {"", "inverse --unit=nm --ellipsoid='sphé rique'", "0.000000000 0.000000000 1.00000000\n", 0},
+  };
+  for (const auto& c : commands) {
+    const Outcome r = Execute(c.arguments, "60 0 60:01 0\n", c.env);
+    std::string written;
+    for (const std::string& l : r.out) written += l + "\n";
+    EXPECT_TRUE((written + r.err).starts_with(c.starts)) << c.arguments << ": " << written + r.err;
+    EXPECT_EQ(r.status, c.status) << c.arguments;
+  }
+}
+
+// 2,000 random geodesics each way: each figure within 1 mm and 1e-6° of GeographicLib's, and
+// each digit that of the window's own solution as printf prints it.
+TEST_F(Calc, RandomLinesAgainstGeographicLibAndTheWindow) {
+  const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
+  const Ellipsoide e = *EllipsoideDuCatalogue(kIndexWgs84);
+  std::mt19937_64 random(18);
+  std::uniform_real_distribution<double> lat(-90, 90), lon(-180, 180), course(0, 360),
+      distance(0, 2e7);
+  std::vector<std::array<double, 4>> inverse(2000), direct(2000);
+  std::string inverseIn, directIn;
+  for (std::size_t i = 0; i < inverse.size(); ++i) {
+    inverse[i] = {lat(random), lon(random), lat(random), lon(random)};
+    direct[i] = {lat(random), lon(random), course(random), distance(random)};
+    const auto [a, b, c, d] = inverse[i];
+    const auto [w, x, y, z] = direct[i];
+    inverseIn += Line({a, b, c, d});
+    directIn += Line({w, x, y, z});
+  }
+  const Outcome ri = Execute("inverse", inverseIn), rd = Execute("direct", directIn);
+  ASSERT_EQ(ri.out.size(), inverse.size());
+  ASSERT_EQ(rd.out.size(), direct.size());
+  EXPECT_EQ(rd.status, 0);
+  for (std::size_t i = 0; i < inverse.size(); ++i) {
+    const auto [lat1, lon1, lat2, lon2] = inverse[i];
+    const ResultatInverse r = CalculInverse(e, lat1, lon1, lat2, lon2);
+    const std::vector<std::string> f = Split(ri.out[i], ' ');
+    ASSERT_EQ(f.size(), r.Obtenu ? 3u : 0u) << i;
+    if (!r.Obtenu) continue;
+    EXPECT_EQ(f, (std::vector{Printf("%.9f", r.RouteInitiale), Printf("%.9f", r.RouteArrivee),
+                              Printf("%.4f", r.Distance)}));
+    double s12 = 0, azi1 = 0, azi2 = 0;
+    wgs84.Inverse(lat1, lon1, lat2, lon2, s12, azi1, azi2);
+    EXPECT_LT(Gap(std::stod(f[0]), azi1) + Gap(std::stod(f[1]), azi2), 1e-6) << i;
+    EXPECT_NEAR(std::stod(f[2]), s12, 1e-3) << i;
+  }
+  for (std::size_t i = 0; i < direct.size(); ++i) {
+    const auto [lat1, lon1, azi1, s12] = direct[i];
+    const ResultatDirect r = CalculDirect(e, lat1, lon1, azi1, s12);
+    const std::vector<std::string> f = Split(rd.out[i], ' ');
+    EXPECT_EQ(f, (std::vector{Printf("%.9f", r.Latitude), Printf("%.9f", r.Longitude),
+                              Printf("%.9f", r.RouteArrivee)}));
+    double lat2 = 0, lon2 = 0, azi2 = 0, miss = 0;
+    wgs84.Direct(lat1, lon1, azi1, s12, lat2, lon2, azi2);
+    wgs84.Inverse(std::stod(f[0]), std::stod(f[1]), lat2, lon2, miss);
+    EXPECT_LT(std::fabs(std::stod(f[0]) - lat2) + Gap(std::stod(f[1]), lon2), 1e-6) << i;
+    EXPECT_LT(Gap(std::stod(f[2]), azi2), 1e-6) << i;
+    EXPECT_LT(miss, 1e-3) << i;
+  }
+}
+
+// Karney's set, both ways on every row: each settled distance and each arrival within 1 mm of the
+// tabulated geodesic, latitudes within 1e-6°; courses and longitudes within 1e-6° on the random
+// rows (1–2,000). Elsewhere Vincenty's angles drift where they are ill-conditioned: courses of
+// geodesics of a few metres (5e-6°) or ending near a vertex (0.003°), longitudes near the poles.
+TEST_F(Calc, KarneysTestSet) {
+  gzFile file = gzopen(ORBALIDE_GEODTEST, "rb");
+  if (file == nullptr) GTEST_SKIP() << "test set not found: " << ORBALIDE_GEODTEST;
+  std::vector<std::array<double, 7>> rows;
+  std::string inverseIn, directIn;
+  std::array<char, 512> line{};
+  for (std::array<double, 7> r{}; gzgets(file, line.data(), static_cast<int>(line.size()));) {
+    std::sscanf(line.data(), "%lf %lf %lf %lf %lf %lf %lf", &r[0], &r[1], &r[2], &r[3], &r[4],
+                &r[5], &r[6]);
+    rows.push_back(r);
+    inverseIn += Line({r[0], r[1], r[3], r[4]});
+    directIn += Line({r[0], r[1], r[2], r[6]});
+  }
+  gzclose(file);
+  const Outcome ri = Execute("inverse", inverseIn), rd = Execute("direct", directIn);
+  ASSERT_EQ(ri.out.size(), rows.size());
+  ASSERT_EQ(rd.out.size(), rows.size());
+  std::size_t settled = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto [lat1, lon1, azi1, lat2, lon2, azi2, s12] = rows[i];
+    const double random = i < 2000 ? 1 : 0;
+    if (const std::vector<std::string> f = Split(ri.out[i], ' '); !f.empty()) {
+      ++settled;
+      EXPECT_LT(random * (Gap(std::stod(f[0]), azi1) + Gap(std::stod(f[1]), azi2)), 1e-6) << i;
+      EXPECT_NEAR(std::stod(f[2]), s12, 1e-3) << i;
+    }
+    const std::vector<std::string> f = Split(rd.out[i], ' ');
+    double miss = 0;
+    GeographicLib::Geodesic::WGS84().Inverse(std::stod(f[0]), std::stod(f[1]), lat2, lon2, miss);
+    EXPECT_LT(std::fabs(std::stod(f[0]) - lat2), 1e-6) << i;
+    EXPECT_LT(random * (Gap(std::stod(f[1]), lon2) + Gap(std::stod(f[2]), azi2)), 1e-6) << i;
+    EXPECT_LT(miss, 1e-3) << i;
+  }
+  EXPECT_GE(settled, 7800u);  // the rest are nearly antipodal
+}
+
+// --dms writes the window's texts; they read back, with --csv, as the positions they stand for:
+// the distance back within what the seconds' precision allows, in nautical miles as given.
+TEST_F(Calc, DegreesMinutesSecondsReadBack) {
+  const Ellipsoide e = *EllipsoideDuCatalogue(kIndexWgs84);
+  std::mt19937_64 random(1852);
+  std::uniform_real_distribution<double> lat(-89, 89), lon(-180, 180), course(0, 360), nm(1, 1e4);
+  for (const int decimales : {2, 7}) {
+    std::string directIn = "lat1,lon1,course1,distance\n", inverseIn = directIn;
+    std::vector<std::array<double, 4>> lines(200);
+    for (auto& [lat1, lon1, course1, distance] : lines) {
+      lat1 = lat(random), lon1 = lon(random), course1 = course(random), distance = nm(random);
+      directIn += Line({lat1, lon1, course1, distance}, ",");
+    }
+    const std::string options = " --csv --dms --unit=nm --precision=" + std::to_string(decimales);
+    const Outcome direct = Execute("direct" + options, directIn);
+    ASSERT_EQ(direct.out.size(), lines.size() + 1);
+    EXPECT_EQ(direct.out[0], "lat2,lon2,course2");
+    const std::string image = ImageSecondes(static_cast<std::int16_t>(decimales));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const auto [lat1, lon1, course1, distance] = lines[i];
+      const ResultatDirect r = CalculDirect(e, lat1, lon1, course1, distance * 1852);
+      const TexteSexagesimal a = PositionEnSexagesimal(r.Latitude, image),
+                             o = PositionEnSexagesimal(r.Longitude, image);
+      const TexteRoute c = RouteEnSexagesimal(r.RouteArrivee, image, ".");
+      EXPECT_EQ(direct.out[i + 1],
+                a.Degres + "°" + a.Minutes + "′" + a.Secondes + "″" +
+                    (r.Latitude < 0 ? "S," : "N,") + (o.Degres.size() < 3 ? "0" : "") + o.Degres +
+                    "°" + o.Minutes + "′" + o.Secondes + "″" + (r.Longitude < 0 ? "W," : "E,") +
+                    c.Degres + "°" + c.Minutes + "′" + c.Secondes + "″");
+      const std::vector<std::string> f = Split(direct.out[i + 1], ',');
+      std::string departure = Line({lat1, lon1}, ",");
+      departure.back() = ',';
+      inverseIn += departure + f[0] + "," + f[1] + "\n";
+    }
+    const Outcome inverse = Execute("inverse --csv --unit=nm", inverseIn);
+    ASSERT_EQ(inverse.out.size(), lines.size() + 1);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const double back = std::stod(Split(inverse.out[i + 1], ',').at(2));
+      // Seconds to 0.005″ place a point within 0.15 m each way; to 5e-8″, within 2 µm.
+      EXPECT_NEAR(back, lines[i][3], decimales == 2 ? 2e-4 : 1e-7) << i;
+    }
+  }
+}
+
+// The geodesic of each line answered, sampled as the window's route is (at most 10 km apart), in
+// one KML document and one GPX file: a placemark and a track a line, named after it, described by
+// its answer; GPX's longitudes within −180 to 180, KML's continuous across the 180° meridian.
+TEST_F(Calc, TracksAsKmlAndGpx) {
+  const Outcome r = Execute("direct --kml=t.kml --gpx=t.gpx",
+                            "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n");
+  EXPECT_EQ(r.status, 1);
+  auto kml = Elements(dir_ / "t.kml"), gpx = Elements(dir_ / "t.gpx");
+  EXPECT_EQ(kml["xmlns"].at(0), "http://www.opengis.net/kml/2.2");
+  EXPECT_EQ(kml["name"], (std::vector<std::string>{"orbalide-calc direct", "line 1", "line 3"}));
+  EXPECT_EQ(kml["description"], (std::vector{r.out[0], r.out[2]}));
+  EXPECT_EQ(gpx["xmlns"].at(0) + " " + gpx["version"].at(0),
+            "http://www.topografix.com/GPX/1/1 1.1");
+  EXPECT_EQ(gpx["name"], (std::vector<std::string>{"line 1", "line 3"}));
+  EXPECT_EQ(gpx["desc"], kml["description"]);
+  std::vector<std::string> kmlPoints;
+  for (const std::string& line : kml["coordinates"]) {
+    for (const std::string& p : Split(line, '\n')) {
+      if (p.find(',') != std::string::npos) kmlPoints.push_back(p.substr(0, p.find('\r')));
+    }
+  }
+  ASSERT_EQ(kmlPoints.size(), 4u + 51u);  // 3 steps of 25 km ÷ 3, 50 steps of 10 km
+  EXPECT_EQ(kmlPoints[0], "179.95,10");
+  EXPECT_GT(std::stod(kmlPoints[3]), 180);
+  const std::vector<std::string>& points = gpx["trkpt"];
+  ASSERT_EQ(points.size(), 4u + 51u);
+  for (const std::string& p : points) {
+    const double lon = std::stod(p.substr(p.find(' ')));
+    EXPECT_TRUE(lon >= -180 && lon < 180) << p;
+  }
+  const std::vector<std::string> arrival = Split(r.out[0], ' ');
+  const std::vector<std::string> last = Split(points[3], ' ');
+  EXPECT_NEAR(std::stod(last[0]), std::stod(arrival[0]), 1e-9);
+  EXPECT_NEAR(std::stod(last[1]), std::stod(arrival[1]), 1e-9);
+  EXPECT_EQ(points[4], "-33.5 151.25");
+}
