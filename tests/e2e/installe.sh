@@ -2,7 +2,8 @@
 # The Debian package as a user meets it: extracted into a temporary root that nobody can write,
 # started by its desktop entry's Exec line as an ordinary user with a home of his own, and the
 # departure exported from the keyboard: the KML file is handed over from that home and holds the
-# departure. Then the root goes, and nothing of the package is left. Usage: installe.sh PACKAGE
+# departure; the command line answers a line. Then the root goes, and nothing of the package is
+# left. Usage: installe.sh PACKAGE
 set -euo pipefail
 if [ -z "${INSIDE_XVFB:-}" ]; then
   deb=$(realpath "${1:?Debian package}")
@@ -48,4 +49,7 @@ path=$(recorded 1)
 [ "$path" = "$HOME/Documents/Orbalide/Geo(0).kml" ] || fail "the KML handler got '$path'"
 grep -q '<coordinates>0,45,10</coordinates>' "$path" ||
   fail "the export does not hold the departure: $(grep coordinates "$path")"
-echo "installed package: $program exported $path as $(id -un)"
+# The command line beside it: one degree north-east of the origin (GeographicLib: 156899.568 m).
+calc=$(echo "0 0 1 1" | orbalide-calc inverse)
+[ "$calc" = "45.188040229 45.196767322 156899.5683" ] || fail "orbalide-calc answers '$calc'"
+echo "installed package: $program exported $path as $(id -un); orbalide-calc answers $calc"
