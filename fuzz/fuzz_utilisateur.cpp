@@ -1,6 +1,6 @@
 // A user's session on the models, every choice of event and text taken from the input, with the
-// window's invariants checked after every event: any sequence of keys, clicks, lists, paste
-// boxes, menus and About windows.
+// window's invariants checked after every event: any sequence of keys, clicks, lists and their
+// keys, paste boxes, menus and About windows.
 #include <unistd.h>
 
 #include <cstdint>
@@ -39,6 +39,8 @@ class User {
         [&] { f.UserContextMenu(*Any<Control>(f)); },
         [&] { f.UserSelect(*Any<ComboBox>(f), static_cast<std::int16_t>(Pick(12) - 1)); },
         [&] { f.UserType(*Any<ComboBox>(f), Text()); },
+        [&] { f.UserListKey(*Any<ComboBox>(f), static_cast<ListKey>(Pick(4))); },
+        [&] { f.UserListCharacter(*Any<ComboBox>(f), Text().substr(0, 1)); },
         [&] { paste.SetText(Paste()), f.UserMouseDown(paste, 1, static_cast<int>(Pick(8))); },
         [&] { f.UserDblClick(paste); },
         [&] { f.UserSelect(f.Option1[static_cast<std::int16_t>(Pick(2))]); },
