@@ -3,11 +3,11 @@
 
 #include "Angles.hpp"
 #include "FormFormules.hpp"
+#include "Libelles.hpp"
 #include "ModFormules.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
-#include "Textes.hpp"
 #include "inverse.hpp"
 
 namespace orbalide {

@@ -4,10 +4,10 @@
 #include "Angles.hpp"
 #include "FormFormules.hpp"
 #include "Kml.hpp"
+#include "Libelles.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
-#include "Textes.hpp"
 
 namespace orbalide {
 

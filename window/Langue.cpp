@@ -2,7 +2,7 @@
 // readers say. The visible flag is the language the user can switch to: the British flag shows
 // while the window speaks French.
 #include "FormFormules.hpp"
-#include "Textes.hpp"
+#include "Libelles.hpp"
 
 namespace orbalide {
 namespace {

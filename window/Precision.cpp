@@ -1,9 +1,9 @@
 // The seconds precision of the menu and the distance unit.
 #include "FormFormules.hpp"
+#include "Libelles.hpp"
 #include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
-#include "Textes.hpp"
 
 namespace orbalide {
 namespace {

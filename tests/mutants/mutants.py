@@ -107,8 +107,8 @@ FAULTS = [
     ("Precision.cpp", "centiemes % 2 == 1", "centiemes % 2 == 0", "half to even"),
     ("Precision.cpp", "Unite::Milles ? textes::Milles : textes::Metres",
      "Unite::Milles ? textes::Metres : textes::Milles", "unit label"),
-    ("window/Textes.hpp", "\"Back HDG °\"", "\"Back HGD °\"", "English caption typo"),
-    ("window/Textes.hpp", "Maximale{\"Maximale\"", "Maximale{\"Maximal\"", "French caption typo"),
+    ("window/Libelles.hpp", "\"Back HDG °\"", "\"Back HGD °\"", "English caption typo"),
+    ("window/Libelles.hpp", "Maximale{\"Maximale\"", "Maximale{\"Maximal\"", "French caption typo"),
     ("Demarrage.cpp", "Combo3.Text() + \" **\"", "Combo3.Text() + \"**\"", "title text"),
     ("Disposition.cpp", "  Sortie(Text3);\n", "\n", "inverse distance editable"),
     # KML export
