@@ -191,7 +191,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "--version", "orbalide-calc (Orbalide) ", 0},
       {"", "--list-ellipsoids", "WGS-84\nGRS-80\nClarke 1866\n", 0},
       // On the sphere a minute of arc is a nautical mile.
-      {"", "inverse --unit=nm --ellipsoid='sphé rique'", "0.000000000 0.000000000 1.00000000\n", 0},
+      {"", "inverse --unit=nm --ellipsoid='SPHÉ rique'", "0.000000000 0.000000000 1.00000000\n", 0},
   };
   for (const auto& c : commands) {
     const Outcome r = Execute(c.arguments, "60 0 60:01 0\n", c.env);
