@@ -46,6 +46,7 @@ TEST(Transfers, RunBackInverseAndInverser) {
   c.f.UserClick(c.f.Command5);
   EXPECT_FALSE(c.f.Command2.Enabled);
   EXPECT_EQ(c.Shown(0) + c.Shown(1), "          ");
+  c.f.UserSelect(c.f.Combo2, 0);  // the arrival's letter, not the departure's list
   c.f.UserClick(c.f.Command8);
   EXPECT_EQ(c.Shown(3) + c.f.Combo7.Text() + c.f.Combo6.Text(), "     NW");
   EXPECT_EQ(c.f.Text3.Text(), "100.000");  // the inverse results stay
