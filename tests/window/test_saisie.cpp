@@ -75,8 +75,8 @@ TEST(Entry, TypedTexts) {
   c.f.UserType(c.f.Text1[0], "1E999");  // pasted: beyond the range of a double
   EXPECT_EQ(c.f.Text1[0].Text(), "");
   c.f.Text2.SetText("12,5");  // the program's own writes stay as they are, typing around them too
-  c.f.UserType(c.f.Text2, "12,5,");
-  EXPECT_EQ(c.f.Text2.Text(), "12,5.");
+  c.f.UserType(c.f.Text2, ",12,5");
+  EXPECT_EQ(c.f.Text2.Text(), ".12,5");
 }
 
 // A Shift-click reads a whole position from the paste box, in its fixed layout, and beeps; a
