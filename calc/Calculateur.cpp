@@ -1,5 +1,7 @@
 #include "Calculateur.hpp"
 
+#include <cmath>
+
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
@@ -43,6 +45,12 @@ ValeurLue Lire(Genre genre, std::string_view texte) {
   return LireNombreSeul(texte);
 }
 
+// The solution takes a turn once off a longitude beyond 180°; a departure beyond it or a
+// geodesic of several turns leave more.
+double LongitudeReduite(double longitude) {
+  return std::fabs(longitude) <= 180 ? longitude : std::remainder(longitude, 360.0);
+}
+
 }  // namespace
 
 Calculateur::Calculateur(const Reglages& reglages)
@@ -84,7 +92,7 @@ Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
   const ResultatDirect r = CalculDirect(r_.Reference, lat1, lon1, course1, metres);
   EcrireAngle(r.Latitude, Axe::Latitude, sortie);
   Separer(sortie);
-  EcrireAngle(r.Longitude, Axe::Longitude, sortie);
+  EcrireAngle(LongitudeReduite(r.Longitude), Axe::Longitude, sortie);
   Separer(sortie);
   EcrireAngle(r.RouteArrivee, std::nullopt, sortie);
   return Trajet{r_.Reference, lat1, lon1, course1, metres, r.Latitude, r.Longitude, r.RouteArrivee};

@@ -65,8 +65,9 @@ class Calculateur {
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance".
   // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, decimal
   // degrees with 9 decimals or, with Dms, the window's texts: positions as 49°00′23.260″N and
-  // 006°09′41.280″E (longitudes with three digits of degrees), courses as 298°20′14.566″; courses
-  // from 0 to 360; distances in metres with 4 decimals or nautical miles with 8. The output may
+  // 006°09′41.280″E (longitudes with three digits of degrees), courses as 298°20′14.566″;
+  // longitudes from −180 to 180, courses from 0 to 360; distances in metres with 4 decimals or
+  // nautical miles with 8. The output may
   // hold part of an answer when the line is refused: the caller takes it back.
   Issue Calculer(std::span<char> ligne, Tampon& sortie) const;
 

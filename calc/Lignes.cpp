@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace orbalide::calc {
 namespace {
@@ -50,6 +51,16 @@ Ligne Decouper(char* texte, std::size_t longueur) {
 }  // namespace
 
 std::optional<Ligne> LecteurLignes::Suivante() {
+  std::optional<Ligne> ligne = Lire();
+  constexpr std::string_view kMarqueOrdre = "\xEF\xBB\xBF";
+  if (premiere_ && ligne &&
+      std::string_view(ligne->Texte.data(), ligne->Texte.size()).starts_with(kMarqueOrdre))
+    ligne->Texte = ligne->Texte.subspan(kMarqueOrdre.size());
+  premiere_ = false;
+  return ligne;
+}
+
+std::optional<Ligne> LecteurLignes::Lire() {
   for (;;) {
     char* const debut = tampon_.data() + debut_;
     const std::size_t disponibles = fin_ - debut_;

@@ -23,7 +23,8 @@ class LecteurLignes {
 
   // The next line, valid until the next call and free to be changed in place; nothing at the
   // end of the input or after a read error. A last line without "\n" counts as a line. The
-  // bytes of a line longer than kLongueurLigneMax are read and dropped.
+  // bytes of a line longer than kLongueurLigneMax are read and dropped. The byte order mark that
+  // some editors put before the first line is not part of it.
   std::optional<Ligne> Suivante();
 
   // Whether the next line is at hand, Suivante needing no more of the input.
@@ -34,12 +35,13 @@ class LecteurLignes {
 
  private:
   bool Remplir();
+  std::optional<Ligne> Lire();
   std::optional<Ligne> Sauter();
 
   int fd_;
   std::vector<char> tampon_;
   std::size_t debut_ = 0, fin_ = 0;
-  bool finie_ = false;
+  bool finie_ = false, premiere_ = true;
   int erreur_ = 0;
 };
 

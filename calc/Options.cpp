@@ -44,6 +44,8 @@ std::optional<ErreurUsage> Regler(Options& o, std::string_view nom, std::string_
     const std::optional<std::int16_t> index = IndexEllipsoide(valeur);
     if (!index) return ErreurUsage{Faute::EllipsoideInconnu, texte};
     o.Ellipsoide = *index;
+  } else if (texte.empty()) {
+    return ErreurUsage{Faute::ValeurManquante, std::string(nom)};
   } else {
     (nom == "--kml" ? o.Kml : o.Gpx) = texte;
   }

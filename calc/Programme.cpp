@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "Lignes.hpp"
 #include "Options.hpp"
 #include "Reel.hpp"
+#include "Sortie.hpp"
 #include "Tampon.hpp"
 #include "Textes.hpp"
 #include "Traces.hpp"
@@ -41,11 +43,11 @@ class Execution {
 
  private:
   bool Ouvrir(int entreeStandard);
-  bool OuvrirTrace(const std::string& nom, std::FILE*& fichier);
+  bool OuvrirTrace(const std::string& nom, FichierSortie& fichier);
   bool Lire(const Entree& entree, Traces& traces);
   void Repondre(const Ligne& ligne, Traces& traces);
   bool Vider();
-  bool Fermer(std::FILE*& fichier, const std::string& nom);
+  bool Fermer(FichierSortie& fichier, const std::string& nom);
   bool Signaler(Acces acces, std::optional<std::string_view> fichier, int erreur);
 
   const Options& o_;
@@ -54,8 +56,7 @@ class Execution {
   Tampon tampon_;
   Calculateur calculateur_;
   std::vector<Entree> entrees_;
-  std::FILE* kml_ = nullptr;
-  std::FILE* gpx_ = nullptr;
+  FichierSortie kml_, gpx_;
   std::size_t numero_ = 0;  // of the last line read, over all the inputs
   bool toutesRepondues_ = true;
 };
@@ -63,9 +64,6 @@ class Execution {
 Execution::~Execution() {
   for (const Entree& e : entrees_) {
     if (e.Nom) ::close(e.Fd);
-  }
-  for (std::FILE* f : {kml_, gpx_}) {
-    if (f != nullptr) std::fclose(f);
   }
 }
 
@@ -84,16 +82,27 @@ bool Execution::Ouvrir(int entreeStandard) {
   return OuvrirTrace(o_.Kml, kml_) && OuvrirTrace(o_.Gpx, gpx_);
 }
 
-bool Execution::OuvrirTrace(const std::string& nom, std::FILE*& fichier) {
+// A file of geodesics is never one that the run reads, nor the other one: it would lose what it
+// holds before it is read.
+bool Execution::OuvrirTrace(const std::string& nom, FichierSortie& fichier) {
   if (nom.empty()) return true;
-  fichier = std::fopen(nom.c_str(), "wbe");
-  return fichier != nullptr || Signaler(Acces::Ouverture, nom, errno);
+  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
+    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
+  });
+  const bool deuxFois = !o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx);
+  if (lu || deuxFois) {
+    std::fputs(TexteConflit(nom, lu, anglais_).c_str(), erreurs_);
+    return false;
+  }
+  const int erreur = fichier.Ouvrir(nom);
+  return erreur == 0 || Signaler(Acces::Ouverture, nom, erreur);
 }
 
 int Execution::Lancer(int entreeStandard) {
   if (!Ouvrir(entreeStandard)) return kEchec;
   const bool directe = o_.Calcul == Commande::Directe;
-  Traces traces(kml_, gpx_, std::string(kNomProgramme) + (directe ? " direct" : " inverse"));
+  Traces traces(kml_.Flux(), gpx_.Flux(),
+                std::string(kNomProgramme) + (directe ? " direct" : " inverse"));
   for (const Entree& e : entrees_) {
     if (!Lire(e, traces)) {
       tampon_.Vider();  // the lines answered go out all the same; the failure is told already
@@ -148,13 +157,9 @@ bool Execution::Vider() {
   return erreur == 0 || Signaler(Acces::Ecriture, std::nullopt, erreur);
 }
 
-bool Execution::Fermer(std::FILE*& fichier, const std::string& nom) {
-  if (fichier == nullptr) return true;
-  errno = 0;
-  const bool ecrit = std::ferror(fichier) == 0;
-  const bool ferme = std::fclose(fichier) == 0;
-  fichier = nullptr;
-  return (ecrit && ferme) || Signaler(Acces::Ecriture, nom, errno != 0 ? errno : EIO);
+bool Execution::Fermer(FichierSortie& fichier, const std::string& nom) {
+  const int erreur = fichier.Fermer();
+  return erreur == 0 || Signaler(Acces::Ecriture, nom, erreur);
 }
 
 // Always false, to be returned by the step that failed.
@@ -163,9 +168,11 @@ bool Execution::Signaler(Acces acces, std::optional<std::string_view> fichier, i
   return false;
 }
 
-int Afficher(std::string_view texte, std::FILE* sortie) {
+int Afficher(std::string_view texte, std::FILE* sortie, std::FILE* erreurs, bool anglais) {
   const bool ecrit = std::fwrite(texte.data(), 1, texte.size(), sortie) == texte.size();
-  return ecrit && std::fflush(sortie) == 0 ? kToutesCalculees : kEchec;
+  if (ecrit && std::fflush(sortie) == 0) return kToutesCalculees;
+  std::fputs(TexteFichier(Acces::Ecriture, std::nullopt, errno, anglais).c_str(), erreurs);
+  return kEchec;
 }
 
 }  // namespace
@@ -178,12 +185,12 @@ int Executer(std::span<const std::string_view> arguments, bool anglais, int entr
     return kEchec;
   }
   const Options& o = std::get<Options>(lues);
-  if (o.Aide) return Afficher(TexteAide(anglais), sortie);
-  if (o.Version) return Afficher(TexteVersion(anglais), sortie);
+  if (o.Aide) return Afficher(TexteAide(anglais), sortie, erreurs, anglais);
+  if (o.Version) return Afficher(TexteVersion(anglais), sortie, erreurs, anglais);
   if (o.ListeEllipsoides) {
     std::string liste;
     for (const EntreeCatalogue& e : Catalogue) liste += std::string(e.Nom) + "\n";
-    return Afficher(liste, sortie);
+    return Afficher(liste, sortie, erreurs, anglais);
   }
   return Execution(o, anglais, sortie, erreurs).Lancer(entree);
 }

@@ -132,6 +132,8 @@ std::string Defaut(const Refus& r, bool anglais) {
     }
     case DefautLecture::AuDelaDuPole:
       return anglais ? c + " is beyond 90°" : c + " dépasse 90°";
+    case DefautLecture::AuDelaDe540:
+      return anglais ? c + " is beyond 540°" : c + " dépasse 540°";
     case DefautLecture::SoixanteOuPlus:
       return anglais ? c + " has minutes or seconds of 60 or more"
                      : c + " a des minutes ou des secondes de 60 ou plus";
@@ -200,6 +202,15 @@ std::string NomLigne(std::size_t ligne, bool anglais) {
 std::string TexteRefus(std::size_t ligne, const Refus& refus, bool anglais) {
   return Prefixe(anglais) + NomLigne(ligne, anglais) + (anglais ? ": " : " : ") +
          Raison(refus, anglais) + "\n";
+}
+
+std::string TexteConflit(std::string_view fichier, bool lu, bool anglais) {
+  const std::string nom = Cite(fichier, anglais);
+  const std::string quoi = lu ? (anglais ? nom + " is read: it is not written over"
+                                         : nom + " est lu : il n'est pas remplacé")
+                              : (anglais ? nom + " is named for both --kml and --gpx"
+                                         : nom + " est nommé pour --kml et pour --gpx");
+  return Prefixe(anglais) + quoi + "\n";
 }
 
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,

@@ -38,4 +38,7 @@ enum class Acces { Ouverture, Lecture, Ecriture };
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,
                          bool anglais);
 
+// The message of a file of geodesics that would replace an input (lu) or the other one.
+std::string TexteConflit(std::string_view fichier, bool lu, bool anglais);
+
 }  // namespace orbalide::calc

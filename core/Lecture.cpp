@@ -14,6 +14,8 @@ namespace orbalide {
 namespace {
 
 constexpr double kLatitudeMax = 90;
+// Longitudes and courses read as other tools read them: beyond a turn and a half, a typo.
+constexpr double kAngleMax = 540;
 // Minutes and seconds that follow a larger component stay below a full one of it.
 constexpr double kComposanteMax = 60;
 
@@ -158,6 +160,7 @@ ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
   const auto& [d, m, s] = a.composantes;
   const double v = SexagesimalEnDegres(d, m, s, hemisphere);
   if (axe == Axe::Latitude && std::fabs(v) > kLatitudeMax) return {0, DefautLecture::AuDelaDuPole};
+  if (axe != Axe::Latitude && std::fabs(v) > kAngleMax) return {0, DefautLecture::AuDelaDe540};
   return {v, DefautLecture::Aucun};
 }
 

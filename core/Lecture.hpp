@@ -16,6 +16,7 @@ enum class DefautLecture {
   AutreAxe,        // the hemisphere letter of the other axis: E or W on a latitude, N or S on a
                    // longitude
   AuDelaDuPole,    // a latitude beyond 90°
+  AuDelaDe540,     // a longitude or a course beyond 540° either way: a turn and a half
   SoixanteOuPlus,  // minutes or seconds of 60 or more after a larger component
 };
 
@@ -39,11 +40,11 @@ struct ValeurLue {
 // - degrees, minutes and seconds separated by colons: 49:00:23.26N, -49:30.
 // The components make SexagesimalEnDegres(D, M, S, hemisphere), the sign counting as "S" or
 // "W". Minutes and seconds after a larger component must be below 60; a latitude may not exceed
-// 90° either way.
+// 90° either way, a longitude 540°.
 ValeurLue LireAngle(std::string_view texte, Axe axe);
 
-// A course in degrees, by the notations of LireAngle without a hemisphere letter; no range
-// check and no normalisation (−90 and 270 are read as they are).
+// A course in degrees, by the notations of LireAngle without a hemisphere letter, up to 540°
+// either way; no normalisation (−90 and 270 are read as they are).
 ValeurLue LireRoute(std::string_view texte);
 
 // A text that is one number by LireNombre's rules and nothing else, with no blank.

@@ -19,7 +19,6 @@
 
 #include "Lecture.hpp"
 #include "ModFormules.hpp"
-#include "SansResultat.hpp"
 #include "Sexagesimal.hpp"
 #include "inverse.hpp"
 
@@ -121,19 +120,22 @@ class Calc : public testing::Test {
 }  // namespace
 
 // Each bad line gives an empty line and its message, in the user's language; each wrong command
-// line its message and status 2; the language from the first of LC_ALL, LC_MESSAGES, LANG set.
+// line its message and status 2; the language from the first of LC_ALL, LC_MESSAGES, LANG set and
+// not empty. A file of geodesics never replaces an input or the other one, and a run that fails
+// leaves the file it would have replaced as it was.
 TEST_F(Calc, MessagesAndStatuses) {
   const std::string sansResultat[] = {
-      std::string(TexteSansResultat(SansResultat::Confondus, true)),
-      std::string(TexteSansResultat(SansResultat::NonConvergent, true)),
-      std::string(TexteSansResultat(SansResultat::HorsDomaine, true))};
+      "No result: the two positions are the same point.",
+      "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
+      "passes.",
+      "No result: a value is out of range."};
   const struct {
     const char* arguments;
     std::string line;
     std::string message;  // empty: an answer, or a blank line answered by a blank line
   } lines[] = {
-      {"inverse", "0 0 1 1", ""},
-      {"inverse", "0\t0 1,5  1\r", ""},  // tabs, a decimal comma, a line end of CR LF
+      {"inverse", "\xEF\xBB\xBF" "0 0 1 1", ""},  // the byte order mark of some editors
+      {"inverse", "0\t0 1,5  1\r", ""},        // tabs, a decimal comma, a line end of CR LF
       {"inverse", "0 0 1", "3 fields, 4 expected"},
       {"inverse", "0 0 1 1 1", "more than 4 fields"},
       {"inverse", "0 x 1 1", "lon1 is not an angle"},
@@ -141,7 +143,9 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"inverse", "0 0 1E 1", "lat2 has the hemisphere letter of a longitude"},
       {"inverse", "0 0 1 NaN", "lon2 is not a finite number"},
       {"inverse", "0 0 0:60 1", "lat2 has minutes or seconds of 60 or more"},
-      {"inverse", std::string(5000, '1'), "line longer than 4096 bytes"},
+      {"inverse", std::string(4096, '1'), "1 field, 4 expected"},
+      {"inverse", std::string(4097, '1'), "line longer than 4096 bytes"},
+      {"inverse", "0 540.1 1 1", "lon1 is beyond 540°"},
       {"inverse", " \t", ""},
       {"inverse", "10 20 10 20", sansResultat[0]},
       {"inverse", "0 0 0.5 179.7", sansResultat[1]},
@@ -169,8 +173,14 @@ TEST_F(Calc, MessagesAndStatuses) {
     for (std::size_t i = 0; i < r.out.size(); ++i) EXPECT_EQ(!r.out[i].empty(), answered[i]) << i;
   }
   const Outcome fr = Execute("inverse", "91 0 1 1\n5 5 5 5\n", "LANG=fr_FR.UTF-8");
-  EXPECT_EQ(fr.err, "orbalide-calc : ligne 1 : lat1 dépasse 90°\norbalide-calc : ligne 2 : " +
-                        std::string(TexteSansResultat(SansResultat::Confondus, false)) + "\n");
+  EXPECT_EQ(fr.err,
+            "orbalide-calc : ligne 1 : lat1 dépasse 90°\norbalide-calc : ligne 2 : Pas de "
+            "résultat : les deux positions sont le même point.\n");
+  // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
+  // figure east of 0°), that is −179.991°.
+  EXPECT_EQ(Execute("direct", "0 540 90 1000\n").out.at(0),
+            "0.000000000 -179.991016847 90.000000000");
+  std::ofstream(dir_ / "t.kml") << "kept";
   const struct {
     const char* env;
     const char* arguments;
@@ -185,7 +195,14 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "direct --ellipsoid WGS84", "orbalide-calc: unknown ellipsoid 'WGS84'", 2},
       {"LANG=fr_FR.UTF-8", "inverse absent",
        "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
-      {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --gpx=/absent/t.gpx", "orbalide-calc: cannot open", 2},
+      {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --kml=t.kml --gpx=/absent/t.gpx",
+       "orbalide-calc: cannot open", 2},
+      {"LC_ALL= LANG=fr_FR.UTF-8", "--bogus", "orbalide-calc : option non reconnue", 2},
+      {"", "inverse --kml=", "orbalide-calc: option '--kml' requires an argument", 2},
+      {"", "inverse --gpx=t.kml --kml=./t.kml", "orbalide-calc: './t.kml' is named for both", 2},
+      {"", "inverse --kml=/dev/full",
+       "0.000000000 0.000000000 1856.8738\norbalide-calc: error writing '/dev/full'", 2},
+      {"", "inverse --kml=in", "orbalide-calc: 'in' is read: it is not written over", 2},
       {"LANG=C LC_MESSAGES=fr", "--bogus", "orbalide-calc : option non reconnue « --bogus »", 2},
       {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
       {"", "--version", "orbalide-calc (Orbalide) ", 0},
@@ -200,6 +217,11 @@ TEST_F(Calc, MessagesAndStatuses) {
     EXPECT_TRUE((written + r.err).starts_with(c.starts)) << c.arguments << ": " << written + r.err;
     EXPECT_EQ(r.status, c.status) << c.arguments;
   }
+  std::ostringstream kept, in;
+  kept << std::ifstream(dir_ / "t.kml").rdbuf();
+  in << std::ifstream(dir_ / "in").rdbuf();
+  EXPECT_EQ(kept.str() + " " + in.str(), "kept 60 0 60:01 0\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 4);  // in, out, err, t.kml
 }
 
 // 2,000 random geodesics each way: each figure within 1 mm and 1e-6° of GeographicLib's, and

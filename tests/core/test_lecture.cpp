@@ -37,6 +37,7 @@ TEST(Lecture, NotationsAndDefects) {
       {"49 N", Lat, 0, Illisible}, {"49NS", Lat, 0, Illisible},
       {"49.5E", Lat, 0, AutreAxe}, {"N6", Lon, 0, AutreAxe},
       {"90.0000001", Lat, 0, AuDelaDuPole}, {"S90:00:01", Lat, 0, AuDelaDuPole},
+      {"540", Lon, 540, Aucun}, {"540.0000001", Lon, 0, AuDelaDe540}, {"-541", Route, 0, AuDelaDe540},
       {"49:75", Lat, 0, SoixanteOuPlus}, {"49°00'60", Lat, 0, SoixanteOuPlus},
       {"nan", Lat, 0, NonFini}, {"-Inf", Route, 0, NonFini}, {"infinity", Nombre, 0, NonFini},
       {"1e999", Lon, 0, NonFini}, {"-1e999", Route, 0, NonFini},

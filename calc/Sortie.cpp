@@ -1,0 +1,86 @@
+#include "Sortie.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace orbalide::calc {
+
+FichierSortie::~FichierSortie() {
+  Abandonner();
+}
+
+void FichierSortie::Abandonner() {
+  if (flux_ != nullptr) std::fclose(flux_);
+  flux_ = nullptr;
+  if (!temporaire_.empty()) ::unlink(temporaire_.c_str());
+  temporaire_.clear();
+}
+
+int FichierSortie::Ouvrir(const std::string& nom) {
+  nom_ = nom;
+  struct stat existant {};
+  const bool existe = ::stat(nom.c_str(), &existant) == 0;
+  if (existe && !S_ISREG(existant.st_mode)) {
+    flux_ = std::fopen(nom.c_str(), "wbe");
+    return flux_ != nullptr ? 0 : errno;
+  }
+  std::string modele = nom + ".XXXXXX";
+  const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+  if (fd < 0) return errno;
+  temporaire_ = modele;
+  const mode_t masque = ::umask(0);
+  ::umask(masque);
+  const mode_t mode = existe ? existant.st_mode & 07777 : 0666 & ~masque;
+  if (::fchmod(fd, mode) != 0 || (flux_ = ::fdopen(fd, "wb")) == nullptr) {
+    const int erreur = errno;
+    if (flux_ == nullptr) ::close(fd);
+    Abandonner();
+    return erreur;
+  }
+  return 0;
+}
+
+int FichierSortie::Fermer() {
+  if (flux_ == nullptr) return 0;
+  errno = 0;
+  const bool ecrit = std::ferror(flux_) == 0;
+  const bool ferme = std::fclose(flux_) == 0;
+  flux_ = nullptr;
+  int erreur = ecrit && ferme ? 0 : (errno != 0 ? errno : EIO);
+  if (erreur == 0 && !temporaire_.empty() && std::rename(temporaire_.c_str(), nom_.c_str()) != 0)
+    erreur = errno;
+  if (erreur == 0) temporaire_.clear();
+  Abandonner();
+  return erreur;
+}
+
+namespace {
+
+std::filesystem::path Chemin(const std::string& nom) {
+  std::error_code ignore;
+  return std::filesystem::weakly_canonical(std::filesystem::absolute(nom, ignore), ignore);
+}
+
+bool MemeInode(const struct stat& a, const std::string& nom) {
+  struct stat b {};
+  return ::stat(nom.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+bool MemeFichier(const std::string& a, const std::string& b) {
+  struct stat premier {};
+  return Chemin(a) == Chemin(b) || (::stat(a.c_str(), &premier) == 0 && MemeInode(premier, b));
+}
+
+bool MemeFichier(int fd, const std::string& nom) {
+  struct stat ouvert {};
+  return ::fstat(fd, &ouvert) == 0 && S_ISREG(ouvert.st_mode) && MemeInode(ouvert, nom);
+}
+
+}  // namespace orbalide::calc

@@ -1,0 +1,38 @@
+// A file that the command writes beside its answers (--kml, --gpx): whole or not at all.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace orbalide::calc {
+
+class FichierSortie {
+ public:
+  FichierSortie() = default;
+  FichierSortie(const FichierSortie&) = delete;
+  FichierSortie& operator=(const FichierSortie&) = delete;
+  // A file not closed is dropped: a regular file keeps what it held before.
+  ~FichierSortie();
+
+  // A regular file, or one that does not exist yet, is written as a new file beside it, with the
+  // user's umask or the permissions of the file it replaces, and takes its name when closed; a
+  // device or a pipe is written in place. Returns the errno of a failure, 0 when none.
+  int Ouvrir(const std::string& nom);
+  std::FILE* Flux() const { return flux_; }
+  // Closes the file and gives it its name. Returns the errno of a failure, 0 when none; then the
+  // file is dropped.
+  int Fermer();
+
+ private:
+  void Abandonner();
+
+  std::string nom_, temporaire_;  // no temporary name: written in place
+  std::FILE* flux_ = nullptr;
+};
+
+// Whether two names, or an open file and a name, stand for the same file: one path once ".", ".."
+// and links are resolved, or one file on disk.
+bool MemeFichier(const std::string& a, const std::string& b);
+bool MemeFichier(int fd, const std::string& nom);
+
+}  // namespace orbalide::calc
