@@ -19,8 +19,8 @@ line of the FILEs (or of standard input) at a time, one line out for each.
 Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
 separated by spaces or tabs, where a decimal comma is read as a point.
-Out: decimal degrees with 9 decimals, courses from 0 to 360, metres with 4
-decimals or nautical miles with 8.
+Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
+0 to 360, metres with 4 decimals or nautical miles with 8.
 
       --csv              comma-separated fields and a header line, in and out
       --dms              write degrees, minutes and seconds
@@ -53,8 +53,8 @@ fois, une ligne en sortie pour chacune.
 Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
 secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ; champs
 séparés par des espaces ou des tabulations, où la virgule décimale est lue
-comme un point. En sortie : degrés décimaux à 9 décimales, routes de 0 à 360,
-mètres à 4 décimales ou milles marins à 8.
+comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -180 à
+180, routes de 0 à 360, mètres à 4 décimales ou milles marins à 8.
 
       --csv              champs séparés par des virgules et ligne d'en-tête
       --dms              écrit degrés, minutes et secondes
