@@ -39,8 +39,9 @@ void FormFormules::Command2_Click() {
     const double lat1 = Latitude(0), lon1 = Longitude(0);
     LireRouteInitiale();
     r = CalculDirect(EllipsoideCourant, lat1, lon1, RouteSaisie, distance);
-    TrajetDirect = Trajet{EllipsoideCourant, lat1,       lon1,        RouteSaisie,
-                          distance,          r.Latitude, r.Longitude, r.RouteArrivee};
+    RouteDirecte = {Trajet{EllipsoideCourant, lat1, lon1, RouteSaisie, distance, r.Latitude,
+                           r.Longitude, r.RouteArrivee},
+                    Emplacements(0).Nom->Text(), Emplacements(1).Nom->Text()};
   } catch (const ErreurArithmetique&) {  // nothing computed before may stand beside the inputs
     ViderDirecte(Vidage::Resultats);
     platform_.Beep();
@@ -75,8 +76,9 @@ void FormFormules::Command4_Click() {
     r = CalculInverse(EllipsoideCourant, lat1, lon1, lat2, lon2);
     sansResultat_.reset();
     if (r.Obtenu) {
-      TrajetInverse = Trajet{EllipsoideCourant, lat1, lon1, r.RouteInitiale,
-                             r.Distance,        lat2, lon2, r.RouteArrivee};
+      RouteInverse = {Trajet{EllipsoideCourant, lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2,
+                             r.RouteArrivee},
+                      Emplacements(2).Nom->Text(), Emplacements(3).Nom->Text()};
     } else {
       sansResultat_ = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
     }

@@ -64,7 +64,7 @@ void FormFormules::Command11_Click(std::int16_t Index) {
 // The menu of an export button: its position, or the route of its panel when there is one.
 void FormFormules::Command11_ContextMenu(std::int16_t Index) {
   emplacementMenu_ = Index;
-  MRoute.Enabled = (Index < 2 ? TrajetDirect : TrajetInverse).has_value();
+  MRoute.Enabled = (Index < 2 ? RouteDirecte : RouteInverse).has_value();
   platform_.PopupMenu(*this, MExporter);
 }
 
@@ -95,21 +95,19 @@ std::string FormFormules::DescriptionRoute(const Trajet& t) {
 }
 
 // "Route(0).kml" for the direct panel, "Route(2).kml" for the inverse panel; the two points are
-// named as in their name boxes.
+// named as they were when the route was computed.
 void FormFormules::ExporterRoute(bool inverse) {
-  const std::optional<Trajet>& trajet = inverse ? TrajetInverse : TrajetDirect;
-  if (!trajet) return;
-  const std::int16_t depart = inverse ? 2 : 0;
-  const auto nom = [&](std::int16_t slot, const Mots& sansNom) {
-    const std::string& saisi = Emplacements(slot).Nom->Text();
+  const std::optional<RouteCalculee>& route = inverse ? RouteInverse : RouteDirecte;
+  if (!route) return;
+  const auto nom = [&](const std::string& saisi, const Mots& sansNom) {
     return saisi.empty() ? sansNom.En(EnAnglais()) : saisi;
   };
   EcrireKml([&]() -> std::optional<FichierKml> {
-    const std::string a = nom(depart, textes::PointDepart);
-    const std::string b = nom(static_cast<std::int16_t>(depart + 1), textes::PointArrivee);
+    const std::string a = nom(route->Depart, textes::PointDepart);
+    const std::string b = nom(route->Arrivee, textes::PointArrivee);
     if (!TexteXml(a) || !TexteXml(b)) return std::nullopt;
-    return FichierKml{"Route(" + std::to_string(depart) + ").kml",
-                      TexteRouteKml(*trajet, a, b, DescriptionRoute(*trajet))};
+    return FichierKml{"Route(" + std::to_string(inverse ? 2 : 0) + ").kml",
+                      TexteRouteKml(route->Geodesique, a, b, DescriptionRoute(route->Geodesique))};
   });
 }
 

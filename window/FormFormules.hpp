@@ -129,8 +129,14 @@ class FormFormules : public Form {
   std::int16_t DecimalesSecondes = 3;
   std::string FormatSecondes = ImageSecondes(DecimalesSecondes);
   double RouteSaisie = 0;
-  // The geodesic of each panel's last result, which the route export draws; empty without one.
-  std::optional<Trajet> TrajetDirect, TrajetInverse;
+  // Each panel's last result, which the route export draws: the geodesic and the names of its
+  // two positions then (empty: unnamed), which "Monter", "Inverser" or "Inverse" may move since.
+  // Empty without a result.
+  struct RouteCalculee {
+    Trajet Geodesique;
+    std::string Depart, Arrivee;
+  };
+  std::optional<RouteCalculee> RouteDirecte, RouteInverse;
 
   // Start-up and shutdown.
   void Form_Load();

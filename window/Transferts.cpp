@@ -54,7 +54,7 @@ void FormFormules::RazDirecte() {
 // result empties.
 void FormFormules::ViderDirecte(Vidage vidage) {
   const bool tout = vidage == Vidage::Tout;
-  TrajetDirect.reset();
+  RouteDirecte.reset();
   if (tout) ViderEmplacement(0);
   ViderEmplacement(1);
   for (std::int16_t i = 0; i < 3; ++i) {
@@ -73,7 +73,7 @@ void FormFormules::ViderDirecte(Vidage vidage) {
 // "RAZ" keeps the tooltips, which a computation without a result empties.
 void FormFormules::ViderInverse(Vidage vidage) {
   const bool tout = vidage == Vidage::Tout;
-  TrajetInverse.reset();
+  RouteInverse.reset();
   if (tout) {
     ViderEmplacement(2);
     ViderEmplacement(3);

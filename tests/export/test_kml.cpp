@@ -189,8 +189,8 @@ TEST_F(Export, FolderOfTheFiles) {
 // inverse panel's: evenly spaced points along the geodesic (each within a millimetre of
 // GeographicLib's point at its distance) on the ellipsoid that computed it, whichever is chosen
 // since, at most 10 km apart or 2,001 of them, longitudes continuous across the 180° meridian,
-// both ends the two positions; named as typed and described as the window shows distance and
-// courses.
+// both ends the two positions; named as they were when computed, whatever came into the name
+// boxes since, and described as the window shows distance and courses.
 TEST_F(Export, RoutesAlongTheGeodesic) {
   const GeographicLib::Geodesic wgs84 = GeographicLib::Geodesic::WGS84();
   const GeographicLib::Geodesic sphere(6366707.019493714, 0);  // (40003200 ÷ 3.14159265358979) ÷ 2
@@ -257,12 +257,12 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   c_.Position(3, "49 18 42.448 006 42 21.503");
   c_.f.UserSelect(c_.f.Combo4, 1);
   c_.f.UserSelect(c_.f.Combo6, 1);
+  c_.f.Text4[1].SetText("Brest");
   c_.f.UserClick(c_.f.Command4);
   c_.f.UserClick(c_.f.Command7);
   c_.f.UserSelect(c_.f.Combo3, kIndexWgs84);
-  c_.f.UserClick(c_.f.Command8);
-  c_.f.Text4[1].SetText("Brest");
-  c_.f.UserClick(c_.f.Label10);  // metres
+  c_.f.UserClick(c_.f.Command8);  // the names and positions of the direct panel, empty, come over
+  c_.f.UserClick(c_.f.Label10);   // metres
   ExportRoute(c_, 2);
   along(dir_ / "Route(2).kml", true, 300.070950751, 184644.141586, 20);  // GeographicLib
   e = Elements(dir_ / "Route(2).kml");

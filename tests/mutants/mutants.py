@@ -147,8 +147,8 @@ FAULTS = [
     ("about/Textes.hpp", "regarding the ellipsoïd used", "regarding the ellipsoid used",
      "English About text typo"),
     # faults of the delivered window that once passed every suite
-    ("Transferts.cpp", "  TrajetDirect.reset();\n", "\n", "a forward without result keeps the route"),
-    ("Transferts.cpp", "  TrajetInverse.reset();\n", "\n", "an inverse without result keeps the route"),
+    ("Transferts.cpp", "  RouteDirecte.reset();\n", "\n", "a forward without result keeps the route"),
+    ("Transferts.cpp", "  RouteInverse.reset();\n", "\n", "an inverse without result keeps the route"),
     ("Export.cpp", "ExporterRoute(emplacementMenu_ >= 2)", "ExporterRoute(emplacementMenu_ >= 3)",
      "the inverse departure's menu exports the direct route"),
     ("Disposition.cpp", "i < 3; ++i) Text1[i].CommaIsPoint", "i < 2; ++i) Text1[i].CommaIsPoint",
@@ -161,10 +161,14 @@ FAULTS = [
      "a comma through the paste box ends the number"),
     ("Controles.cpp", "AsTyped(box, text.substr(start, length))", "AsTyped(box, text.substr(start))",
      "the comma rule changes what the program wrote"),
-    ("Export.cpp", "  const std::optional<Trajet>& trajet = inverse ? TrajetInverse : TrajetDirect;\n",
-     "  std::optional<Trajet> trajet = inverse ? TrajetInverse : TrajetDirect;\n"
-     "  if (trajet) trajet->Reference = EllipsoideCourant;\n",
+    ("Export.cpp",
+     "  const std::optional<RouteCalculee>& route = inverse ? RouteInverse : RouteDirecte;\n",
+     "  std::optional<RouteCalculee> route = inverse ? RouteInverse : RouteDirecte;\n"
+     "  if (route) route->Geodesique.Reference = EllipsoideCourant;\n",
      "a route drawn on the ellipsoid chosen since"),
+    ("Export.cpp", "nom(route->Depart, textes::PointDepart)",
+     "nom(Emplacements(inverse ? 2 : 0).Nom->Text(), textes::PointDepart)",
+     "a route's departure named after what its box holds since"),
     ("Export.cpp", "unite.En(anglais)", "unite.En(false)", "the route's unit always in French"),
     ("Transferts.cpp", "  SetFocus(LatD[0]);\n", "\n", "the focus after Directe left to repair"),
     ("Evenements.cpp", "form_.Focus() != control && !synchronising_", "form_.Focus() != control",
