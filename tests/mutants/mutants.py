@@ -137,7 +137,11 @@ FAULTS = [
      "milles ? kDecimalesMetres : kDecimalesMilles", "distance decimals of the other unit"),
     ("Textes.cpp", "for (const char* reglage : {lcAll, lcMessages, lang})",
      "for (const char* reglage : {lang, lcMessages, lcAll})", "LANG before LC_ALL"),
-    ("Options.cpp", "if (c != ' ') texte", "texte", "spaces count in ellipsoid names"),
+    ("Options.cpp", "    if (c == ' ') continue;\n", "\n", "spaces count in ellipsoid names"),
+    ("calc/Programme.cpp", "  if (lu || deuxFois) {", "  if ((lu || deuxFois) && nom.empty()) {",
+     "a file of geodesics written over an input"),
+    ("Calculateur.cpp", "std::fabs(longitude) <= 180 ?", "std::fabs(longitude) <= 1e9 ?",
+     "longitudes beyond 180° out"),
     ("calc/Programme.cpp", "bool enTete = o_.Csv;", "bool enTete = false;",
      "CSV header read as a line"),
     # About window
