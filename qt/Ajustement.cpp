@@ -44,9 +44,9 @@ Cadre CadreDe(const QWidget& w) {
 }
 
 // On one line the text's width grows with the point size, so one measure at the given size
-// settles it, with a little room for the rounding of glyphs (the margin beside it stays); a label of several lines is
-// measured again at each size down from a first guess. Remembered for the frames of the same
-// size that show the same text ("min" and "sec" stand six times each).
+// settles it, with a little room for the rounding of glyphs (the margin beside it stays); a label
+// of several lines is measured again at each size down from a first guess. Remembered for the
+// frames of the same size that show the same text ("min" and "sec" stand six times each).
 QFont Ajuster(QFont font, const Cadre& cadre, const QString& text) {
   using Cle = std::tuple<QString, int, int, int, bool, QString>;
   static std::map<Cle, QFont> connues;

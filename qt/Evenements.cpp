@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 #include <optional>
 
 #include "PlateformeQt.hpp"
@@ -57,7 +58,8 @@ std::optional<Key> KeyOf(const QKeyEvent& e) {
   return std::nullopt;
 }
 
-// The keys that move a list's choice; with Alt, Down opens the list instead.
+// The keys that move a list's choice; with Alt, Down opens the list instead. A page is the
+// whole of a short list.
 std::optional<ListKey> ListKeyOf(const QKeyEvent& e) {
   if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
   switch (e.key()) {
@@ -66,8 +68,10 @@ std::optional<ListKey> ListKeyOf(const QKeyEvent& e) {
     case Qt::Key_Up:
       return ListKey::Previous;
     case Qt::Key_Home:
+    case Qt::Key_PageUp:
       return ListKey::First;
     case Qt::Key_End:
+    case Qt::Key_PageDown:
       return ListKey::Last;
     default:
       return std::nullopt;
@@ -130,6 +134,17 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::MouseButtonRelease:
       return Click(watched, control);
+    case QEvent::Wheel: {  // over a list, it moves the choice as Down and Up do
+      if (control == nullptr || control->GetKind() != Kind::ComboBox) return false;
+      const int vers = static_cast<QWheelEvent*>(event)->angleDelta().y();
+      if (vers != 0) {
+        Forward([this, control, vers] {
+          form_.UserListKey(static_cast<ComboBox&>(*control),
+                            vers < 0 ? ListKey::Next : ListKey::Previous);
+        });
+      }
+      return true;
+    }
     default:
       return false;
   }

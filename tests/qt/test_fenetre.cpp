@@ -127,8 +127,9 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
 // "Monter" and "Inverse", where Tab leaves an editable list at once. "Directe" and "Inverse" put
 // the focus into the panel shown, and Tab and Shift+Tab walk it with the widgets' focus where the
 // model's is at every step. Each hemisphere list, showing its first item with none selected and
-// reached either way, takes its keys at the first press: Down, End and the second item's letter
-// choose that item, Up and Home the first.
+// reached either way, takes its keys at the first press: Down, End, Page Down and the second
+// item's letter choose that item, Up, Home, Page Up and the first item's letter (of the other
+// case) the first; so does the wheel.
 TEST_F(Window, PlacesSelectionsTabAndLists) {
   if (Main()->logicalDpiX() == 96) {  // the client area is 423 × 294 pixels
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
@@ -169,19 +170,27 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
         platform.SynchroniserTout();
         QTest::keyClick(QApplication::focusWidget(), way,
                         way == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
-        const char letter = static_cast<char>(std::tolower(list->Items()[1][0]));
-        for (const auto& [key, item] : {std::pair{Qt::Key_Down, 1},
-                                        {Qt::Key_Up, 0},
-                                        {Qt::Key_End, 1},
-                                        {Qt::Key_Home, 0},
-                                        {Qt::Key(letter), 1}}) {
-          if (key == letter)
-            QTest::keyClick(QApplication::focusWidget(), letter);
+        const int second = std::tolower(list->Items()[1][0]), first = list->Items()[0][0];
+        const std::pair<int, int> keys[] = {
+            {Qt::Key_Down, 1},     {Qt::Key_Up, 0},     {Qt::Key_End, 1}, {Qt::Key_Home, 0},
+            {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 0}, {second, 1},      {first, 0}};
+        for (const auto& [key, item] : keys) {
+          if (key < 128)
+            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key));
           else
-            QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
           EXPECT_EQ(list->ListIndex() * 10 + Of<QComboBox>(*list)->currentIndex(), item * 11)
               << list->FullName() << " " << key;
         }
+      }
+      list->SetText(list->Items()[0]);  // the wheel too, from the first letter shown
+      platform.SynchroniserTout();
+      for (const auto& [delta, item] : {std::pair{-120, 1}, {120, 0}}) {
+        QWheelEvent wheel({5, 5}, Of(*list)->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Of(*list), &wheel);
+        EXPECT_EQ(list->ListIndex() * 10 + Of<QComboBox>(*list)->currentIndex(), item * 11)
+            << list->FullName() << " wheel";
       }
     }
   }
