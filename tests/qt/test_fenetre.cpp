@@ -126,8 +126,8 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
 // The design's places at 96 DPI; only the focused box shows a selection after a computation,
 // "Monter" and "Inverse", where Tab leaves an editable list at once. "Directe" and "Inverse" put
 // the focus into the panel shown, and Tab and Shift+Tab walk it with the widgets' focus where the
-// model's is at every step. Each hemisphere list, showing its first item with none selected and
-// reached either way, takes its keys at the first press: Down, End, Page Down and the second
+// model's is at every step. Each hemisphere list, reached either way, takes each key at the first
+// press from its first item shown with none selected: Down, End, Page Down and the second
 // item's letter choose that item, Up, Home, Page Up and the first item's letter (of the other
 // case) the first; so does the wheel.
 TEST_F(Window, PlacesSelectionsTabAndLists) {
@@ -175,6 +175,8 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
             {Qt::Key_Down, 1},     {Qt::Key_Up, 0},     {Qt::Key_End, 1}, {Qt::Key_Home, 0},
             {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 0}, {second, 1},      {first, 0}};
         for (const auto& [key, item] : keys) {
+          list->SetText(list->Items()[0]);
+          platform.SynchroniserTout();
           if (key < 128)
             QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key));
           else
@@ -183,9 +185,9 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
               << list->FullName() << " " << key;
         }
       }
-      list->SetText(list->Items()[0]);  // the wheel too, from the first letter shown
-      platform.SynchroniserTout();
-      for (const auto& [delta, item] : {std::pair{-120, 1}, {120, 0}}) {
+      for (const auto& [delta, item] : {std::pair{-120, 1}, {120, 0}}) {  // the wheel too
+        list->SetText(list->Items()[0]);
+        platform.SynchroniserTout();
         QWheelEvent wheel({5, 5}, Of(*list)->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(Of(*list), &wheel);
