@@ -40,6 +40,12 @@ route=$(recorded 2)
 grep -q '<tessellate>1</tessellate>' "$route" || fail "the route file holds no line"
 import -window root "$build/bureau.png"
 
+# A list with nothing selected yet takes its first key: Down chooses S, Up N again.
+tab_to "Nord ou sud — départ" shift+Tab && xdotool key Down && sleep 0.2
+[ "$(lecteur text "Nord ou sud — départ")" = S ] || fail "the first Down did not choose S"
+xdotool key Up && sleep 0.2
+[ "$(lecteur text "Nord ou sud — départ")" = N ] || fail "Up did not choose N"
+
 # The inverse panel: due south by one degree, then back.
 tab_to "Inverse" && xdotool key Return
 lecteur showing "Calculer" || fail "the inverse panel is not shown"

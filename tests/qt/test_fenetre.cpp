@@ -291,19 +291,25 @@ TEST_F(Window, EveryStateOfBothWindows) {
   EXPECT_FALSE(window->isVisible() || about.Fenetre());
 }
 
-// The desktop's file writing: a new file takes the user's umask, a file written again holds the
-// new text only, and a write that fails (the target is a folder) leaves nothing behind.
+// The desktop's file writing: a new file takes the user's umask; a file written again is replaced
+// by a new one (its old text is never cut short in place), which keeps its permissions and holds
+// the new text only; a write that fails (the target is a folder) leaves nothing behind.
 TEST(Platform, WritesWholeFiles) {
   char pattern[] = "/tmp/orbalide-ecriture-XXXXXX";
   const std::filesystem::path dir = mkdtemp(pattern);
   PlateformeQt platform;
   const mode_t umask = ::umask(027);
   EXPECT_TRUE(platform.WriteFile(dir / "a.kml", "premier texte"));
+  struct stat first {
+  }, written{};
+  ASSERT_EQ(stat((dir / "a.kml").c_str(), &first), 0);
+  EXPECT_EQ(first.st_mode & 0777, 0640u);
+  chmod((dir / "a.kml").c_str(), 0604);
   EXPECT_TRUE(platform.WriteFile(dir / "a.kml", "second"));
   ::umask(umask);
-  struct stat written {};
   ASSERT_EQ(stat((dir / "a.kml").c_str(), &written), 0);
-  EXPECT_EQ(written.st_mode & 0777, 0640u);
+  EXPECT_EQ(written.st_mode & 0777, 0604u);
+  EXPECT_NE(written.st_ino, first.st_ino);
   std::string text;
   std::getline(std::ifstream(dir / "a.kml"), text);
   EXPECT_EQ(text, "second");
