@@ -148,6 +148,13 @@ class Decoupage {
   bool marques_ = false, deuxPoints_ = false, minutesMarquees_ = false;
 };
 
+// A latitude up to 90° either way, a longitude or a course up to 540°.
+ValeurLue Borne(double v, std::optional<Axe> axe) {
+  if (axe == Axe::Latitude && std::fabs(v) > kLatitudeMax) return {0, DefautLecture::AuDelaDuPole};
+  if (axe != Axe::Latitude && std::fabs(v) > kAngleMax) return {0, DefautLecture::AuDelaDe540};
+  return {v, DefautLecture::Aucun};
+}
+
 // The angle's value with its hemisphere: the sign, or the letter when it is one of `axe`'s.
 ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
   std::int16_t hemisphere = a.negatif ? kHemisphereNegatif : kHemispherePositif;
@@ -158,10 +165,7 @@ ValeurLue Valeur(const Angle& a, std::optional<Axe> axe) {
     hemisphere = h->index;
   }
   const auto& [d, m, s] = a.composantes;
-  const double v = SexagesimalEnDegres(d, m, s, hemisphere);
-  if (axe == Axe::Latitude && std::fabs(v) > kLatitudeMax) return {0, DefautLecture::AuDelaDuPole};
-  if (axe != Axe::Latitude && std::fabs(v) > kAngleMax) return {0, DefautLecture::AuDelaDe540};
-  return {v, DefautLecture::Aucun};
+  return Borne(SexagesimalEnDegres(d, m, s, hemisphere), axe);
 }
 
 // A field that is no number may be the word of a NaN or an infinity.
@@ -169,8 +173,15 @@ DefautLecture Illisible(std::string_view texte) {
   return MotNonFini(texte) ? DefautLecture::NonFini : DefautLecture::Illisible;
 }
 
+// Most fields are one signed number, which needs none of the components' rules: its value is the
+// one they give, the sign applied to the magnitude as SexagesimalEnDegres applies it ("-0" is
+// −0).
 ValeurLue LireSexagesimal(std::string_view texte, std::optional<Axe> axe) {
   try {
+    if (const NombreEnTete n = LireNombreEnTete(texte); n.Longueur == texte.size() && n.Longueur) {
+      const double magnitude = std::fabs(n.Valeur);
+      return Borne(texte[0] == '-' ? -magnitude : magnitude, axe);
+    }
     Angle a;
     const DefautLecture d = Decoupage(texte).Lire(a);
     if (d == DefautLecture::Illisible) return {0, Illisible(texte)};
