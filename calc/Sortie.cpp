@@ -25,13 +25,12 @@ int FichierSortie::Ouvrir(const std::string& nom) {
   nom_ = nom;
   struct stat existant {};
   const bool existe = ::stat(nom.c_str(), &existant) == 0;
-  if (existe && !S_ISREG(existant.st_mode)) {
+  std::string modele = nom + ".XXXXXX";
+  const int fd = existe && !S_ISREG(existant.st_mode) ? -1 : ::mkostemp(modele.data(), O_CLOEXEC);
+  if (fd < 0) {
     flux_ = std::fopen(nom.c_str(), "wbe");
     return flux_ != nullptr ? 0 : errno;
   }
-  std::string modele = nom + ".XXXXXX";
-  const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-  if (fd < 0) return errno;
   temporaire_ = modele;
   const mode_t masque = ::umask(0);
   ::umask(masque);

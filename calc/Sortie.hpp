@@ -16,7 +16,8 @@ class FichierSortie {
 
   // A regular file, or one that does not exist yet, is written as a new file beside it, with the
   // user's umask or the permissions of the file it replaces, and takes its name when closed; a
-  // device or a pipe is written in place. Returns the errno of a failure, 0 when none.
+  // device, a pipe, or a file whose folder takes no new file (/dev/fd/3) is written in place.
+  // Returns the errno of a failure, 0 when none.
   int Ouvrir(const std::string& nom);
   std::FILE* Flux() const { return flux_; }
   // Closes the file and gives it its name. Returns the errno of a failure, 0 when none; then the
