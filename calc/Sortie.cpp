@@ -72,9 +72,13 @@ bool MemeInode(const struct stat& a, const std::string& nom) {
 
 }  // namespace
 
+// Files that exist are the same on disk; names that do not yet, the same path.
 bool MemeFichier(const std::string& a, const std::string& b) {
-  struct stat premier {};
-  return Chemin(a) == Chemin(b) || (::stat(a.c_str(), &premier) == 0 && MemeInode(premier, b));
+  struct stat premier {
+  }, second{};
+  const bool existeA = ::stat(a.c_str(), &premier) == 0, existeB = ::stat(b.c_str(), &second) == 0;
+  if (existeA && existeB) return premier.st_dev == second.st_dev && premier.st_ino == second.st_ino;
+  return !existeA && !existeB && Chemin(a) == Chemin(b);
 }
 
 bool MemeFichier(int fd, const std::string& nom) {

@@ -31,8 +31,8 @@ class FichierSortie {
   std::FILE* flux_ = nullptr;
 };
 
-// Whether two names, or an open file and a name, stand for the same file: one path once ".", ".."
-// and links are resolved, or one file on disk.
+// Whether two names, or an open file and a name, stand for the same file: one file on disk, or
+// for names of no file yet, one path once ".", ".." and links are resolved.
 bool MemeFichier(const std::string& a, const std::string& b);
 bool MemeFichier(int fd, const std::string& nom);
 
