@@ -124,6 +124,7 @@ class Calc : public testing::Test {
 // not empty. A file of geodesics never replaces an input or the other one, and a run that fails
 // leaves the file it would have replaced as it was.
 TEST_F(Calc, MessagesAndStatuses) {
+  const std::string kMarqueOrdre = "\xEF\xBB\xBF";
   const std::string sansResultat[] = {
       "No result: the two positions are the same point.",
       "No result: the points are nearly antipodal, Vincenty's method does not settle within 20 "
@@ -134,8 +135,8 @@ TEST_F(Calc, MessagesAndStatuses) {
     std::string line;
     std::string message;  // empty: an answer, or a blank line answered by a blank line
   } lines[] = {
-      {"inverse", "\xEF\xBB\xBF" "0 0 1 1", ""},  // the byte order mark of some editors
-      {"inverse", "0\t0 1,5  1\r", ""},        // tabs, a decimal comma, a line end of CR LF
+      {"inverse", kMarqueOrdre + "0 0 1 1", ""},  // the byte order mark of some editors
+      {"inverse", "0\t0 1,5  1\r", ""},           // tabs, a decimal comma, a line end of CR LF
       {"inverse", "0 0 1", "3 fields, 4 expected"},
       {"inverse", "0 0 1 1 1", "more than 4 fields"},
       {"inverse", "0 x 1 1", "lon1 is not an angle"},
