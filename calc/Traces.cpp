@@ -20,8 +20,8 @@ Traces::Traces(std::FILE* kml, std::FILE* gpx, std::string_view nom) : kml_(kml)
 
 void Traces::Ajouter(const Trajet& trajet, std::string_view nom, std::string_view description) {
   const std::vector<PointRoute> points = PointsRoute(trajet);
-  Ecrire(kml_, LigneKml(nom, description, points));
-  Ecrire(gpx_, TraceGpx(nom, description, points));
+  if (kml_ != nullptr) Ecrire(kml_, LigneKml(nom, description, points));
+  if (gpx_ != nullptr) Ecrire(gpx_, TraceGpx(nom, description, points));
 }
 
 void Traces::Terminer() {

@@ -148,8 +148,9 @@ std::int16_t ComboBox::ItemStartingWith(std::string_view character) const {
                       [](char a, char b) { return Lower(a) == Lower(b); });
   };
   const auto n = static_cast<std::int16_t>(items_.size());
+  const std::int16_t shown = ShownItem();
   for (std::int16_t step = 1; step <= n; ++step) {
-    const auto i = static_cast<std::int16_t>((ShownItem() + step + n) % n);
+    const auto i = static_cast<std::int16_t>((shown + step + n) % n);
     if (starts(items_[static_cast<std::size_t>(i)])) return i;
   }
   return -1;
