@@ -359,32 +359,40 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
   }
 }
 
-// The geodesic of each line answered, sampled as the window's route is (at most 10 km apart), in
-// one KML document and one GPX file: a placemark and a track a line, named after it, described by
-// its answer; GPX's longitudes within −180 to 180, KML's continuous across the 180° meridian.
+// The geodesic of each line answered, sampled as the window's route is (at most 10 km apart, a
+// negative distance as finely as a positive one), in one KML document and one GPX file: a
+// placemark and a track a line, named after it, described by its answer; GPX's longitudes from
+// −180 included to 180 excluded, KML's first point of a track within −180…180 and the next ones
+// continuous across the 180° meridian.
 TEST_F(Calc, TracksAsKmlAndGpx) {
-  const Outcome r = Execute("direct --kml=t.kml --gpx=t.gpx",
-                            "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n");
+  const Outcome r =
+      Execute("direct --kml=t.kml --gpx=t.gpx",
+              "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n0 180 0 -20000\n10 500 90 1000\n");
   EXPECT_EQ(r.status, 1);
   auto kml = Elements(dir_ / "t.kml"), gpx = Elements(dir_ / "t.gpx");
   EXPECT_EQ(kml["xmlns"].at(0), "http://www.opengis.net/kml/2.2");
-  EXPECT_EQ(kml["name"], (std::vector<std::string>{"orbalide-calc direct", "line 1", "line 3"}));
-  EXPECT_EQ(kml["description"], (std::vector{r.out[0], r.out[2]}));
+  EXPECT_EQ(kml["name"], (std::vector<std::string>{"orbalide-calc direct", "line 1", "line 3",
+                                                   "line 4", "line 5"}));
+  EXPECT_EQ(kml["description"], (std::vector{r.out[0], r.out[2], r.out[3], r.out[4]}));
   EXPECT_EQ(gpx["xmlns"].at(0) + " " + gpx["version"].at(0),
             "http://www.topografix.com/GPX/1/1 1.1");
-  EXPECT_EQ(gpx["name"], (std::vector<std::string>{"line 1", "line 3"}));
+  EXPECT_EQ(gpx["name"], (std::vector<std::string>{"line 1", "line 3", "line 4", "line 5"}));
   EXPECT_EQ(gpx["desc"], kml["description"]);
-  std::vector<std::string> kmlPoints;
+  std::vector<std::string> kmlPoints, firstPoints;
   for (const std::string& line : kml["coordinates"]) {
+    const std::size_t first = kmlPoints.size();
     for (const std::string& p : Split(line, '\n')) {
       if (p.find(',') != std::string::npos) kmlPoints.push_back(p.substr(0, p.find('\r')));
     }
+    firstPoints.push_back(Split(kmlPoints.at(first), ',').at(0));
   }
-  ASSERT_EQ(kmlPoints.size(), 4u + 51u);  // 3 steps of 25 km ÷ 3, 50 steps of 10 km
+  // 3 steps of 25 km ÷ 3, 50 of 10 km, 2 of 10 km back along the course, 1 of 1 km.
+  ASSERT_EQ(kmlPoints.size(), 4u + 51u + 3u + 2u);
   EXPECT_EQ(kmlPoints[0], "179.95,10");
   EXPECT_GT(std::stod(kmlPoints[3]), 180);
+  EXPECT_EQ(firstPoints, (std::vector<std::string>{"179.95", "151.25", "180", "140"}));
   const std::vector<std::string>& points = gpx["trkpt"];
-  ASSERT_EQ(points.size(), 4u + 51u);
+  ASSERT_EQ(points.size(), kmlPoints.size());
   for (const std::string& p : points) {
     const double lon = std::stod(p.substr(p.find(' ')));
     EXPECT_TRUE(lon >= -180 && lon < 180) << p;
@@ -394,4 +402,6 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   EXPECT_NEAR(std::stod(last[0]), std::stod(arrival[0]), 1e-9);
   EXPECT_NEAR(std::stod(last[1]), std::stod(arrival[1]), 1e-9);
   EXPECT_EQ(points[4], "-33.5 151.25");
+  EXPECT_EQ(points[55], "0 -180");
+  EXPECT_LT(std::stod(points[57]), -0.18);  // 20 km south
 }
