@@ -315,9 +315,27 @@ TEST_F(Calc, KarneysTestSet) {
   EXPECT_GE(settled, 7800u);  // the rest are nearly antipodal
 }
 
-// --dms writes the window's texts; they read back, with --csv, as the positions they stand for:
-// the distance back within what the seconds' precision allows, in nautical miles as given.
+// --dms writes every angle as the window's boxes show a position, courses and longitudes with
+// three digits of degrees; a zero is not south or west, nor a course of 360° other than 0, in
+// either notation. The texts read back, with --csv, as the positions they stand for: the
+// distance back within what the seconds' precision allows, in nautical miles as given.
 TEST_F(Calc, DegreesMinutesSecondsReadBack) {
+  const struct {
+    const char* arguments;
+    const char* line;  // distance 0: the arrival is the departure, as given
+    const char* expected;
+  } written[] = {
+      {"direct --dms", "0 0 90 0", "00°00′00.000″N 000°00′00.000″E 090°00′00.000″"},
+      {"direct --dms", "-1e-12 -1e-12 359.9999999999 0",
+       "00°00′00.000″N 000°00′00.000″E 000°00′00.000″"},
+      {"direct", "-1e-12 -1e-12 359.9999999999 0", "0.000000000 0.000000000 0.000000000"},
+      {"direct", "0 0 359.9999999994 0", "0.000000000 0.000000000 359.999999999"},
+      {"direct --dms --precision=2", "10:00:59.999S 179:59:59.999W 44.99999999 0",
+       "10°01′00.00″S 180°00′00.00″W 045°00′00.00″"},
+      {"direct --dms --precision=7", "0 0 359.99999999 0",
+       "00°00′00.0000000″N 000°00′00.0000000″E 359°59′59.9999640″"},
+  };
+  for (const auto& w : written) EXPECT_EQ(Execute(w.arguments, w.line).out.at(0), w.expected);
   const Ellipsoide e = *EllipsoideDuCatalogue(kIndexWgs84);
   std::mt19937_64 random(1852);
   std::uniform_real_distribution<double> lat(-89, 89), lon(-180, 180), course(0, 360), nm(1, 1e4);
@@ -336,14 +354,14 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const auto [lat1, lon1, course1, distance] = lines[i];
       const ResultatDirect r = CalculDirect(e, lat1, lon1, course1, distance * 1852);
-      const TexteSexagesimal a = PositionEnSexagesimal(r.Latitude, image),
-                             o = PositionEnSexagesimal(r.Longitude, image);
-      const TexteRoute c = RouteEnSexagesimal(r.RouteArrivee, image, ".");
-      EXPECT_EQ(direct.out[i + 1],
-                a.Degres + "°" + a.Minutes + "′" + a.Secondes + "″" +
-                    (r.Latitude < 0 ? "S," : "N,") + (o.Degres.size() < 3 ? "0" : "") + o.Degres +
-                    "°" + o.Minutes + "′" + o.Secondes + "″" + (r.Longitude < 0 ? "W," : "E,") +
-                    c.Degres + "°" + c.Minutes + "′" + c.Secondes + "″");
+      const auto dms = [&](double v, std::size_t digits) {
+        const TexteSexagesimal t = PositionEnSexagesimal(v, image);
+        return std::string(digits - std::min(digits, t.Degres.size()), '0') + t.Degres + "°" +
+               t.Minutes + "′" + t.Secondes + "″";
+      };
+      EXPECT_EQ(direct.out[i + 1], dms(r.Latitude, 2) + (r.Latitude < 0 ? "S," : "N,") +
+                                       dms(r.Longitude, 3) + (r.Longitude < 0 ? "W," : "E,") +
+                                       dms(r.RouteArrivee, 3));
       const std::vector<std::string> f = Split(direct.out[i + 1], ',');
       std::string departure = Line({lat1, lon1}, ",");
       departure.back() = ',';
