@@ -193,7 +193,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "inverse --frob", "orbalide-calc: unrecognized option '--frob'", 2},
       {"", "inverse --precision=4", "orbalide-calc: invalid precision '4': 2, 3 or 7", 2},
       {"", "direct --unit", "orbalide-calc: option '--unit' requires an argument", 2},
-      {"", "direct --ellipsoid WGS84", "orbalide-calc: unknown ellipsoid 'WGS84'", 2},
+      {"", "direct --ellipsoid clrk80", "orbalide-calc: unknown ellipsoid 'clrk80'", 2},
       {"LANG=fr_FR.UTF-8", "inverse absent",
        "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
       {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --kml=t.kml --gpx=/absent/t.gpx",
@@ -207,7 +207,10 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"LANG=C LC_MESSAGES=fr", "--bogus", "orbalide-calc : option non reconnue « --bogus »", 2},
       {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
       {"", "--version", "orbalide-calc (Orbalide) ", 0},
-      {"", "--list-ellipsoids", "WGS-84\nGRS-80\nClarke 1866\n", 0},
+      {"", "--list-ellipsoids",
+       "Name                PROJ +ellps\nWGS-84              WGS84\nGRS-80              GRS80\n"
+       "Clarke 1866         clrk66\nClarke 1880         none: PROJ's clrk80 is another figure\n",
+       0},
       // On the sphere a minute of arc is a nautical mile.
       {"", "inverse --unit=nm --ellipsoid='SPHÉ rique'", "0.000000000 0.000000000 1.00000000\n", 0},
   };
