@@ -139,7 +139,7 @@ void Calculateur::EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) 
 void Calculateur::EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const {
   TexteSexagesimal t = PositionEnSexagesimal(v, image_);
   const bool degresRonds = Nul(t.Minutes) && Nul(t.Secondes);
-  if (!axe && degresRonds && t.Degres == "360") t.Degres = "0";
+  if (!axe && degresRonds && t.Degres == "360") t.Degres.clear();  // the padding makes it 000
   const std::size_t chiffres = axe == Axe::Latitude ? t.Degres.size() : kChiffresLongitude;
   if (t.Degres.size() < chiffres) t.Degres.insert(0, chiffres - t.Degres.size(), '0');
   sortie.Ecrire(t.Degres);
