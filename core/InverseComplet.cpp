@@ -223,12 +223,15 @@ ResultatInverse Antipodes(const Ellipsoide& e, double lat1, double lon12) {
 
 ResultatInverse CalculInverseComplet(const Ellipsoide& e, double lat1, double lon1, double lat2,
                                      double lon2) {
-  const double lon12 = std::remainder(static_cast<double>(Reel(lon2) - lon1), kTour);
-  const bool pole = std::fabs(lat1) == kPole;
-  if (lat2 == lat1 && (lon12 == 0 || pole)) {
-    return {true, false, 0, kRouteConfondus, kRouteConfondus, 0};
+  // The same point and antipodal points lie on the same parallel or on opposite ones.
+  if (std::fabs(lat2) == std::fabs(lat1)) {
+    const double lon12 = std::remainder(static_cast<double>(Reel(lon2) - lon1), kTour);
+    const bool pole = std::fabs(lat1) == kPole;
+    if (lat2 == lat1 && (lon12 == 0 || pole)) {
+      return {true, false, 0, kRouteConfondus, kRouteConfondus, 0};
+    }
+    if (lat2 == -lat1 && (std::fabs(lon12) == kDemiTour || pole)) return Antipodes(e, lat1, lon12);
   }
-  if (lat2 == -lat1 && (std::fabs(lon12) == kDemiTour || pole)) return Antipodes(e, lat1, lon12);
   const ResultatInverse r = CalculInverse(e, lat1, lon1, lat2, lon2);
   return r.Obtenu ? r : Newton(e, Placer(e, lat1, lon1, lat2, lon2));
 }

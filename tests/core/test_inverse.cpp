@@ -12,9 +12,9 @@ using namespace orbalide;
 const Ellipsoide kWgs84 = *EllipsoideDuCatalogue(kIndexWgs84);
 const Ellipsoide kSphere = *EllipsoideDuCatalogue(kIndexSphere);
 
-// The design's figures; the next four rows from GeographicLib (f = 0 for the sphere), where the
-// complete solution gives Vincenty's figures to the bit. Then GeodSolve's figures where it gives
-// its own (courses within 1e-6°), and the outcomes without a result: the same point, nearly
+// The design's figures and GeographicLib's (f = 0 for the sphere), where the complete solution
+// gives Vincenty's figures to the bit; then GeodSolve's where it gives its own (courses within
+// 1e-6°). Then the outcomes of Vincenty's iteration without a result: the same point, nearly
 // antipodal points, values out of range.
 TEST(Inverse, ReferenceGeodesicsAndNoResult) {
   const struct {
@@ -29,6 +29,7 @@ TEST(Inverse, ReferenceGeodesicsAndNoResult) {
       {kWgs84, 40, 5, 10, 5, 3323674.197, 180, 180, 0},   // due south: −π becomes 180
       {kWgs84, 10, 170, 20, -170, 2415318.018, 60.4230175326, 65.6693133046, 0},
       {kWgs84, 10, 170, 20, 190, 2415318.018, 60.4230175326, 65.6693133046, 0},  // not reduced
+      {kWgs84, 30, 0, 30, 180, 13363704.6627, 0, 180, 0},  // over the pole, not antipodal
       {kSphere, 0, 0, 0.5, 179.7, 19936806.680, 30.962999361, 149.035691631, 1},
       {kWgs84, 0, 0, 0.5, 179.7, 19944127.4208, 15.5568827935, 164.4425138909, -1},
       {kWgs84, 20, 0, -20.2, 179.9, 19981119.1796, 172.6386059169, 7.3707998248, -1},
