@@ -95,6 +95,7 @@ Essai Suivre(const Ellipsoide& e, const Placement& p, Reel alpha1) {
   const Reel sinAlpha1 = Sin(alpha1), cosAlpha1 = Cos(alpha1);
   const Reel sinAlpha0 = sinAlpha1 * p.cosBeta1;  // Clairaut: cos β · sin α all along
   const Reel cosSqAlpha = 1 - sinAlpha0 * sinAlpha0;
+  // cos α · cos β at each point; at the arrival from Clairaut's rule, heading north.
   const Reel x1 = cosAlpha1 * p.cosBeta1;
   const Reel x2 = Sqrt(x1 * x1 + (p.cosBeta2 - p.cosBeta1) * (p.cosBeta2 + p.cosBeta1));
   const Reel sigma1 = ArcTan2(p.sinBeta1, x1), sigma2 = ArcTan2(p.sinBeta2, x2);

@@ -27,7 +27,7 @@ namespace orbalide {
 //   on Karney's test set), and the direct solution from its course and distance lands within
 //   0.01 mm of the arrival.
 // Passes: those of CalculInverse where its figures are given; where it does not settle, the
-// trials of Newton's method (2 to 4 near the antipode; 64 at most); 0 for the same point and
+// trials of Newton's method (1 to 4 near the antipode; 64 at most); 0 for the same point and
 // for antipodal points.
 // Throws ErreurArithmetique on an arithmetic error, as CalculInverse does.
 ResultatInverse CalculInverseComplet(const Ellipsoide& e, double lat1, double lon1, double lat2,
