@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "InverseComplet.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
-#include "inverse.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -105,11 +105,7 @@ Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
 
 Issue Calculateur::Inverse(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, lat2, lon2] = v;
-  const ResultatInverse r = CalculInverse(r_.Reference, lat1, lon1, lat2, lon2);
-  if (!r.Obtenu) {
-    return Refus{.Quoi = Refus::Motif::SansResultat,
-                 .Cause = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent};
-  }
+  const ResultatInverse r = CalculInverseComplet(r_.Reference, lat1, lon1, lat2, lon2);
   EcrireAngle(r.RouteInitiale, std::nullopt, sortie);
   Separer(sortie);
   EcrireAngle(r.RouteArrivee, std::nullopt, sortie);

@@ -62,7 +62,8 @@ class Calculateur {
   // ellipsoid and writes the answer's three fields, separated by a space (a comma with CSV),
   // without a line end:
   // - direct: "lat1 lon1 course1 distance" gives "lat2 lon2 course2";
-  // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance".
+  // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
+  //   (CalculInverseComplet).
   // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, decimal
   // degrees with 9 decimals or, with Dms, the window's picture of a position: 49°00′23.260″N,
   // 006°09′41.280″E, and courses as 298°20′14.566″ or 045°00′00.000″ (longitudes and courses with
