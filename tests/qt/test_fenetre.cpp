@@ -117,9 +117,9 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   f.INS[0].SetText("WP1 N49°00'23,26 E006°09'41,28");
   platform.SynchroniserTout();
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
-  EXPECT_EQ(
-      Edit(f.LatD[0])->text() + " " + Edit(f.LonS[0])->text() + " " + Edit(f.Text4[0])->text(),
-      "49 41.28 WP1");
+  QString shown;
+  for (const FormFormules::Composante c : kComposantes) shown += Edit(f.Boite(c, 0))->text() + " ";
+  EXPECT_EQ(shown + Edit(f.Text4[0])->text(), "49 00 23.26 006 09 41.28 WP1");
   EXPECT_EQ(platform.beeps, 1);
   QTest::mouseDClick(Edit(f.INS[0]), Qt::LeftButton);
   EXPECT_EQ(Edit(f.INS[0])->text(), "");
@@ -131,7 +131,7 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
 // model's is at every step. Each hemisphere list, reached either way, takes each key at the first
 // press from its first item shown with none selected: Down, End, Page Down and the second
 // item's letter choose that item, Up, Home, Page Up and the first item's letter (of the other
-// case) the first; so does the wheel.
+// case) the first; so does the wheel. From the last item, Down and the wheel keep it.
 TEST_F(Window, PlacesSelectionsTabAndLists) {
   if (Main()->logicalDpiX() == 96) {  // the client area is 423 × 294 pixels
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
@@ -173,11 +173,13 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
         QTest::keyClick(QApplication::focusWidget(), way,
                         way == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
         const int second = std::tolower(list->Items()[1][0]), first = list->Items()[0][0];
-        const std::pair<int, int> keys[] = {
-            {Qt::Key_Down, 1},     {Qt::Key_Up, 0},     {Qt::Key_End, 1}, {Qt::Key_Home, 0},
-            {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 0}, {second, 1},      {first, 0}};
-        for (const auto& [key, item] : keys) {
-          list->SetText(list->Items()[0]);
+        const std::tuple<int, int, int> keys[] = {{0, Qt::Key_Down, 1},     {0, Qt::Key_Up, 0},
+                                                  {0, Qt::Key_End, 1},      {0, Qt::Key_Home, 0},
+                                                  {0, Qt::Key_PageDown, 1}, {0, Qt::Key_PageUp, 0},
+                                                  {0, second, 1},           {0, first, 0},
+                                                  {1, Qt::Key_Down, 1}};
+        for (const auto& [from, key, item] : keys) {
+          list->SetText(list->Items()[static_cast<std::size_t>(from)]);
           platform.SynchroniserTout();
           if (key < 128)
             QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key));
@@ -187,8 +189,8 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
               << list->FullName() << " " << key;
         }
       }
-      for (const auto& [delta, item] : {std::pair{-120, 1}, {120, 0}}) {  // the wheel too
-        list->SetText(list->Items()[0]);
+      for (const auto& [from, delta, item] : {std::tuple{0, -120, 1}, {0, 120, 0}, {1, -120, 1}}) {
+        list->SetText(list->Items()[static_cast<std::size_t>(from)]);  // the wheel too
         platform.SynchroniserTout();
         QWheelEvent wheel({5, 5}, Of(*list)->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -222,3 +222,30 @@ TEST(Keyboard, SpaceReturnAndHelp) {
     if (c.about.Fenetre()) c.about.Fenetre()->UserKey(Key::Escape);
   }
 }
+
+// A list's keys from the item it shows: from the last, Down and End keep it (an emptied list
+// would turn the position north); a typed letter chooses the next item that it starts, going
+// round.
+TEST(Keyboard, ListKeysFromTheItemShown) {
+  Calculatrice c;
+  const struct {
+    ComboBox FormFormules::*list;
+    std::int16_t from;
+    ListKey key;
+    const char* letter;  // typed instead of the key
+    const char* chosen;
+  } cases[] = {
+      {&FormFormules::Combo1, 1, ListKey::Next, nullptr, "S"},
+      {&FormFormules::Combo1, 1, ListKey::Last, nullptr, "S"},
+      {&FormFormules::Combo1, 1, ListKey::Previous, nullptr, "N"},
+      {&FormFormules::Combo3, 9, ListKey::Next, nullptr, "Sphérique"},
+      {&FormFormules::Combo3, 2, ListKey::Next, "c", "Clarke 1880"},
+      {&FormFormules::Combo3, 3, ListKey::Next, "C", "Clarke 1866"},
+  };
+  for (const auto& t : cases) {
+    ComboBox& list = c.f.*t.list;
+    c.f.UserSelect(list, t.from);
+    t.letter ? (void)c.f.UserListCharacter(list, t.letter) : c.f.UserListKey(list, t.key);
+    EXPECT_EQ(list.Text(), t.chosen) << list.FullName() << " from " << t.from;
+  }
+}
