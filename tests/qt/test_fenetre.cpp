@@ -390,7 +390,7 @@ TEST_F(Window, KeysAndReaderActions) {
       QTest::keyClick(to, s.key, s.modifiers);
     }
     QApplication::processEvents();
-    EXPECT_TRUE(s.done()) << QTest::toString(QKeySequence(s.key | s.modifiers));
+    ASSERT_TRUE(s.done()) << QTest::toString(QKeySequence(s.key | s.modifiers));
     if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
     QApplication::processEvents();
   }
