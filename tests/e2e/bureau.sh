@@ -75,8 +75,10 @@ eventually lecteur showing "Calculate" || fail "Space on the flag did not switch
 [ "$(lecteur focus)" = "Français" ] || fail "the focus left the flag: '$(lecteur focus)'"
 import -window root "$build/bureau-drapeau.png"
 # The globe as a screen reader presses it; the About window is found by its name, Escape closes it.
+[ "$(lecteur role "About")" = "push button" ] || fail "the globe is a '$(lecteur role "About")'"
 lecteur press "About"
 eventually lecteur showing "About Orbalide" || fail "the reader's action did not open 'About Orbalide'"
+[ "$(lecteur role "About Orbalide")" = frame ] || fail "the About window is a '$(lecteur role "About Orbalide")'"
 xdotool key Escape
 eventually not lecteur showing "About Orbalide" || fail "Escape did not close the About window"
 

@@ -5,6 +5,7 @@
   lecteur.py text NAME      the text of the shown control so named
   lecteur.py showing NAME   exits 0 when a control or a window so named is shown
   lecteur.py press NAME     presses the shown control so named, as a screen reader's action does
+  lecteur.py role NAME      the role of the shown control or window so named
 """
 import sys
 
@@ -68,6 +69,8 @@ def main():
         sys.exit(0 if next(shown(sys.argv[2]), None) else 1)
     elif what == "press":
         press(sys.argv[2])
+    elif what == "role":
+        print(next((node.getRoleName() for node in shown(sys.argv[2])), ""))
 
 
 if __name__ == "__main__":
