@@ -45,6 +45,13 @@ apropos::apropos(Platform& platform, Form& principale, bool anglais)
   Label2[0].ForeColor = Label2[1].ForeColor = kBlanc;
   Label6[1].ForeColor = kRouge;
   Label1.Centered = Label6[0].Centered = Label6[1].Centered = true;
+  // The two links, in reading order, are links for the keyboard and for screen readers.
+  Label* const liens[] = {&Label6[1], &Label3};
+  for (int i = 0; i < 2; ++i) {
+    liens[i]->AccessibleRole = Role::Link;
+    liens[i]->TabStop = true;
+    liens[i]->TabIndex = i;
+  }
 
   Click = [this] { Form_Click(); };
   Closing = [this] { Form_Click(); };
@@ -69,6 +76,8 @@ void apropos::EcrireTextes(bool anglais) {
   const TextesApropos& textes = anglais ? kAproposAnglais : kAproposFrancais;
   Label2[1].Caption = textes.Description;
   Label2[0].Caption = textes.Precision;
+  AccessibleName = textes.Fenetre;
+  Label3.AccessibleName = textes.Courriel;
 }
 
 // Every closing click brings the main window forward, then unloads this one.

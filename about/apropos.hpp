@@ -1,5 +1,6 @@
 // The About window: title, version, the two description texts of the current language, a
-// picture, and links to the author's web site and e-mail. A click almost anywhere closes it.
+// picture, and links to the author's web site and e-mail. A click almost anywhere closes it, and
+// so does Escape; Tab reaches the links, Return or Space follows them.
 #pragma once
 
 #include <memory>

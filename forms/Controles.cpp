@@ -5,9 +5,34 @@
 #include "Texte.hpp"
 
 namespace orbalide {
+namespace {
+
+Role RoleOf(Kind kind) {
+  switch (kind) {
+    case Kind::TextBox:
+      return Role::Text;
+    case Kind::Label:
+      return Role::StaticText;
+    case Kind::ComboBox:
+      return Role::List;
+    case Kind::CommandButton:
+      return Role::Button;
+    case Kind::Frame:
+      return Role::Grouping;
+    case Kind::OptionButton:
+      return Role::RadioButton;
+    case Kind::MenuItem:
+      return Role::MenuItem;
+    case Kind::Image:
+      break;
+  }
+  return Role::Graphic;
+}
+
+}  // namespace
 
 Control::Control(Form& form, Kind kind, std::string_view name, std::int16_t index)
-    : form_(&form), kind_(kind), name_(name), index_(index) {
+    : AccessibleRole(RoleOf(kind)), form_(&form), kind_(kind), name_(name), index_(index) {
   form.controls_.push_back(this);
 }
 
@@ -197,7 +222,7 @@ bool Focusable(const Control& c) {
     case Kind::OptionButton:
       return true;
     default:
-      return false;
+      return c.Pressable();
   }
 }
 
@@ -242,9 +267,8 @@ void Form::RepairFocus() {
   if (Control* next = NextInTabOrder(from, true)) SetFocus(*next);
 }
 
-CommandButton* Form::DefaultButton() const {
-  if (focus_ != nullptr && focus_->GetKind() == Kind::CommandButton)
-    return static_cast<CommandButton*>(focus_);
+Control* Form::DefaultButton() const {
+  if (focus_ != nullptr && focus_->Pressable()) return focus_;
   for (Control* c : controls_) {
     if (c->GetKind() == Kind::CommandButton && static_cast<CommandButton*>(c)->Default &&
         c->Shown())
@@ -337,13 +361,25 @@ bool Form::UserKey(Key key) {
       return next != nullptr && SetFocus(*next);
     }
     case Key::Return: {
-      CommandButton* button = DefaultButton();
+      Control* button = DefaultButton();
       if (button == nullptr || !button->Reachable()) return false;
       UserClick(*button);
       return true;
     }
+    case Key::Space:
+      if (focus_ == nullptr) return false;
+      if (focus_->GetKind() == Kind::OptionButton) {
+        UserSelect(static_cast<OptionButton&>(*focus_));
+      } else if (focus_->Pressable()) {
+        UserClick(*focus_);
+      } else {
+        return false;
+      }
+      return true;
     case Key::Escape:
       return run(Escape);
+    case Key::Help:
+      return run(Help);
     case Key::Quit:
       return run(Quit);
     case Key::ContextMenu:

@@ -1,7 +1,8 @@
 // A window as plain data: its controls with their places, fonts and colours, and the rules that
 // a window system applies to them: a text write runs the change handler, option buttons of one
 // frame exclude each other, a panel covers the controls under it, a control that is not shown or
-// is disabled cannot take the focus, Tab walks the tab order, Return presses the default button.
+// is disabled cannot take the focus, Tab walks the tab order, Space presses the focused control,
+// Return the focused one or the default button; and what assistive technology is told of each.
 // Handlers are attached as callbacks by the window that owns the controls; a view draws the
 // controls from this data and forwards the user's events to them.
 #pragma once
@@ -43,9 +44,14 @@ using Picture = std::string_view;
 inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
 // The keys that a window system gives a meaning of its own: Tab and Shift+Tab move the focus,
-// Return presses the default button, Escape cancels, the desktop's Quit key ends the program,
-// the context-menu key (or Shift+F10) opens the focused control's menu.
-enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu };
+// Return presses the focused button or else the default one, Escape cancels, the desktop's Quit
+// key ends the program, the context-menu key (or Shift+F10) opens the focused control's menu,
+// Space presses the focused control, F1 asks for help.
+enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu, Space, Help };
+
+// What assistive technology is told a control is. Each kind has its own; a window may make a
+// picture a button, or a label a link.
+enum class Role { Text, StaticText, List, Button, RadioButton, Grouping, MenuItem, Graphic, Link };
 
 // The keys that move a list's choice: Down, Up, Home, End.
 enum class ListKey { Next, Previous, First, Last };
@@ -78,6 +84,12 @@ class Control {
   std::string Caption;  // labels, buttons, frames, option buttons, menu items
   std::string ToolTipText;
   std::string AccessibleName;  // what a screen reader says of it, when its caption does not
+  Role AccessibleRole;
+
+  // A control that is pressed as a button is (a button, a picture made a button, a link): a
+  // click, or Space or Return while it has the focus. A picture or a label so made takes the
+  // focus.
+  bool Pressable() const { return AccessibleRole == Role::Button || AccessibleRole == Role::Link; }
 
   // True when the control and every container around it are visible and none of them is
   // covered by a visible panel: only then is it drawn.
@@ -201,6 +213,8 @@ class MenuItem : public Control {
   MenuItem(Form& form, std::string_view name, MenuItem* parent = nullptr);
   MenuItem* Parent() const { return parent_; }
   bool Checked = false;
+  // The letter of the caption that opens the menu with Alt, in either case; 0 for none.
+  char AccessKey = 0;
 
  private:
   MenuItem* parent_;
@@ -226,10 +240,13 @@ class Form {
   const std::vector<Control*>& Controls() const { return controls_; }
 
   std::string Caption;  // the title
+  // What a screen reader calls the window; its title when empty.
+  std::string AccessibleName;
   Picture Icon;
   std::function<void()> Click;    // on the window itself, outside its controls
   std::function<void()> Closing;  // the window system asks the window to close
   std::function<void()> Escape;   // the Escape key
+  std::function<void()> Help;     // F1
   std::function<void()> Quit;     // the desktop's Quit key, from any window of the program
   std::optional<Rgb> BackColor;
   Font DefaultFont{"MS Sans Serif", 8.25};
@@ -242,9 +259,9 @@ class Form {
 
   // The tab stops that can take the focus now, in tab order.
   std::vector<Control*> TabOrder() const;
-  // The button that Return presses: the focused button, or else the shown default button;
-  // nullptr when there is none.
-  CommandButton* DefaultButton() const;
+  // The control that Return presses: the focused one when it is pressable, or else the shown
+  // default button; nullptr when there is none.
+  Control* DefaultButton() const;
 
   // User events: delivered only to a reachable control, so a view or a test cannot press a
   // button that the user could not see or use.

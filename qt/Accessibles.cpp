@@ -1,8 +1,47 @@
 #include "Accessibles.hpp"
 
 #include <QAccessibleWidget>
+#include <QPainter>
 
 namespace orbalide {
+
+// Two lines, in the highlight colour outside and white inside, seen on any picture and on any
+// background.
+void Etiquette::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  const QRect frame = rect().adjusted(0, 0, -1, -1);
+  painter.setPen(palette().color(QPalette::Highlight));
+  painter.drawRect(frame);
+  painter.setPen(Qt::white);
+  painter.drawRect(frame.adjusted(1, 1, -1, -1));
+}
+
+QAccessible::Role RoleQt(Role role) {
+  switch (role) {
+    case Role::Text:
+      return QAccessible::EditableText;
+    case Role::StaticText:
+      return QAccessible::StaticText;
+    case Role::List:
+      return QAccessible::ComboBox;
+    case Role::Button:
+      return QAccessible::Button;
+    case Role::RadioButton:
+      return QAccessible::RadioButton;
+    case Role::Grouping:
+      return QAccessible::Grouping;
+    case Role::MenuItem:
+      return QAccessible::MenuItem;
+    case Role::Link:
+      return QAccessible::Link;
+    case Role::Graphic:
+      break;
+  }
+  return QAccessible::Graphic;
+}
+
 namespace {
 
 class ListeAccessible : public QAccessibleWidget {
@@ -18,16 +57,29 @@ class ListeAccessible : public QAccessibleWidget {
   }
 };
 
-// A label's text, read-only and without a selection.
+// A label's text, read-only and without a selection; a label or a picture pressed as a button
+// is pressed by the reader's action as by a click.
 class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit EtiquetteAccessible(Etiquette* etiquette)
-      : QAccessibleWidget(etiquette, QAccessible::StaticText) {}
+  explicit EtiquetteAccessible(Etiquette* etiquette) : QAccessibleWidget(etiquette) {}
 
+  QAccessible::Role role() const override { return Widget()->RoleAccessible; }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Texte();
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Texte();
     return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Widget()->Pressable) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && Widget()->Pressable) {
+      emit Widget()->Pressee();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -53,7 +105,18 @@ class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInte
   }
 
  private:
-  QString Texte() const { return static_cast<const Etiquette*>(widget())->text(); }
+  Etiquette* Widget() const { return static_cast<Etiquette*>(widget()); }
+  QString Texte() const { return Widget()->text(); }
+};
+
+// The surface is the window itself where the window has no frame of its own (the About window),
+// else the client area of a main window.
+class SurfaceAccessible : public QAccessibleWidget {
+ public:
+  explicit SurfaceAccessible(Surface* surface) : QAccessibleWidget(surface) {}
+  QAccessible::Role role() const override {
+    return widget()->isWindow() ? QAccessible::Window : QAccessible::Client;
+  }
 };
 
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
@@ -61,6 +124,10 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
     return new ListeAccessible(static_cast<Liste*>(objet));
   if (classe == Etiquette::staticMetaObject.className())
     return new EtiquetteAccessible(static_cast<Etiquette*>(objet));
+  if (classe == Groupe::staticMetaObject.className())
+    return new QAccessibleWidget(static_cast<Groupe*>(objet), QAccessible::Grouping);
+  if (classe == Surface::staticMetaObject.className())
+    return new SurfaceAccessible(static_cast<Surface*>(objet));
   return nullptr;
 }
 

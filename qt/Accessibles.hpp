@@ -1,11 +1,17 @@
 // The widgets of the views whose accessibility Qt's own does not serve: a list names itself as
 // the model names it (Qt's accessible combo box takes its current text as its name on this
-// platform), and a label keeps the name the model gives it while it gives its text to screen
-// readers (Qt's accessible label offers one or the other).
+// platform); a label or a picture keeps the name and the role that the model gives it while it
+// gives its text to screen readers, and one that is pressed as a button is also pressed by them
+// and shows a focus frame; a borderless frame is a group of controls, not a border; a window's
+// own surface is a window for screen readers.
 #pragma once
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+
+#include "Controles.hpp"
 
 namespace orbalide {
 
@@ -21,9 +27,34 @@ class Etiquette : public QLabel {
 
  public:
   using QLabel::QLabel;
+  QAccessible::Role RoleAccessible = QAccessible::StaticText;
+  bool Pressable = false;
+
+ signals:
+  void Pressee();  // by a screen reader
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
-// Makes screen readers use the two; once, before any of them is shown.
+class Groupe : public QFrame {
+  Q_OBJECT
+
+ public:
+  using QFrame::QFrame;
+};
+
+class Surface : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+// What screen readers are told a control of a model is.
+QAccessible::Role RoleQt(Role role);
+
+// Makes screen readers use the widgets above; once, before any of them is shown.
 void DeclarerAccessibles();
 
 }  // namespace orbalide

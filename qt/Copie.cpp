@@ -21,6 +21,8 @@ namespace orbalide {
 void Vue::Synchroniser() {
   const QScopedValueRollback<bool> guard(synchronising_, true);
   window_->setWindowTitle(Q(form_.Caption));
+  if (window_->accessibleName() != Q(form_.AccessibleName))
+    window_->setAccessibleName(Q(form_.AccessibleName));
   for (Control* c : form_.Controls()) {
     if (c->GetKind() == Kind::MenuItem) {
       CopyMenu(*c);
@@ -36,11 +38,17 @@ void Vue::Synchroniser() {
   }
 }
 
-// A check mark where the item is checked, nothing else, as desktop menus show it.
+// A menu's access key marked in its title; a check mark where an item is checked, nothing
+// else, as desktop menus show it.
 void Vue::CopyMenu(Control& c) {
   QObject* o = actions_.at(&c);
   if (auto* m = qobject_cast<QMenu*>(o)) {
-    m->setTitle(Q(c.Caption));
+    QString title = Q(c.Caption).replace("&", "&&");
+    if (const char key = static_cast<MenuItem&>(c).AccessKey; key != 0) {
+      const auto at = title.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive);
+      if (at >= 0) title.insert(at, '&');
+    }
+    m->setTitle(title);
     return;
   }
   auto* a = static_cast<QAction*>(o);
@@ -92,8 +100,11 @@ void Vue::Copy(Control& c, QWidget* w) {
       auto* q = static_cast<QRadioButton*>(w);
       if (q->text() != Q(c.Caption)) q->setText(Q(c.Caption));
       Fit(c, w, q->text());
+      // Exclusive buttons, which readers hear as radio buttons, cannot be unchecked: the
+      // model's choice is written without it.
       q->setAutoExclusive(false);
       q->setChecked(static_cast<OptionButton&>(c).Value());
+      q->setAutoExclusive(true);
       break;
     }
     case Kind::MenuItem:

@@ -52,6 +52,12 @@ std::optional<Key> KeyOf(const QKeyEvent& e) {
     case Qt::Key_F10:
       if (m == Qt::ShiftModifier) return Key::ContextMenu;
       break;
+    case Qt::Key_Space:  // held down, it presses once
+      if (m == Qt::NoModifier && !e.isAutoRepeat()) return Key::Space;
+      break;
+    case Qt::Key_F1:
+      if (m == Qt::NoModifier) return Key::Help;
+      break;
     default:
       break;
   }
@@ -150,8 +156,18 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-// A control that the user gives the focus takes it, or hands it back to the model's.
+// A control that the user gives the focus takes it, or hands it back to the model's. The one Qt
+// picks when a window becomes active is not the user's: the model's focus stands, even none (a
+// link of the About window would otherwise take Return).
 void Vue::FocusIn(Control& control, Qt::FocusReason reason) {
+  if (reason == Qt::ActiveWindowFocusReason) {
+    if (form_.Focus() != nullptr) {
+      Widget(*form_.Focus())->setFocus();
+    } else {
+      Widget(control)->clearFocus();
+    }
+    return;
+  }
   Forward([this, &control] {
     if (!form_.SetFocus(control) && form_.Focus() != nullptr) Widget(*form_.Focus())->setFocus();
   });

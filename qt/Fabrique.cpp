@@ -22,7 +22,9 @@ QWidget* NewWidget(const Control& control, QWidget* parent) {
     }
     case Kind::Label:
     case Kind::Image: {
-      auto* label = control.GetKind() == Kind::Label ? new Etiquette(parent) : new QLabel(parent);
+      auto* label = new Etiquette(parent);
+      label->RoleAccessible = RoleQt(control.AccessibleRole);
+      label->Pressable = control.Pressable();
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -38,7 +40,7 @@ QWidget* NewWidget(const Control& control, QWidget* parent) {
       return new QPushButton(parent);
     case Kind::Frame: {
       if (static_cast<const Frame&>(control).Bordered) return new QGroupBox(parent);
-      auto* frame = new QFrame(parent);
+      auto* frame = new Groupe(parent);
       frame->setFrameShape(QFrame::NoFrame);
       return frame;
     }
@@ -82,7 +84,8 @@ void Vue::Style(const Control& control, QWidget* w) const {
   w->setPalette(p);
   w->setFocusPolicy(control.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
   if (control.GetKind() == Kind::Label || control.GetKind() == Kind::Image) {
-    w->setFocusPolicy(Qt::NoFocus);
+    // A click on it presses it, but gives it no focus: the model's does not move.
+    w->setFocusPolicy(control.Pressable() ? Qt::TabFocus : Qt::NoFocus);
     w->setAttribute(Qt::WA_TranslucentBackground, !control.BackColor);
   }
   if (control.GetKind() == Kind::TextBox) {
@@ -136,6 +139,12 @@ void Vue::Connect(Control& control, QWidget* w) {
                        [this, &option] { Forward([this, &option] { form_.UserSelect(option); }); });
       break;
     }
+    case Kind::Label:
+    case Kind::Image:
+      QObject::connect(static_cast<Etiquette*>(w), &Etiquette::Pressee, this, [this, &control] {
+        Forward([this, &control] { form_.UserClick(control); });
+      });
+      break;
     default:
       break;
   }

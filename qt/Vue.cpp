@@ -55,7 +55,7 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   dpi_ = screen != nullptr ? screen->logicalDotsPerInch() : 96;
   const bool menu = std::any_of(form.Controls().begin(), form.Controls().end(),
                                 [](const Control* c) { return c->GetKind() == Kind::MenuItem; });
-  client_ = new QWidget;
+  client_ = new Surface;
   client_->setFixedSize(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
   if (menu) {
     auto* main = new QMainWindow;

@@ -162,7 +162,8 @@ void FormFormules::Habillage() {
 }
 
 // The design's texts of the inputs; outputs read-only without a tab stop; a comma typed in a
-// number is a decimal point; Return computes in either panel.
+// number is a decimal point; Return computes in either panel. The flags and the globe are
+// buttons for the keyboard and for screen readers; Alt+P opens the menu in either language.
 void FormFormules::Comportements() {
   Text1[0].SetText("60");
   Text1[1].SetText("00");
@@ -180,17 +181,23 @@ void FormFormules::Comportements() {
   for (std::int16_t i = 0; i < 3; ++i) Text1[i].CommaIsPoint = true;
   Text2.CommaIsPoint = true;
   Command2.Default = Command4.Default = true;
+  for (Image* image : {&Image2[0], &Image2[1], &Image1}) {
+    image->AccessibleRole = Role::Button;
+    image->TabStop = true;
+  }
+  MPrec.AccessKey = 'P';
 }
 
-// Each panel's entry order, then its other controls; then what takes no tab.
+// Each panel's entry order, then its other controls, the flags and the globe last in the direct
+// panel; then what takes no tab.
 void FormFormules::OrdreDeTabulation() {
   std::vector<Control*> ordre{&Command1, &LatD[0], &LATM[0],    &LATS[0],   &LOnD[0],
                               &LonM[0],  &LonS[0], &Command2,   &Text1[0],  &Text1[1],
                               &Text1[2], &Text2,   &Option1[0], &Option1[1]};
   for (const Axe axe : kAxes) ordre.push_back(Emplacements(0).Liste(axe));
-  for (Control* c :
-       std::initializer_list<Control*>{&Text4[0], &INS[0], &Command11[0], &Text4[3], &Command11[1],
-                                       &Command3, &Command5, &Command8, &Combo3})
+  for (Control* c : std::initializer_list<Control*>{&Text4[0], &INS[0], &Command11[0], &Text4[3],
+                                                    &Command11[1], &Command3, &Command5, &Command8,
+                                                    &Combo3, &Image2[0], &Image2[1], &Image1})
     ordre.push_back(c);
   for (const std::int16_t k : {std::int16_t{2}, std::int16_t{3}}) {
     for (std::size_t i = 0; i < kComposantes.size(); ++i) {

@@ -17,6 +17,7 @@ FormFormules::FormFormules(Platform& platform, Apropos& apropos)
   Relier();
   Closing = [this] { Form_Unload(); };
   Quit = [this] { Command1_Click(); };
+  Help = [this] { Image1_Click(); };  // F1, in either panel: the About window, as the globe
 }
 
 // The index of the slot's hemisphere list; for the direct arrival, that of the letter shown.

@@ -44,7 +44,8 @@ void FormFormules::NommerPourLecteurs(bool anglais) {
     Mots nom;
   } autres[] = {{&Text2, textes::Distance},          {&Text3, textes::DistanceCalculee},
                 {&Combo3, textes::ListeEllipsoides}, {&Image1, textes::Apropos},
-                {&Image2[0], textes::Francais},      {&Image2[1], textes::Anglais}};
+                {&Image2[0], textes::Francais},      {&Image2[1], textes::Anglais},
+                {&Frame1, textes::UniteDistance}};
   for (const auto& a : autres) a.control->AccessibleName = a.nom.En(anglais);
 }
 
@@ -116,7 +117,9 @@ void FormFormules::TraduireAnglais() {
   Traduire(true);
 }
 
+// A flag pressed from the keyboard leaves the focus at its place, on the other flag.
 void FormFormules::Image2_Click(std::int16_t Index) {
+  const auto autre = static_cast<std::int16_t>(1 - Index);
   if (Index == 0) {
     TraduireFrancais();
     Image2[1].Visible = true;
@@ -124,6 +127,7 @@ void FormFormules::Image2_Click(std::int16_t Index) {
     TraduireAnglais();
     Image2[0].Visible = true;
   }
+  if (Focus() == &Image2[Index]) SetFocus(Image2[autre]);
   Image2[Index].Visible = false;
 }
 

@@ -80,7 +80,9 @@ inline constexpr Mots CapRetour{"Route retour", "Back course"};
 inline constexpr Mots DistanceCalculee{"Distance calculée", "Computed distance"};
 inline constexpr Mots ListeEllipsoides{"Ellipsoïde", "Ellipsoid"};
 inline constexpr Mots Apropos{"À propos", "About"};
-inline constexpr Mots Francais{"Français", "French"}, Anglais{"Anglais", "English"};
+inline constexpr Mots UniteDistance{"Unité de distance", "Distance unit"};
+// A flag is named after the language it switches to, in that language, as language choices are.
+inline constexpr Mots Francais{"Français", "Français"}, Anglais{"English", "English"};
 
 // Route files: the points' names when their boxes are empty, and the line's description,
 // "Distance 100.000 Nm, route initiale 300° 0′ 00.000″, route à l'arrivée 298° 20′ 14.566″".

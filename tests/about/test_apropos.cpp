@@ -9,8 +9,9 @@ using namespace orbalide::test;
 // Loaded hidden at start-up by the language routine; shown by the picture, brought forward by a
 // second click, unloaded by a closing click and loaded afresh, with the version and the
 // language of that moment. Every click but the two links closes the window and brings the main
-// window forward; the links open the web site and a mail with the version in its subject; "Quitter"
-// and the title bar end the program even while it is open.
+// window forward; the links open the web site and a mail with the version in its subject, and
+// so do Return and Space on them, which Tab reaches in reading order from nothing focused;
+// "Quitter" and the title bar end the program even while it is open.
 TEST(About, LifeClicksAndLinks) {
   Calculatrice c;
   c.platform.version = {1, 1, 0};
@@ -40,9 +41,14 @@ TEST(About, LifeClicksAndLinks) {
   c.f.UserClick(c.f.Image1);
   c.f.UserClick(c.about.Fenetre()->Label6[1]);
   c.f.UserClick(c.about.Fenetre()->Label3);
-  EXPECT_EQ(c.platform.opened, (std::vector<std::string>{std::string(kSiteWeb),
-                                                         "mailto:" + std::string(kCourrielAuteur) +
-                                                             "?subject=Tiramoss V1.1.0"}));
+  apropos& shown = *c.about.Fenetre();
+  EXPECT_EQ(shown.Focus(), nullptr);
+  for (const Key key : {Key::Tab, Key::Return, Key::Tab, Key::Space})
+    EXPECT_TRUE(shown.UserKey(key));
+  EXPECT_EQ(shown.Focus(), &shown.Label3);
+  const std::string mail = "mailto:" + std::string(kCourrielAuteur) + "?subject=Tiramoss V1.1.0";
+  EXPECT_EQ(c.platform.opened,
+            (std::vector<std::string>{std::string(kSiteWeb), mail, std::string(kSiteWeb), mail}));
   for (Control* quit :
        std::initializer_list<Control*>{&c.f.Command1, &c.f.Command8, &c.f.Command10})
     c.f.UserClick(*quit);

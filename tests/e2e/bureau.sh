@@ -2,8 +2,10 @@
 # The real program on a real X server, from the keyboard alone: a forward computation, the
 # export of its arrival and, from that button's menu, of its route, the arrival's letters as a
 # screen reader reads them; an inverse computation read back the same way, a hemisphere list
-# driven with its keys, and back to the direct panel; then the About window's mail
-# link with the mouse, and Ctrl+Q. The desktop's openers are replaced by a recorder.
+# driven with its keys, and back to the direct panel; the flag from the keyboard, the globe
+# by a screen reader's action and the About window found by its name and closed by Escape; then
+# the About window's mail link with the mouse, and Ctrl+Q. The desktop's openers are replaced by
+# a recorder.
 # Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
@@ -66,6 +68,19 @@ distance=$(lecteur text "Distance calculée")
 tab_to "Directe" && xdotool key Return
 lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
 [ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the direct panel"
+
+# The flag from the keyboard: Tab reaches it, Space switches to English, the focus stays there.
+tab_to "English" && xdotool key space
+eventually lecteur showing "Calculate" || fail "Space on the flag did not switch to English"
+[ "$(lecteur focus)" = "Français" ] || fail "the focus left the flag: '$(lecteur focus)'"
+import -window root "$build/bureau-drapeau.png"
+# The globe as a screen reader presses it; the About window is found by its name, Escape closes it.
+[ "$(lecteur role "About")" = "push button" ] || fail "the globe is a '$(lecteur role "About")'"
+lecteur press "About"
+eventually lecteur showing "About Orbalide" || fail "the reader's action did not open 'About Orbalide'"
+[ "$(lecteur role "About Orbalide")" = frame ] || fail "the About window is a '$(lecteur role "About Orbalide")'"
+xdotool key Escape
+eventually not lecteur showing "About Orbalide" || fail "Escape did not close the About window"
 
 # The About window and its mail link, with the mouse.
 click_main 2940 3990

@@ -64,6 +64,13 @@ start_program() {
 
 lecteur() { /usr/bin/python3 "$here/lecteur.py" "$@"; }
 
+# Runs the command given until it succeeds, for up to five seconds; `not` turns one around.
+eventually() {
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+not() { ! "$@"; }
+
 # Presses Tab (or the key given) until the control so named has the focus.
 tab_to() {
   for _ in $(seq 60); do

@@ -3,7 +3,9 @@
 
   lecteur.py focus          the name of the control that has the focus
   lecteur.py text NAME      the text of the shown control so named
-  lecteur.py showing NAME   exits 0 when a control so named is shown
+  lecteur.py showing NAME   exits 0 when a control or a window so named is shown
+  lecteur.py press NAME     presses the shown control so named, as a screen reader's action does
+  lecteur.py role NAME      the role of the shown control or window so named
 """
 import sys
 
@@ -41,6 +43,19 @@ def text(name):
     sys.exit(f"lecteur: nothing named {name!r} with a text is shown")
 
 
+def press(name):
+    for node in shown(name):
+        try:
+            action = node.queryAction()
+        except NotImplementedError:
+            continue
+        for i in range(action.nActions):
+            if action.getName(i).lower() == "press":
+                action.doAction(i)
+                return
+    sys.exit(f"lecteur: nothing named {name!r} can be pressed")
+
+
 def main():
     what = sys.argv[1]
     if what == "focus":
@@ -52,6 +67,10 @@ def main():
         print(text(sys.argv[2]))
     elif what == "showing":
         sys.exit(0 if next(shown(sys.argv[2]), None) else 1)
+    elif what == "press":
+        press(sys.argv[2])
+    elif what == "role":
+        print(next((node.getRoleName() for node in shown(sys.argv[2])), ""))
 
 
 if __name__ == "__main__":

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <set>
 
+#include "Accessibles.hpp"
 #include "Ajustement.hpp"
+#include "Distribution.hpp"
 #include "FormFormules.hpp"
 #include "PlateformeQt.hpp"
 #include "Vue.hpp"
@@ -31,7 +33,7 @@ class RecordingPlatform : public PlateformeQt {
 // frame draws nothing), the text of a label, box or button within the room the style gives it.
 std::string Clipped(const QWidget* w) {
   const QRect place(w->mapTo(w->window(), QPoint()), w->size());
-  for (const QWidget* p = w->parentWidget(); p && w->metaObject() != &QFrame::staticMetaObject;
+  for (const QWidget* p = w->parentWidget(); p && !qobject_cast<const Groupe*>(w);
        p = p->parentWidget()) {
     if (!QRect(p->mapTo(w->window(), QPoint()), p->size()).contains(place)) return "cut by box";
   }
@@ -111,13 +113,13 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   items.at(0)->trigger();
   EXPECT_TRUE(items[0]->isChecked() && !items[1]->isChecked() && !items[2]->isChecked());
   EXPECT_EQ(precision->title() + " " + items[0]->text() + " " + Edit(f.LATS[0])->text(),
-            "Précision 100eme seconde 23.26");
+            "&Précision 100eme seconde 23.26");
   f.INS[0].SetText("WP1 N49°00'23,26 E006°09'41,28");
   platform.SynchroniserTout();
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
-  EXPECT_EQ(
-      Edit(f.LatD[0])->text() + " " + Edit(f.LonS[0])->text() + " " + Edit(f.Text4[0])->text(),
-      "49 41.28 WP1");
+  QString shown;
+  for (const FormFormules::Composante c : kComposantes) shown += Edit(f.Boite(c, 0))->text() + " ";
+  EXPECT_EQ(shown + Edit(f.Text4[0])->text(), "49 00 23.26 006 09 41.28 WP1");
   EXPECT_EQ(platform.beeps, 1);
   QTest::mouseDClick(Edit(f.INS[0]), Qt::LeftButton);
   EXPECT_EQ(Edit(f.INS[0])->text(), "");
@@ -129,7 +131,7 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
 // model's is at every step. Each hemisphere list, reached either way, takes each key at the first
 // press from its first item shown with none selected: Down, End, Page Down and the second
 // item's letter choose that item, Up, Home, Page Up and the first item's letter (of the other
-// case) the first; so does the wheel.
+// case) the first; so does the wheel. From the last item, Down and the wheel keep it.
 TEST_F(Window, PlacesSelectionsTabAndLists) {
   if (Main()->logicalDpiX() == 96) {  // the client area is 423 × 294 pixels
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->centralWidget()->size(), QSize(423, 294));
@@ -171,11 +173,13 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
         QTest::keyClick(QApplication::focusWidget(), way,
                         way == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
         const int second = std::tolower(list->Items()[1][0]), first = list->Items()[0][0];
-        const std::pair<int, int> keys[] = {
-            {Qt::Key_Down, 1},     {Qt::Key_Up, 0},     {Qt::Key_End, 1}, {Qt::Key_Home, 0},
-            {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 0}, {second, 1},      {first, 0}};
-        for (const auto& [key, item] : keys) {
-          list->SetText(list->Items()[0]);
+        const std::tuple<int, int, int> keys[] = {{0, Qt::Key_Down, 1},     {0, Qt::Key_Up, 0},
+                                                  {0, Qt::Key_End, 1},      {0, Qt::Key_Home, 0},
+                                                  {0, Qt::Key_PageDown, 1}, {0, Qt::Key_PageUp, 0},
+                                                  {0, second, 1},           {0, first, 0},
+                                                  {1, Qt::Key_Down, 1}};
+        for (const auto& [from, key, item] : keys) {
+          list->SetText(list->Items()[static_cast<std::size_t>(from)]);
           platform.SynchroniserTout();
           if (key < 128)
             QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key));
@@ -185,8 +189,8 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
               << list->FullName() << " " << key;
         }
       }
-      for (const auto& [delta, item] : {std::pair{-120, 1}, {120, 0}}) {  // the wheel too
-        list->SetText(list->Items()[0]);
+      for (const auto& [from, delta, item] : {std::tuple{0, -120, 1}, {0, 120, 0}, {1, -120, 1}}) {
+        list->SetText(list->Items()[static_cast<std::size_t>(from)]);  // the wheel too
         platform.SynchroniserTout();
         QWheelEvent wheel({5, 5}, Of(*list)->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -198,16 +202,17 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
   }
 }
 
-// In both panels and both languages (switched with the mouse), with texts as wide as the
-// computations write them, the About window open and a dark desktop theme (the design's colours
-// hold on a light base): a widget is visible exactly when the model shows its control and shows
-// its caption and tooltip; no two visible widgets overlap unless the design overlaps them;
-// nothing either window shows is cut (also at twice the scale, Window.StatesAtScaleTwo); screen
-// readers find a name, in the window's language, for every control that takes the focus or
-// shows a result, results are read-only, and what they read of results and labels is what the
-// screen shows. Each state is grabbed into the build folder for a
-// person to look at ("-x2" at scale 2). Then the About window's web link keeps it open, Escape
-// closes it.
+// In both panels and both languages (switched by a screen reader's action on the flag, then
+// with the mouse), with texts as wide as the computations write them, the About window open and
+// a dark desktop theme (the design's colours hold on a light base): a widget is visible exactly
+// when the model shows its control and shows its caption and tooltip; no two visible widgets
+// overlap unless the design overlaps them; nothing either window shows is cut (also at twice the
+// scale, Window.StatesAtScaleTwo); screen readers find each window and control with the role the
+// model gives it (the About window a window), a press action on what a click presses, the name
+// the model gives it, and a name, in the window's language, for every control that takes the
+// focus or shows a result; results are read-only, and what they read of results and labels is
+// what the screen shows. Each state is grabbed into the build folder for a person to look at
+// ("-x2" at scale 2). Then the About window's web link keeps it open, Escape closes it.
 TEST_F(Window, EveryStateOfBothWindows) {
   const auto design = [](const Control& c) {
     QRect r(c.Place.Left, c.Place.Top, c.Place.Width, c.Place.Height);
@@ -236,7 +241,12 @@ TEST_F(Window, EveryStateOfBothWindows) {
   EXPECT_EQ(box.color(QPalette::Text), QColor(0, 0, 192));
   EXPECT_LT(Of(f.Label1)->palette().color(QPalette::WindowText).lightness(), 60);
   std::map<const Control*, QString> french;
-  const std::set<QString> sameInBoth{"Distance", "Nm", "Inverse", "RAZ"};
+  const std::set<QString> sameInBoth{"Distance", "Nm", "Inverse", "RAZ", Q(std::string(kSiteWeb))};
+  const std::map<Role, QAccessible::Role> roles{
+      {Role::Text, QAccessible::EditableText},       {Role::StaticText, QAccessible::StaticText},
+      {Role::List, QAccessible::ComboBox},           {Role::Button, QAccessible::Button},
+      {Role::RadioButton, QAccessible::RadioButton}, {Role::Grouping, QAccessible::Grouping},
+      {Role::Graphic, QAccessible::Graphic},         {Role::Link, QAccessible::Link}};
   for (const std::int16_t flag : {std::int16_t{1}, std::int16_t{0}}) {
     const std::string language = flag == 1 ? "fr" : "en";
     for (const bool inverse : {true, false}) {
@@ -246,6 +256,11 @@ TEST_F(Window, EveryStateOfBothWindows) {
       Grab(f, state);
       if (inverse) Grab(*about.Fenetre(), "apropos-" + language);
       for (const Form* form : {static_cast<Form*>(&f), static_cast<Form*>(about.Fenetre())}) {
+        QAccessibleInterface* window =
+            QAccessible::queryAccessibleInterface(platform.View(*form)->Window());
+        EXPECT_EQ(window->role(), QAccessible::Window);
+        EXPECT_EQ(window->text(QAccessible::Name).toStdString(),
+                  form->AccessibleName.empty() ? form->Caption : form->AccessibleName);
         std::vector<const Control*> shown;
         for (const Control* c : form->Controls()) {
           const QWidget* w = c->GetKind() == Kind::MenuItem ? nullptr : Of(*c);
@@ -263,6 +278,14 @@ TEST_F(Window, EveryStateOfBothWindows) {
           const bool result =
               c->GetKind() == Kind::TextBox && static_cast<const TextBox*>(c)->ReadOnly;
           QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Of(*c));
+          EXPECT_EQ(a->role(), roles.at(c->AccessibleRole)) << c->FullName();
+          EXPECT_TRUE(!c->Pressable() || !c->Reachable() ||
+                      a->actionInterface()->actionNames().contains(
+                          QAccessibleActionInterface::pressAction()))
+              << c->FullName();
+          if (!c->AccessibleName.empty()) {
+            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), c->AccessibleName) << c->FullName();
+          }
           if (result || c->GetKind() == Kind::Label) {  // a reader reads what the screen shows
             const auto* edit = qobject_cast<const QLineEdit*>(w);
             ASSERT_NE(a->textInterface(), nullptr) << c->FullName();
@@ -273,15 +296,22 @@ TEST_F(Window, EveryStateOfBothWindows) {
           if (!c->TabStop && !result) continue;
           const QString name = a->text(QAccessible::Name);
           EXPECT_FALSE(name.isEmpty()) << c->FullName();
+          EXPECT_TRUE(a->state().focusable) << c->FullName();
           EXPECT_EQ(a->state().readOnly, result) << c->FullName();
           if (flag == 1) french[c] = name;
           EXPECT_TRUE(flag == 1 || sameInBoth.contains(name) || name != french[c]) << c->FullName();
         }
       }
     }
-    QTest::mouseClick(Of(f.Image2[flag]), Qt::LeftButton);
-    EXPECT_EQ(static_cast<QMainWindow*>(Main())->menuBar()->actions()[0]->text().toStdString(),
-              f.MPrec.Caption);
+    if (flag == 1) {
+      QAccessible::queryAccessibleInterface(Of(f.Image2[flag]))
+          ->actionInterface()
+          ->doAction(QAccessibleActionInterface::pressAction());
+    } else {
+      QTest::mouseClick(Of(f.Image2[flag]), Qt::LeftButton);
+    }
+    EXPECT_EQ(static_cast<QMainWindow*>(Main())->menuBar()->actions()[0]->text().remove('&'),
+              Q(f.MPrec.Caption));
   }
   QApplication::setPalette(saved);
   QWidget* window = platform.View(*about.Fenetre())->Window();
@@ -289,6 +319,81 @@ TEST_F(Window, EveryStateOfBothWindows) {
   EXPECT_EQ(platform.opened.size(), 1u);
   QTest::keyClick(window, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible() || about.Fenetre());
+}
+
+// From the keyboard, each key where the desktop sends it (the focused widget of the active
+// window, else that window): F1 opens the About window, with nothing focused (Return there
+// opens no link by chance), where Tab reaches the web link then the mail link, Return and Space
+// follow them and Escape closes it; Alt+P opens the precision menu in
+// either language; Space and Return press the flag, which keeps the focus at its place, and the
+// globe, and so does a screen reader's action; keypad Enter computes; Shift+F10 opens the focused
+// export button's menu; a letter typed in the ellipsoid list chooses the next name it starts. The
+// focused flag, globe and link are grabbed into the build folder ("focus-*.png").
+TEST_F(Window, KeysAndReaderActions) {
+  const auto aboutShown = [&] {
+    const Vue* view = about.Fenetre() ? platform.View(*about.Fenetre()) : nullptr;
+    return view && view->Window()->isVisible();
+  };
+  const auto focused = [&](const Control& c) {
+    return c.Owner().Focus() == &c && Of(c)->hasFocus();
+  };
+  const auto popup = [] {  // the first item of the menu shown
+    const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu ? menu->actions().front()->text().toStdString() : "";
+  };
+  const auto ellipsoid = [&] { return Of<QComboBox>(f.Combo3)->currentText().toStdString(); };
+  f.Text2.SetText("10");
+  const struct {
+    Control* focus;  // given the focus first; nullptr: where it is
+    Qt::Key key;     // Key_unknown: a screen reader's press on the focused control
+    Qt::KeyboardModifiers modifiers;
+    std::function<bool()> done;
+    const char* grab;  // the state before the key, grabbed
+  } steps[] = {
+      // clang-format off
+      {&f.LatD[0], Qt::Key_F1, {}, [&] { return aboutShown() && !QApplication::focusWidget(); },
+       nullptr},
+      {nullptr, Qt::Key_Tab, {}, [&] { return focused(about.Fenetre()->Label6[1]); }, nullptr},
+      {nullptr, Qt::Key_Return, {}, [&] { return aboutShown() && platform.opened.size() == 1; },
+       "focus-apropos-lien"},
+      {nullptr, Qt::Key_Tab, {}, [&] { return focused(about.Fenetre()->Label3); }, nullptr},
+      {nullptr, Qt::Key_Space, {}, [&] { return platform.opened.size() == 2; }, nullptr},
+      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre() && focused(f.LatD[0]); }, nullptr},
+      {nullptr, Qt::Key_P, Qt::AltModifier, [&] { return popup() == "100eme seconde"; }, nullptr},
+      {&f.Image2[1], Qt::Key_Space, {}, [&] { return f.EnAnglais() && focused(f.Image2[0]); },
+       "focus-drapeau-fr"},
+      {nullptr, Qt::Key_P, Qt::AltModifier, [&] { return popup() == "100eme second"; }, nullptr},
+      {nullptr, Qt::Key_Return, {}, [&] { return !f.EnAnglais() && focused(f.Image2[1]); },
+       "focus-drapeau-en"},
+      {&f.Image1, Qt::Key_Space, {}, aboutShown, "focus-globe"},
+      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre() && focused(f.Image1); }, nullptr},
+      {nullptr, Qt::Key_unknown, {}, aboutShown, nullptr},
+      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre(); }, nullptr},
+      {&f.Text2, Qt::Key_Enter, Qt::KeypadModifier, [&] { return Edit(f.LATM[1])->text() == "10"; },
+       nullptr},
+      {&f.Command11[0], Qt::Key_F10, Qt::ShiftModifier,
+       [&] { return popup() == "Exporter la position"; }, nullptr},
+      {&f.Combo3, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1866"; }, nullptr},
+      {nullptr, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1880"; }, nullptr},
+      // clang-format on
+  };
+  for (const auto& s : steps) {
+    if (s.focus) s.focus->Owner().SetFocus(*s.focus);
+    platform.SynchroniserTout();
+    if (s.grab) Grab(aboutShown() ? static_cast<Form&>(*about.Fenetre()) : f, s.grab);
+    QWidget* to =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    if (s.key == Qt::Key_unknown) {
+      QAccessible::queryAccessibleInterface(to)->actionInterface()->doAction(
+          QAccessibleActionInterface::pressAction());
+    } else {
+      QTest::keyClick(to, s.key, s.modifiers);
+    }
+    QApplication::processEvents();
+    ASSERT_TRUE(s.done()) << QTest::toString(QKeySequence(s.key | s.modifiers));
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    QApplication::processEvents();
+  }
 }
 
 // The desktop's file writing: a new file takes the user's umask; a file written again is replaced

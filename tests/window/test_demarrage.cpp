@@ -40,6 +40,8 @@ TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
 
 // The flag writes every caption of the design's table in the other language, the About
 // window's texts included, and nothing else; French again restores every text of both windows.
+// What screen readers call controls and windows follows the language, but for the flags, named
+// after the language they switch to.
 TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
   Calculatrice c;
   c.Position(0, "12 34 56.789 123 45 6");
@@ -79,6 +81,18 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
       {{&f.Label12.Caption}, "langage", "language"},
       {{&f.MPosition.Caption}, "Exporter la position", "Export the position"},
       {{&f.MRoute.Caption}, "Exporter la route", "Export the route"},
+      {{&f.Combo1.AccessibleName, &f.Combo5.AccessibleName}, "Nord ou sud — départ",
+       "North or south — departure"},
+      {{&f.Label3[0].AccessibleName, &f.Combo7.AccessibleName}, "Nord ou sud — arrivée",
+       "North or south — arrival"},
+      {{&f.Combo2.AccessibleName, &f.Combo4.AccessibleName}, "Est ou ouest — départ",
+       "East or west — departure"},
+      {{&f.Image2[1].AccessibleName}, "English", "English"},
+      {{&f.Image2[0].AccessibleName}, "Français", "Français"},
+      {{&f.Image1.AccessibleName}, "À propos", "About"},
+      {{&f.Frame1.AccessibleName}, "Unité de distance", "Distance unit"},
+      {{&about.AccessibleName}, "À propos d'Orbalide", "About Orbalide"},
+      {{&about.Label3.AccessibleName}, "Écrire à l'auteur", "Write to the author"},
       {{&about.Label2[1].Caption},
        "   La terre n'est pas ronde... Voici les principaux modèles de orbalide (dont le plus "
        "communément employé, WGS-84) pour effectuer vos recherches en ''Directe'' (On connait la "

@@ -121,12 +121,12 @@ TEST(Entry, PasteBox) {
 }
 
 // In each panel, with or without the About window open, Tab visits every control that can take
-// the focus once, in the design's entry order (any of them first), and comes back; Shift+Tab
-// walks back the same way.
+// the focus once, in the design's entry order (any of them first), the flag and the globe last in
+// the direct panel only, and comes back; Shift+Tab walks back the same way.
 TEST(Keyboard, TabWalksThePanelAndWraps) {
   const std::vector<std::string> orders[] = {
       {"Command1", "LatD(0)", "LATM(0)", "LATS(0)", "LOnD(0)", "LonM(0)", "LonS(0)", "Text1(0)",
-       "Text1(1)", "Text1(2)", "Text2", "Command8", "Combo3"},
+       "Text1(1)", "Text1(2)", "Text2", "Command8", "Combo3", "Image2(1)", "Image1"},
       {"LatD(2)", "LATM(2)", "LATS(2)",  "Combo5",   "LOnD(2)",   "LonM(2)",     "LonS(2)",
        "Combo4",  "LatD(3)", "LATM(3)",  "LATS(3)",  "Combo7",    "LOnD(3)",     "LonM(3)",
        "LonS(3)", "Combo6",  "Command4", "Command7", "Command10", "Command11(3)"}};
@@ -153,6 +153,9 @@ TEST(Keyboard, TabWalksThePanelAndWraps) {
       EXPECT_EQ(std::set<std::string>(tab.begin(), tab.end()).size(), tab.size());
       for (const char* output : {"LatD(1)", "FB(0)", "FB(5)", "Text1(5)", "Text1(6)", "Text3"})
         EXPECT_EQ(std::count(tab.begin(), tab.end(), output), 0) << output;  // results: no tab
+      for (const char* covered : {"Image2(0)", "Image2(1)", "Image1"})
+        EXPECT_TRUE(&order == &orders[0] || std::count(tab.begin(), tab.end(), covered) == 0)
+            << covered;
       std::vector<std::string> back = walk(c, Key::BackTab);
       std::rotate(back.begin(), back.end() - 1, back.end());
       EXPECT_EQ(std::vector<std::string>(back.rbegin(), back.rend()), tab);
@@ -183,4 +186,66 @@ TEST(Keyboard, ReturnEscapeAndQuit) {
   EXPECT_EQ(c.about.Fenetre(), nullptr);
   c.f.UserKey(Key::Quit);
   EXPECT_EQ(c.platform.quits, 1);
+}
+
+// Space presses the focused button, picture or option button, Return the focused button or
+// picture, or else the default one: the flag, which leaves the focus at its place, and the globe;
+// F1 opens the About window from either panel. Space in a box is the box's.
+TEST(Keyboard, SpaceReturnAndHelp) {
+  Calculatrice c;
+  FormFormules& f = c.f;
+  const auto state = [&] {
+    const bool about = c.about.Fenetre() && c.platform.shown.back() == c.about.Fenetre();
+    return std::string(f.EnAnglais() ? "en " : "fr ") + f.Focus()->FullName() +
+           (f.UniteChoisie() == Unite::Milles ? " Nm" : " m") + (about ? " about" : "");
+  };
+  const struct {
+    Control* focus;  // given the focus first; nullptr: where it is
+    Key key;
+    bool used;
+    const char* after;
+  } cases[] = {
+      {&f.Image2[1], Key::Space, true, "en Image2(0) Nm"},
+      {nullptr, Key::Return, true, "fr Image2(1) Nm"},
+      {&f.Option1[0], Key::Space, true, "fr Option1(0) m"},
+      {nullptr, Key::Return, false, "fr Option1(0) m"},  // "Calculer" is disabled
+      {&f.Text2, Key::Space, false, "fr Text2 m"},
+      {&f.Image1, Key::Return, true, "fr Image1 m about"},
+      {&f.LatD[0], Key::Help, true, "fr LatD(0) m about"},
+      {&f.Command8, Key::Space, true, "fr LatD(2) m"},
+      {nullptr, Key::Help, true, "fr LatD(2) m about"},
+  };
+  for (const auto& t : cases) {
+    if (t.focus) f.SetFocus(*t.focus);
+    EXPECT_EQ(f.UserKey(t.key), t.used) << t.after;
+    EXPECT_EQ(state(), t.after);
+    if (c.about.Fenetre()) c.about.Fenetre()->UserKey(Key::Escape);
+  }
+}
+
+// A list's keys from the item it shows: from the last, Down and End keep it (an emptied list
+// would turn the position north); a typed letter chooses the next item that it starts, going
+// round.
+TEST(Keyboard, ListKeysFromTheItemShown) {
+  Calculatrice c;
+  const struct {
+    ComboBox FormFormules::*list;
+    std::int16_t from;
+    ListKey key;
+    const char* letter;  // typed instead of the key
+    const char* chosen;
+  } cases[] = {
+      {&FormFormules::Combo1, 1, ListKey::Next, nullptr, "S"},
+      {&FormFormules::Combo1, 1, ListKey::Last, nullptr, "S"},
+      {&FormFormules::Combo1, 1, ListKey::Previous, nullptr, "N"},
+      {&FormFormules::Combo3, 9, ListKey::Next, nullptr, "Sphérique"},
+      {&FormFormules::Combo3, 2, ListKey::Next, "c", "Clarke 1880"},
+      {&FormFormules::Combo3, 3, ListKey::Next, "C", "Clarke 1866"},
+  };
+  for (const auto& t : cases) {
+    ComboBox& list = c.f.*t.list;
+    c.f.UserSelect(list, t.from);
+    t.letter ? (void)c.f.UserListCharacter(list, t.letter) : c.f.UserListKey(list, t.key);
+    EXPECT_EQ(list.Text(), t.chosen) << list.FullName() << " from " << t.from;
+  }
 }
