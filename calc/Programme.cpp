@@ -34,7 +34,12 @@ Reglages ReglagesDe(const Options& o) {
 class Execution {
  public:
   Execution(const Options& o, bool anglais, std::FILE* sortie, std::FILE* erreurs)
-      : o_(o), anglais_(anglais), erreurs_(erreurs), tampon_(sortie), calculateur_(ReglagesDe(o)) {}
+      : o_(o),
+        anglais_(anglais),
+        sortie_(sortie),
+        erreurs_(erreurs),
+        tampon_(sortie),
+        calculateur_(ReglagesDe(o)) {}
   Execution(const Execution&) = delete;
   Execution& operator=(const Execution&) = delete;
   ~Execution();
@@ -44,6 +49,7 @@ class Execution {
  private:
   bool Ouvrir(int entreeStandard);
   bool OuvrirTrace(const std::string& nom, FichierSortie& fichier);
+  std::optional<Conflit> ConflitDe(const std::string& nom) const;
   bool Lire(const Entree& entree, Traces& traces);
   void Repondre(const Ligne& ligne, Traces& traces);
   bool Vider();
@@ -52,6 +58,7 @@ class Execution {
 
   const Options& o_;
   bool anglais_;
+  std::FILE* sortie_;
   std::FILE* erreurs_;
   Tampon tampon_;
   Calculateur calculateur_;
@@ -82,20 +89,27 @@ bool Execution::Ouvrir(int entreeStandard) {
   return OuvrirTrace(o_.Kml, kml_) && OuvrirTrace(o_.Gpx, gpx_);
 }
 
-// A file of geodesics is never one that the run reads, nor the other one: it would lose what it
-// holds before it is read.
+// A file of geodesics never replaces one that the run reads or writes otherwise: what it holds
+// would be lost before it is read, or the answers or messages written to it.
 bool Execution::OuvrirTrace(const std::string& nom, FichierSortie& fichier) {
   if (nom.empty()) return true;
-  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
-    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
-  });
-  const bool deuxFois = !o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx);
-  if (lu || deuxFois) {
-    std::fputs(TexteConflit(nom, lu, anglais_).c_str(), erreurs_);
+  if (const std::optional<Conflit> conflit = ConflitDe(nom)) {
+    std::fputs(TexteConflit(nom, *conflit, anglais_).c_str(), erreurs_);
     return false;
   }
   const int erreur = fichier.Ouvrir(nom);
   return erreur == 0 || Signaler(Acces::Ouverture, nom, erreur);
+}
+
+std::optional<Conflit> Execution::ConflitDe(const std::string& nom) const {
+  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
+    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
+  });
+  if (lu) return Conflit::Lu;
+  if (!o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx)) return Conflit::DeuxFois;
+  if (MemeFichier(::fileno(sortie_), nom)) return Conflit::SortieStandard;
+  if (MemeFichier(::fileno(erreurs_), nom)) return Conflit::ErreurStandard;
+  return std::nullopt;
 }
 
 int Execution::Lancer(int entreeStandard) {
@@ -179,7 +193,7 @@ int Afficher(std::string_view texte, std::FILE* sortie, std::FILE* erreurs, bool
 
 int Executer(std::span<const std::string_view> arguments, bool anglais, int entree,
              std::FILE* sortie, std::FILE* erreurs) {
-  const std::variant<Options, ErreurUsage> lues = LireOptions(arguments);
+  const std::variant<Options, ErreurUsage> lues = LireOptions(arguments, erreurs);
   if (const auto* erreur = std::get_if<ErreurUsage>(&lues)) {
     std::fputs(TexteUsage(*erreur, anglais).c_str(), erreurs);
     return kEchec;

@@ -1,5 +1,6 @@
 #include "Textes.hpp"
 
+#include <array>
 #include <cstring>
 
 #include "Lignes.hpp"
@@ -30,8 +31,8 @@ Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
       --list-ellipsoids  list the ellipsoids and exit
       --kml=FILE         also write each line's geodesic to FILE as KML
       --gpx=FILE         also write each line's geodesic to FILE as GPX
-      --help             display this help and exit
-      --version          output version information and exit
+  -h, --help             display this help and exit
+  -V, --version          output version information and exit
 
 With no FILE, or when FILE is -, read standard input. A line that cannot be
 read or has no result gives an empty line, and a message on standard error.
@@ -64,8 +65,8 @@ comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -18
       --list-ellipsoids  affiche la liste des ellipsoïdes et quitte
       --kml=FICHIER      écrit aussi la géodésique de chaque ligne en KML
       --gpx=FICHIER      écrit aussi la géodésique de chaque ligne en GPX
-      --help             affiche cette aide et quitte
-      --version          affiche la version et quitte
+  -h, --help             affiche cette aide et quitte
+  -V, --version          affiche la version et quitte
 
 Sans FICHIER, ou quand FICHIER est -, lit l'entrée standard. Une ligne illisible
 ou sans résultat donne une ligne vide, et un message sur la sortie d'erreur.
@@ -89,14 +90,18 @@ std::string Prefixe(bool anglais) {
 std::string Faute(const ErreurUsage& e, bool anglais) {
   const std::string a = Cite(e.Argument, anglais);
   switch (e.Quoi) {
-    case ErreurUsage::Faute::OptionInconnue:
-      return anglais ? "unrecognized option " + a : "option non reconnue " + a;
+    case ErreurUsage::Faute::OptionRefusee:
+      return "";
     case ErreurUsage::Faute::ValeurManquante:
       return anglais ? "option " + a + " requires an argument"
                      : "l'option " + a + " requiert un argument";
-    case ErreurUsage::Faute::ValeurSuperflue:
-      return anglais ? "option " + a + " doesn't allow an argument"
-                     : "l'option " + a + " ne prend pas d'argument";
+    case ErreurUsage::Faute::SortieStandard:
+      return anglais ? "option " + a +
+                           " needs a file: '-' is the standard output, which holds "
+                           "the answers (write ./- for a file named -)"
+                     : "l'option " + a +
+                           " demande un fichier : « - » est la sortie standard, qui "
+                           "porte les réponses (écrire ./- pour un fichier nommé -)";
     case ErreurUsage::Faute::PrecisionInconnue:
       return anglais ? "invalid precision " + a + ": 2, 3 or 7"
                      : "précision " + a + " invalide : 2, 3 ou 7";
@@ -190,7 +195,8 @@ std::string TexteVersion(bool anglais) {
 
 std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
   const std::string aide = Cite(std::string(kNomProgramme) + " --help", anglais);
-  return Prefixe(anglais) + Faute(erreur, anglais) + "\n" +
+  const std::string faute = Faute(erreur, anglais);  // empty: getopt_long has written it
+  return (faute.empty() ? "" : Prefixe(anglais) + faute + "\n") +
          (anglais ? "Try " + aide + " for more information.\n"
                   : "Saisissez " + aide + " pour plus d'informations.\n");
 }
@@ -204,13 +210,18 @@ std::string TexteRefus(std::size_t ligne, const Refus& refus, bool anglais) {
          Raison(refus, anglais) + "\n";
 }
 
-std::string TexteConflit(std::string_view fichier, bool lu, bool anglais) {
-  const std::string nom = Cite(fichier, anglais);
-  const std::string quoi = lu ? (anglais ? nom + " is read: it is not written over"
-                                         : nom + " est lu : il n'est pas remplacé")
-                              : (anglais ? nom + " is named for both --kml and --gpx"
-                                         : nom + " est nommé pour --kml et pour --gpx");
-  return Prefixe(anglais) + quoi + "\n";
+std::string TexteConflit(std::string_view fichier, Conflit conflit, bool anglais) {
+  // In the order of Conflit, English then French.
+  constexpr std::array<std::array<std::string_view, 2>, 4> kConflits{{
+      {"is read: it is not written over", "est lu : il n'est pas remplacé"},
+      {"is named for both --kml and --gpx", "est nommé pour --kml et pour --gpx"},
+      {"is the standard output: it is not written over",
+       "est la sortie standard : elle n'est pas remplacée"},
+      {"is the standard error: it is not written over",
+       "est la sortie d'erreur : elle n'est pas remplacée"},
+  }};
+  const std::string_view quoi = kConflits[static_cast<std::size_t>(conflit)][anglais ? 0 : 1];
+  return Prefixe(anglais) + Cite(fichier, anglais) + " " + std::string(quoi) + "\n";
 }
 
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,

@@ -38,7 +38,10 @@ enum class Acces { Ouverture, Lecture, Ecriture };
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,
                          bool anglais);
 
-// The message of a file of geodesics that would replace an input (lu) or the other one.
-std::string TexteConflit(std::string_view fichier, bool lu, bool anglais);
+// What a file of geodesics would replace: an input, the other file of geodesics, the file that
+// the standard output or error goes to.
+enum class Conflit { Lu, DeuxFois, SortieStandard, ErreurStandard };
+// Its message, ended by a line end.
+std::string TexteConflit(std::string_view fichier, Conflit conflit, bool anglais);
 
 }  // namespace orbalide::calc
