@@ -19,11 +19,15 @@ line of the FILEs (or of standard input) at a time, one line out for each.
 
 Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
-separated by spaces or tabs, where a decimal comma is read as a point.
+separated by spaces or tabs, where a decimal comma is read as a point; a # and
+the text after it are written back after the answer.
 Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
 0 to 360, metres with 4 decimals or nautical miles with 8.
 
-      --csv              comma-separated fields and a header line, in and out
+      --csv              CSV in and out: a header line, then fields separated
+                           by commas, or by semicolons with decimal commas when
+                           the first header has them; columns after the fourth
+                           are written back after the answer
       --dms              write degrees, minutes and seconds
       --precision=N      decimals of the seconds written: 2, 3 (default) or 7
       --unit=UNIT        distances in m (metres, default) or nm (nautical miles)
@@ -35,7 +39,8 @@ Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
   -V, --version          output version information and exit
 
 With no FILE, or when FILE is -, read standard input. A line that cannot be
-read or has no result gives an empty line, and a message on standard error.
+read or has no result gives an empty answer, and a message on standard error
+that names its FILE and line number (FILE:LINE, - for standard input).
 
 Exit status: 0 if every line was computed, 1 if some line was not, 2 for a
 wrong command line or a file that cannot be read or written.
@@ -54,10 +59,15 @@ fois, une ligne en sortie pour chacune.
 Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
 secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ; champs
 séparés par des espaces ou des tabulations, où la virgule décimale est lue
-comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -180 à
-180, routes de 0 à 360, mètres à 4 décimales ou milles marins à 8.
+comme un point ; un # et le texte qui le suit sont réécrits après la réponse.
+En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes de
+0 à 360, mètres à 4 décimales ou milles marins à 8.
 
-      --csv              champs séparés par des virgules et ligne d'en-tête
+      --csv              CSV en entrée et en sortie : une ligne d'en-tête, puis
+                           des champs séparés par des virgules, ou par des
+                           points-virgules avec virgule décimale si le premier
+                           en-tête en a ; les colonnes après la quatrième sont
+                           réécrites après la réponse
       --dms              écrit degrés, minutes et secondes
       --precision=N      décimales des secondes écrites : 2, 3 (défaut) ou 7
       --unit=UNITÉ       distances en m (mètres, défaut) ou nm (milles marins)
@@ -69,7 +79,8 @@ comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -18
   -V, --version          affiche la version et quitte
 
 Sans FICHIER, ou quand FICHIER est -, lit l'entrée standard. Une ligne illisible
-ou sans résultat donne une ligne vide, et un message sur la sortie d'erreur.
+ou sans résultat donne une réponse vide, et un message sur la sortie d'erreur
+qui nomme son FICHIER et son numéro (FICHIER:LIGNE, - pour l'entrée standard).
 
 Code de sortie : 0 si chaque ligne a été calculée, 1 si une ligne ne l'a pas
 été, 2 pour une ligne de commande erronée ou un fichier illisible ou impossible
@@ -158,6 +169,8 @@ std::string Raison(const Refus& r, bool anglais) {
     }
     case Refus::Motif::TropDeChamps:
       return anglais ? "more than " + attendus + " fields" : "plus de " + attendus + " champs";
+    case Refus::Motif::GuillemetOuvert:
+      return anglais ? "quoted field not closed" : "champ entre guillemets non fermé";
     case Refus::Motif::LigneTropLongue: {
       const std::string n = std::to_string(kLongueurLigneMax);
       return anglais ? "line longer than " + n + " bytes" : "ligne de plus de " + n + " octets";
@@ -201,12 +214,15 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
                   : "Saisissez " + aide + " pour plus d'informations.\n");
 }
 
-std::string NomLigne(std::size_t ligne, bool anglais) {
-  return (anglais ? "line " : "ligne ") + std::to_string(ligne);
+std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais) {
+  const std::string numero = std::to_string(ligne);
+  if (fichier) return std::string(*fichier) + ":" + numero;
+  return (anglais ? "line " : "ligne ") + numero;
 }
 
-std::string TexteRefus(std::size_t ligne, const Refus& refus, bool anglais) {
-  return Prefixe(anglais) + NomLigne(ligne, anglais) + (anglais ? ": " : " : ") +
+std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
+                       bool anglais) {
+  return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
          Raison(refus, anglais) + "\n";
 }
 

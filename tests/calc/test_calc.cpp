@@ -231,7 +231,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       input += l.line + "\n";
       answered.push_back(l.message.empty() && l.line.find_first_not_of(" \t") != std::string::npos);
       const std::string n = std::to_string(answered.size());
-      if (!l.message.empty()) messages += "orbalide-calc: line " + n + ": " + l.message + "\n";
+      if (!l.message.empty()) messages += "orbalide-calc: -:" + n + ": " + l.message + "\n";
     }
     const Outcome r = Execute(arguments, input);
     EXPECT_EQ(r.err, messages);
@@ -241,7 +241,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   }
   const Outcome fr = Execute("inverse", "91 0 1 1\n5 5 5 5\n", "LANG=fr_FR.UTF-8");
   EXPECT_EQ(fr.err,
-            "orbalide-calc : ligne 1 : lat1 dépasse 90°\norbalide-calc : ligne 2 : Pas de "
+            "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : les deux positions sont le même point.\n");
   // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
   // figure east of 0°), that is −179.991°.
@@ -253,6 +253,8 @@ TEST_F(Calc, MessagesAndStatuses) {
   fs::permissions(dir_, fs::perms::all);  // for an ordinary user
   const std::string asUser =
       geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
+  std::ofstream(dir_ / "a.csv") << "lat1;lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
+  std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
   const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
   const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
   const std::string kLine = "60 0 60:01 0\n", kAnswer = "0.000000000 0.000000000 1856.8738\n";
@@ -292,6 +294,22 @@ TEST_F(Calc, MessagesAndStatuses) {
       // On the sphere a minute of arc is a nautical mile.
       {"", "inverse --unit=nm --ellipsoid='SPHÉ rique'", "0.000000000 0.000000000 1.00000000\n", 0},
       {"", "inverse - --ell=sphérique --unit nm", "0.000000000 0.000000000 1.00000000\n", 0},
+      // Comments travel with their line; files are named, their lines numbered in each; the CSV
+      // header once, its separator (and decimal commas) that of the first file read; columns
+      // after the fourth travel too, across quoted line breaks, a trailing separator included.
+      {"", "inverse",
+       kAnswer.substr(0, kAnswer.size() - 1) + " # Brest, 1,5\n# seul\n# x\n" +
+           "orbalide-calc: -:3: 2 fields, 4 expected\n",
+       1, "60 0 60:01 0 # Brest, 1,5\n# seul\n1 2 # x\n"},
+      {"", "inverse --csv a.csv - b.csv",
+       "course1;course2;distance;nom\n;;;Brest\n0,000000000;0,000000000;1856,8738\n\n"
+       "0,000000000;0,000000000;1856,8738;\n"
+       "orbalide-calc: a.csv:2: lat1 is beyond 90°\norbalide-calc: b.csv:2: 2 fields, 4 expected\n",
+       1, "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
+      {"", "inverse --csv",
+       "course1,course2,distance,id,\n0.000000000,0.000000000,1856.8738,\"Le\nHavre\",\n,,,x\n\n"
+       "orbalide-calc: -:4: lat1 is beyond 90°\norbalide-calc: -:5: quoted field not closed\n",
+       1, "lat1,lon1,lat2,lon2,id,\n60,0,60:01,0,\"Le\nHavre\",\n91,0,0,0,x\n\"60,0\n1,1\n"},
   };
   for (const auto& c : commands) {
     const Outcome r = Execute(c.arguments, c.input, c.env);
@@ -320,7 +338,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   kept << std::ifstream(dir_ / "t.kml").rdbuf() << std::ifstream(dir_ / "ro.kml").rdbuf();
   in << std::ifstream(dir_ / "in").rdbuf();
   EXPECT_EQ(kept.str() + " " + in.str(), "keptkept " + std::end(commands)[-1].input);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 5);  // in, out, err, 2 KML
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 7);  // in, out, err, 2 KML, 2 CSV
 }
 
 // 2,000 random geodesics each way: each figure within 1 mm and 1e-6° of GeographicLib's, and
