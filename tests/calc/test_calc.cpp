@@ -257,6 +257,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
   const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
   const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
+  if (french != nullptr) freelocale(french);
   const std::string kLine = "60 0 60:01 0\n", kAnswer = "0.000000000 0.000000000 1856.8738\n";
   const struct {
     std::string env;
