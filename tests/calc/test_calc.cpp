@@ -477,8 +477,9 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
 }
 
 // The geodesic of each line answered, sampled as the window's route is (at most 10 km apart), in
-// one KML document and one GPX file: a placemark and a track a line, named after it, described by
-// its answer; GPX's longitudes within −180 to 180, KML's continuous across the 180° meridian.
+// one KML document and one GPX file: a placemark and a track a line, named after it (and its input
+// when there are several), described by its answer; GPX's longitudes within −180 to 180, KML's
+// continuous across the 180° meridian.
 TEST_F(Calc, TracksAsKmlAndGpx) {
   const Outcome r = Execute("direct --kml=t.kml --gpx=t.gpx",
                             "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n");
@@ -511,4 +512,7 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   EXPECT_NEAR(std::stod(last[0]), std::stod(arrival[0]), 1e-9);
   EXPECT_NEAR(std::stod(last[1]), std::stod(arrival[1]), 1e-9);
   EXPECT_EQ(points[4], "-33.5 151.25");
+  // With several inputs, each track is named after its input and line.
+  Execute("inverse --gpx=u.gpx - in", "0 0 1 1\n");
+  EXPECT_EQ(Elements(dir_ / "u.gpx")["name"], (std::vector<std::string>{"-:1", "in:1"}));
 }
