@@ -173,6 +173,8 @@ FAULTS = [
     ("Options.cpp", "courtes.c_str(), longues.data()", "(\"+\" + courtes).c_str(), longues.data()",
      "options after the operands taken for files"),
     ("Options.cpp", "OptionConnue{\"help\", 'h',", "OptionConnue{\"help\", 0,", "no -h"),
+    ("calc/Programme.cpp", "entrees_.size() > 1 ? std::optional(fichier)",
+     "entrees_.size() > 9 ? std::optional(fichier)", "tracks of several inputs named alike"),
     # About window
     ("apropos.cpp", "\"Version: \" +", "\"Version \" +", "version text"),
     ("apropos.cpp", "?subject=Tiramoss V", "?subject=Tiramoss%20V", "mail subject encoded"),
