@@ -31,6 +31,10 @@ constexpr std::array<Colonne, kChampsParLigne> kInverse{{{"lat1", Genre::Latitud
                                                          {"lat2", Genre::Latitude},
                                                          {"lon2", Genre::Longitude}}};
 
+constexpr std::array<std::string_view, kChampsReponse> kReponseDirecte{"lat2", "lon2", "course2"};
+constexpr std::array<std::string_view, kChampsReponse> kReponseInverse{"course1", "course2",
+                                                                       "distance"};
+
 ValeurLue Lire(Genre genre, std::string_view texte) {
   switch (genre) {
     case Genre::Latitude:
@@ -59,14 +63,42 @@ double LongitudeReduite(double longitude) {
 }  // namespace
 
 Calculateur::Calculateur(const Reglages& reglages)
-    : r_(reglages), image_(ImageSecondes(reglages.Decimales)) {}
+    : r_(reglages),
+      separateur_(reglages.Csv ? ',' : ' '),
+      image_(ImageSecondes(reglages.Decimales)) {}
 
-std::string_view Calculateur::EnTete() const {
-  return r_.Calcul == Commande::Directe ? "lat2,lon2,course2" : "course1,course2,distance";
+void Calculateur::Dialecte(char separateur) {
+  separateur_ = separateur;
 }
 
-Issue Calculateur::Calculer(std::span<char> ligne, Tampon& sortie) const {
-  const Champs champs = r_.Csv ? ChampsCsv(ligne) : ChampsSepares(ligne);
+void Calculateur::EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon& sortie) const {
+  const auto& noms = r_.Calcul == Commande::Directe ? kReponseDirecte : kReponseInverse;
+  for (std::size_t i = 0; i < noms.size(); ++i) {
+    if (i > 0) Separer(sortie);
+    sortie.Ecrire(noms[i]);
+  }
+  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite) EcrireSuite(*suite, true, sortie);
+}
+
+Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const {
+  const std::size_t debut = sortie.Position();
+  const Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  Reponse reponse{Resoudre(champs, sortie), champs.Suite};
+  if (separateur_ == ';') sortie.Remplacer(debut, '.', ',');
+  return reponse;
+}
+
+void Calculateur::EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const {
+  if (r_.Csv) {
+    const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
+    for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
+  } else if (repondue) {
+    sortie.Ecrire(' ');
+  }
+  sortie.Ecrire(suite);
+}
+
+Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
   if (champs.Nombre == 0) return LigneVide{};
   if (champs.Nombre < kChampsParLigne) {
     return Refus{.Quoi = Refus::Motif::TropPeuDeChamps, .Champs = champs.Nombre};

@@ -24,7 +24,7 @@ namespace orbalide::calc {
 struct Reglages {
   Commande Calcul;
   Ellipsoide Reference;
-  bool Csv;                // comma-separated fields; otherwise runs of spaces and tabs
+  bool Csv;                // CSV fields and a header; otherwise runs of spaces and tabs
   bool Dms;                // degrees, minutes and seconds out; otherwise decimal degrees
   std::int16_t Decimales;  // of the seconds out, 2, 3 or 7
   Unite Distances;         // of the distances in and out
@@ -35,7 +35,14 @@ enum class Genre { Latitude, Longitude, Route, Distance };
 
 // Why a line has no answer.
 struct Refus {
-  enum class Motif { TropPeuDeChamps, TropDeChamps, LigneTropLongue, Champ, SansResultat };
+  enum class Motif {
+    TropPeuDeChamps,
+    TropDeChamps,
+    LigneTropLongue,
+    GuillemetOuvert,  // CSV: the input ends inside a quoted field
+    Champ,
+    SansResultat
+  };
   Motif Quoi;
   std::size_t Champs = 0;      // TropPeuDeChamps: the fields found
   std::string_view Colonne{};  // Champ: the field's name, as the CSV header names it
@@ -50,17 +57,32 @@ struct LigneVide {};
 // A line's outcome: nothing to answer, the geodesic it was answered with, or why it has none.
 using Issue = std::variant<LigneVide, Trajet, Refus>;
 
+// A line's outcome, and what the line carries after its fields (Champs::Suite).
+struct Reponse {
+  Issue Quoi;
+  std::optional<std::string_view> Suite;
+};
+
+// Each answer has three fields.
+inline constexpr std::size_t kChampsReponse = 3;
+
 class Calculateur {
  public:
   explicit Calculateur(const Reglages& reglages);
 
-  // The names of the answer's fields, comma-separated, without a line end: "lat2,lon2,course2"
-  // for the direct problem, "course1,course2,distance" for the inverse one.
-  std::string_view EnTete() const;
+  // CSV: the separator of the fields written, ',' or ';' (then with decimal commas), as the
+  // first header read has it; ',' until then.
+  void Dialecte(char separateur);
 
-  // Reads the line's four fields (the line may be changed in place), solves its problem on the
-  // ellipsoid and writes the answer's three fields, separated by a space (a comma with CSV),
-  // without a line end:
+  // CSV: the header of the answers, without a line end: the names of the answer's fields,
+  // "lat2,lon2,course2" for the direct problem, "course1,course2,distance" for the inverse one,
+  // then the header's own columns after its fourth (the line may be changed in place; its fields
+  // separated by separateurLu).
+  void EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon& sortie) const;
+
+  // Reads the line's four fields (the line may be changed in place; with CSV, separated by
+  // separateurLu), solves its problem on the ellipsoid and writes the answer's three fields,
+  // separated by a space (the dialect's separator with CSV), without a line end:
   // - direct: "lat1 lon1 course1 distance" gives "lat2 lon2 course2";
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
   //   (CalculInverseComplet).
@@ -69,20 +91,27 @@ class Calculateur {
   // 006°09′41.280″E, and courses as 298°20′14.566″ or 045°00′00.000″ (longitudes and courses with
   // three digits of degrees); longitudes from −180 to 180, courses from 0 included to 360
   // excluded, a zero without sign, north or east; distances in metres with 4 decimals or
-  // nautical miles with 8. The output may hold part of an answer when the line is refused: the
-  // caller takes it back.
-  Issue Calculer(std::span<char> ligne, Tampon& sortie) const;
+  // nautical miles with 8; decimal commas in CSV separated by ';'. The output may hold part of an
+  // answer when the line is refused: the caller takes it back.
+  Reponse Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const;
+
+  // Writes what a line carries after its fields after its answer (repondue) or in place of one,
+  // without a line end: " # comment" after blank-separated fields, a comment alone; CSV's
+  // columns after the answer's, with empty answer fields before them when there is no answer.
+  void EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const;
 
  private:
   using Valeurs = std::array<double, kChampsParLigne>;
+  Issue Resoudre(const Champs& champs, Tampon& sortie) const;
   Issue Directe(const Valeurs& v, Tampon& sortie) const;
   Issue Inverse(const Valeurs& v, Tampon& sortie) const;
   void EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) const;
   void EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const;
   void EcrireDistance(double metres, Tampon& sortie) const;
-  void Separer(Tampon& sortie) const { sortie.Ecrire(r_.Csv ? ',' : ' '); }
+  void Separer(Tampon& sortie) const { sortie.Ecrire(separateur_); }
 
   Reglages r_;
+  char separateur_;    // of the fields written
   std::string image_;  // the seconds picture
 };
 

@@ -7,6 +7,7 @@ namespace orbalide::calc {
 namespace {
 
 constexpr std::string_view kChampMalForme = "\"";
+constexpr char kMarqueCommentaire = '#';
 
 bool Blanc(char c) {
   return c == ' ' || c == '\t';
@@ -19,7 +20,7 @@ void Ajouter(Champs& c, std::string_view texte) {
 
 class LectureCsv {
  public:
-  explicit LectureCsv(std::span<char> ligne) : l_(ligne) {}
+  LectureCsv(std::span<char> ligne, char separateur) : l_(ligne), separateur_(separateur) {}
 
   Champs Lire() {
     Champs c{};
@@ -28,7 +29,11 @@ class LectureCsv {
       SauterBlancs();
       Ajouter(c, i_ < l_.size() && l_[i_] == '"' ? EntreGuillemets() : Simple());
       if (i_ == l_.size()) return c;
-      ++i_;  // the comma
+      ++i_;  // the separator
+      if (c.Nombre == kChampsParLigne) {
+        c.Suite = std::string_view(l_.data() + i_, l_.size() - i_);
+        return c;
+      }
     }
   }
 
@@ -37,13 +42,20 @@ class LectureCsv {
     while (i_ < l_.size() && Blanc(l_[i_])) ++i_;
   }
 
-  // Up to the next comma, without the blanks before it.
+  // The field's text from debut to fin, its decimal commas made points where the separator is ';'.
+  std::string_view Champ(std::size_t debut, std::size_t fin) {
+    const std::span<char> champ = l_.subspan(debut, fin - debut);
+    if (separateur_ == ';') std::replace(champ.begin(), champ.end(), ',', '.');
+    return {champ.data(), champ.size()};
+  }
+
+  // Up to the next separator, without the blanks before it.
   std::string_view Simple() {
     const std::size_t debut = i_;
-    while (i_ < l_.size() && l_[i_] != ',') ++i_;
+    while (i_ < l_.size() && l_[i_] != separateur_) ++i_;
     std::size_t fin = i_;
     while (fin > debut && Blanc(l_[fin - 1])) --fin;
-    return {l_.data() + debut, fin - debut};
+    return Champ(debut, fin);
   }
 
   // The quoted text, unescaped over the field's own bytes.
@@ -58,24 +70,30 @@ class LectureCsv {
     }
     ++i_;  // the closing quote
     SauterBlancs();
-    if (i_ < l_.size() && l_[i_] != ',') {
+    if (i_ < l_.size() && l_[i_] != separateur_) {
       Simple();  // the rest of the field
       return kChampMalForme;
     }
-    return {l_.data() + debut, ecrit - debut};
+    return Champ(debut, ecrit);
   }
 
   std::span<char> l_;
+  char separateur_;
   std::size_t i_ = 0;
 };
 
 }  // namespace
 
 Champs ChampsSepares(std::span<char> ligne) {
+  Champs c{};
+  const std::string_view texte(ligne.data(), ligne.size());
+  if (const std::size_t marque = texte.find(kMarqueCommentaire); marque != texte.npos) {
+    c.Suite = texte.substr(marque);
+    ligne = ligne.first(marque);
+  }
   if (std::memchr(ligne.data(), ',', ligne.size()) != nullptr) {
     std::replace(ligne.begin(), ligne.end(), ',', '.');
   }
-  Champs c{};
   const char* i = ligne.data();
   const char* const fin = i + ligne.size();
   for (;;) {
@@ -87,8 +105,36 @@ Champs ChampsSepares(std::span<char> ligne) {
   }
 }
 
-Champs ChampsCsv(std::span<char> ligne) {
-  return LectureCsv(ligne).Lire();
+Champs ChampsCsv(std::span<char> ligne, char separateur) {
+  return LectureCsv(ligne, separateur).Lire();
+}
+
+char SeparateurCsv(std::string_view enTete) {
+  const std::size_t premier = enTete.find_first_of(",;");
+  return premier != std::string_view::npos && enTete[premier] == ';' ? ';' : ',';
+}
+
+void EtatCsv::Lire(std::string_view texte) {
+  for (const char c : texte) {
+    switch (etat_) {
+      case Etat::DebutChamp:
+        if (c == '"') {
+          etat_ = Etat::Guillemets;
+        } else if (c != separateur_ && !Blanc(c)) {
+          etat_ = Etat::Simple;
+        }
+        break;
+      case Etat::Simple:
+        if (c == separateur_) etat_ = Etat::DebutChamp;
+        break;
+      case Etat::Guillemets:
+        if (c == '"') etat_ = Etat::GuillemetDedans;  // the closing quote, or the first of a pair
+        break;
+      case Etat::GuillemetDedans:
+        etat_ = c == '"' ? Etat::Guillemets : c == separateur_ ? Etat::DebutChamp : Etat::Simple;
+        break;
+    }
+  }
 }
 
 }  // namespace orbalide::calc

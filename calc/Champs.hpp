@@ -1,8 +1,9 @@
-// The fields of one line: separated by runs of spaces and tabs, or by commas (CSV).
+// The fields of one line: separated by runs of spaces and tabs, or by commas or semicolons (CSV).
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -14,17 +15,43 @@ inline constexpr std::size_t kChampsParLigne = 4;
 struct Champs {
   std::array<std::string_view, kChampsParLigne> Texte;  // into the line
   std::size_t Nombre;  // the fields found, kChampsParLigne + 1 standing for any more
+  // What follows the fields, written back after the answer: a comment from its mark to the line's
+  // end, or CSV's columns after the fourth as they stand (a trailing separator leaves an empty
+  // one). None when nothing follows.
+  std::optional<std::string_view> Suite;
 };
 
-// Fields separated by runs of spaces and tabs, with blanks before the first and after the last.
-// A comma in a field is a decimal comma: it is made a point in the line.
+// Fields separated by runs of spaces and tabs, with blanks before the first and after the last,
+// up to a comment mark "#" (the delimiter of GeodSolve's --comment-delimiter): the mark and what
+// follows it are the Suite. A comma in a field is a decimal comma: it is made a point in the line.
 Champs ChampsSepares(std::span<char> ligne);
 
-// Comma-separated fields as RFC 4180 has them, on one line: blanks around a field are ignored; a
-// field in double quotes may hold commas, blanks and doubled quotes, each pair standing for one
-// (the line is changed in place). A quoted field not closed before the line's end, or followed
-// by more than blanks before the next comma, is the text "\"", which no reader accepts. A line
-// of blanks alone has no field.
-Champs ChampsCsv(std::span<char> ligne);
+// Fields separated by `separateur` (',' or ';') as RFC 4180 has them: blanks around a field are
+// ignored; a field in double quotes may hold separators, blanks, line breaks and doubled quotes,
+// each pair standing for one (the line is changed in place). A quoted field not closed before the
+// line's end, or followed by more than blanks before the next separator, is the text "\"", which
+// no reader accepts. With ';' a comma in the four fields is a decimal comma, made a point. After
+// the fourth field and its separator, the rest of the line is the Suite. A line of blanks alone
+// has no field.
+Champs ChampsCsv(std::span<char> ligne, char separateur);
+
+// The separator of a CSV file, from its header line: ';' when it comes before any comma (the
+// custom where the comma is the decimal separator, as in French), ',' otherwise.
+char SeparateurCsv(std::string_view enTete);
+
+// Where a CSV record stands as its text is read: whether it ends inside a quoted field, and so
+// goes on at the next line.
+class EtatCsv {
+ public:
+  explicit EtatCsv(char separateur) : separateur_(separateur) {}
+  // The next part of the record, a line break between two lines included.
+  void Lire(std::string_view texte);
+  bool Ouvert() const { return etat_ == Etat::Guillemets; }
+
+ private:
+  enum class Etat { DebutChamp, Simple, Guillemets, GuillemetDedans };
+  char separateur_;
+  Etat etat_ = Etat::DebutChamp;
+};
 
 }  // namespace orbalide::calc

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "Champs.hpp"
+
 namespace orbalide::calc {
 namespace {
 
@@ -96,6 +98,38 @@ std::optional<Ligne> LecteurLignes::Sauter() {
     debut_ = fin_;
     if (!Remplir()) return Ligne{{}, true};
   }
+}
+
+std::optional<Enregistrement> LecteurEnregistrements::Suivant() {
+  std::optional<Ligne> ligne = lignes_.Suivante();
+  if (!ligne) return std::nullopt;
+  Enregistrement e{ligne->Texte, ++numero_, ligne->TropLongue, false};
+  if (!csv_) return e;
+  const std::string_view premiere(ligne->Texte.data(), ligne->Texte.size());
+  if (separateur_ == 0) separateur_ = SeparateurCsv(premiere);
+  EtatCsv etat(separateur_);
+  etat.Lire(premiere);
+  if (!etat.Ouvert()) return e;
+  joint_.assign(premiere);
+  while (etat.Ouvert()) {
+    ligne = lignes_.Suivante();
+    if (!ligne) {
+      e.GuillemetOuvert = true;
+      break;
+    }
+    ++numero_;
+    if (ligne->TropLongue) {  // what it holds is not known: the record ends with it
+      e.TropLong = true;
+      break;
+    }
+    const std::string_view suite(ligne->Texte.data(), ligne->Texte.size());
+    etat.Lire("\n");
+    etat.Lire(suite);
+    e.TropLong = e.TropLong || joint_.size() + 1 + suite.size() > kLongueurLigneMax;
+    if (!e.TropLong) joint_.append("\n").append(suite);
+  }
+  e.Texte = e.TropLong ? std::span<char>() : std::span<char>(joint_);
+  return e;
 }
 
 }  // namespace orbalide::calc

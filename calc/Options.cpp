@@ -1,92 +1,114 @@
 #include "Options.hpp"
 
+#include <getopt.h>
+
 #include <algorithm>
 #include <array>
 #include <utility>
 
 #include "Ellipsoide.hpp"
+#include "Textes.hpp"
 
 namespace orbalide::calc {
 namespace {
 
 using Faute = ErreurUsage::Faute;
 
-constexpr std::array<std::pair<std::string_view, bool Options::*>, 5> kDrapeaux{{
-    {"--csv", &Options::Csv},
-    {"--dms", &Options::Dms},
-    {"--help", &Options::Aide},
-    {"--version", &Options::Version},
-    {"--list-ellipsoids", &Options::ListeEllipsoides},
-}};
-constexpr std::array<std::string_view, 5> kOptionsAValeur{"--precision", "--unit", "--ellipsoid",
-                                                          "--kml", "--gpx"};
 constexpr std::array<std::int16_t, 3> kPrecisions{2, 3, 7};
 constexpr std::array<std::pair<std::string_view, Unite>, 2> kUnites{{
     {"m", Unite::Metres},
     {"nm", Unite::Milles},
 }};
 
-// Sets the option `nom` to `valeur`, or says why the value does not fit it.
-std::optional<ErreurUsage> Regler(Options& o, std::string_view nom, std::string_view valeur) {
-  const std::string texte(valeur);
-  if (nom == "--precision") {
-    const auto p = std::find_if(kPrecisions.begin(), kPrecisions.end(),
-                                [&](std::int16_t d) { return texte == std::to_string(d); });
-    if (p == kPrecisions.end()) return ErreurUsage{Faute::PrecisionInconnue, texte};
-    o.Decimales = *p;
-  } else if (nom == "--unit") {
-    const auto u = std::find_if(kUnites.begin(), kUnites.end(),
-                                [&](const auto& unite) { return unite.first == valeur; });
-    if (u == kUnites.end()) return ErreurUsage{Faute::UniteInconnue, texte};
-    o.Distances = u->second;
-  } else if (nom == "--ellipsoid") {
-    const std::optional<std::int16_t> index = IndexEllipsoide(valeur);
-    if (!index) return ErreurUsage{Faute::EllipsoideInconnu, texte};
-    o.Ellipsoide = *index;
-  } else if (texte.empty()) {
-    return ErreurUsage{Faute::ValeurManquante, std::string(nom)};
-  } else {
-    (nom == "--kml" ? o.Kml : o.Gpx) = texte;
-  }
+std::optional<ErreurUsage> Precision(Options& o, std::string_view valeur) {
+  const auto p = std::find_if(kPrecisions.begin(), kPrecisions.end(),
+                              [&](std::int16_t d) { return valeur == std::to_string(d); });
+  if (p == kPrecisions.end()) return ErreurUsage{Faute::PrecisionInconnue, std::string(valeur)};
+  o.Decimales = *p;
   return std::nullopt;
 }
 
-// The option at arguments[i], with its value, which may be the next argument (i then moves on to
-// it); or what is wrong with it.
-std::optional<ErreurUsage> LireOption(Options& o, std::span<const std::string_view> arguments,
-                                      std::size_t& i) {
-  const std::string_view a = arguments[i];
-  const std::size_t egal = a.find('=');
-  const std::string_view nom = a.substr(0, egal);
-  const bool valeurJointe = egal != std::string_view::npos;
-  const auto drapeau = std::find_if(kDrapeaux.begin(), kDrapeaux.end(),
-                                    [&](const auto& d) { return d.first == nom; });
-  if (drapeau != kDrapeaux.end()) {
-    if (valeurJointe) return ErreurUsage{Faute::ValeurSuperflue, std::string(nom)};
-    o.*(drapeau->second) = true;
-    return std::nullopt;
-  }
-  if (std::find(kOptionsAValeur.begin(), kOptionsAValeur.end(), nom) == kOptionsAValeur.end()) {
-    return ErreurUsage{Faute::OptionInconnue, std::string(a)};
-  }
-  if (!valeurJointe && i + 1 == arguments.size()) {
-    return ErreurUsage{Faute::ValeurManquante, std::string(nom)};
-  }
-  return Regler(o, nom, valeurJointe ? a.substr(egal + 1) : arguments[++i]);
+std::optional<ErreurUsage> UniteNommee(Options& o, std::string_view valeur) {
+  const auto u = std::find_if(kUnites.begin(), kUnites.end(),
+                              [&](const auto& unite) { return unite.first == valeur; });
+  if (u == kUnites.end()) return ErreurUsage{Faute::UniteInconnue, std::string(valeur)};
+  o.Distances = u->second;
+  return std::nullopt;
 }
 
+std::optional<ErreurUsage> EllipsoideNomme(Options& o, std::string_view valeur) {
+  const std::optional<std::int16_t> index = IndexEllipsoide(valeur);
+  if (!index) return ErreurUsage{Faute::EllipsoideInconnu, std::string(valeur)};
+  o.Ellipsoide = *index;
+  return std::nullopt;
+}
+
+// A file of geodesics needs a name, and "-" is none: the standard output holds the answers.
+std::optional<ErreurUsage> Fichier(std::string& fichier, std::string_view option,
+                                   std::string_view valeur) {
+  if (valeur.empty()) return ErreurUsage{Faute::ValeurManquante, std::string(option)};
+  if (valeur == "-") return ErreurUsage{Faute::SortieStandard, std::string(option)};
+  fichier = valeur;
+  return std::nullopt;
+}
+
+// An option of the command line: without a value it sets its flag, with one it follows its rule,
+// which sets the value or says why it does not fit.
+struct OptionConnue {
+  const char* Nom;         // without "--"
+  char Courte;             // the short name, 0 for none
+  bool Options::*Drapeau;  // null for an option with a value
+  std::optional<ErreurUsage> (*Regle)(Options& o, std::string_view valeur);
+};
+
+constexpr std::array kOptions{
+    OptionConnue{"csv", 0, &Options::Csv, nullptr},
+    OptionConnue{"dms", 0, &Options::Dms, nullptr},
+    OptionConnue{"precision", 0, nullptr, &Precision},
+    OptionConnue{"unit", 0, nullptr, &UniteNommee},
+    OptionConnue{"ellipsoid", 0, nullptr, &EllipsoideNomme},
+    OptionConnue{"list-ellipsoids", 0, &Options::ListeEllipsoides, nullptr},
+    OptionConnue{"kml", 0, nullptr,
+                 [](Options& o, std::string_view v) { return Fichier(o.Kml, "--kml", v); }},
+    OptionConnue{"gpx", 0, nullptr,
+                 [](Options& o, std::string_view v) { return Fichier(o.Gpx, "--gpx", v); }},
+    OptionConnue{"help", 'h', &Options::Aide, nullptr},
+    OptionConnue{"version", 'V', &Options::Version, nullptr},
+};
+
+
+// What getopt_long returns for kOptions[i]: its short name, or a code above every character.
+int Code(std::size_t i) {
+  constexpr int kPremierCodeLong = 256;
+  return kOptions[i].Courte != 0 ? kOptions[i].Courte : kPremierCodeLong + static_cast<int>(i);
+}
+
+// glibc's standard streams are variables that a program may set (its manual says so):
+// getopt_long writes its messages to `stderr`, made the run's error stream while it reads.
+class ErreursVers {
+ public:
+  explicit ErreursVers(std::FILE* erreurs) : avant_(stderr) { stderr = erreurs; }
+  ErreursVers(const ErreursVers&) = delete;
+  ErreursVers& operator=(const ErreursVers&) = delete;
+  ~ErreursVers() { stderr = avant_; }
+
+ private:
+  std::FILE* avant_;
+};
+
 // The command and the files; or what is wrong with them.
-std::optional<ErreurUsage> LireOperandes(Options& o, std::span<const std::string_view> operandes) {
+std::optional<ErreurUsage> LireOperandes(Options& o, std::span<char* const> operandes) {
   if (operandes.empty()) {
     if (o.Aide || o.Version || o.ListeEllipsoides) return std::nullopt;
     return ErreurUsage{Faute::CommandeManquante, ""};
   }
-  if (operandes[0] == "direct") {
+  const std::string_view commande = operandes[0];
+  if (commande == "direct") {
     o.Calcul = Commande::Directe;
-  } else if (operandes[0] == "inverse") {
+  } else if (commande == "inverse") {
     o.Calcul = Commande::Inverse;
   } else {
-    return ErreurUsage{Faute::CommandeInconnue, std::string(operandes[0])};
+    return ErreurUsage{Faute::CommandeInconnue, std::string(commande)};
   }
   o.Fichiers.assign(operandes.begin() + 1, operandes.end());
   return std::nullopt;
@@ -94,21 +116,42 @@ std::optional<ErreurUsage> LireOperandes(Options& o, std::span<const std::string
 
 }  // namespace
 
-std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments) {
+std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments,
+                                               std::FILE* erreurs) {
+  // argv[0] names the program in getopt_long's messages.
+  std::vector<std::string> textes{std::string(kNomProgramme)};
+  textes.insert(textes.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& t : textes) argv.push_back(t.data());
+  argv.push_back(nullptr);
+  std::vector<option> longues;
+  std::string courtes;
+  for (std::size_t i = 0; i < kOptions.size(); ++i) {
+    const bool valeur = kOptions[i].Regle != nullptr;
+    longues.push_back(
+        {kOptions[i].Nom, valeur ? required_argument : no_argument, nullptr, Code(i)});
+    if (kOptions[i].Courte != 0) courtes += kOptions[i].Courte;
+  }
+  longues.push_back({});
+
   Options o;
-  std::vector<std::string_view> operandes;
-  bool options = true;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view a = arguments[i];
-    if (!options || a == "-" || !a.starts_with('-')) {
-      operandes.push_back(a);
-    } else if (a == "--") {
-      options = false;
-    } else if (auto erreur = LireOption(o, arguments, i)) {
+  const ErreursVers redirection(erreurs);
+  optind = 0;  // getopt_long starts afresh: a process may read several command lines
+  opterr = 1;
+  const int argc = static_cast<int>(textes.size());
+  for (int code;
+       (code = getopt_long(argc, argv.data(), courtes.c_str(), longues.data(), nullptr)) != -1;) {
+    std::size_t i = 0;
+    while (i < kOptions.size() && Code(i) != code) ++i;
+    if (i == kOptions.size()) return ErreurUsage{Faute::OptionRefusee, ""};
+    if (kOptions[i].Drapeau != nullptr) {
+      o.*(kOptions[i].Drapeau) = true;
+    } else if (auto erreur = kOptions[i].Regle(o, optarg)) {
       return *erreur;
     }
   }
-  if (auto erreur = LireOperandes(o, operandes)) return *erreur;
+  const auto operandes = std::span<char* const>(argv).subspan(static_cast<std::size_t>(optind));
+  if (auto erreur = LireOperandes(o, operandes.first(operandes.size() - 1))) return *erreur;
   return o;
 }
 

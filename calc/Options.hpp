@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,9 +33,9 @@ struct Options {
 // What is wrong with a command line, and the argument at fault.
 struct ErreurUsage {
   enum class Faute {
-    OptionInconnue,
-    ValeurManquante,    // an option that takes a value is last
-    ValeurSuperflue,    // --csv=yes
+    OptionRefusee,      // getopt_long has said why (unknown, ambiguous, a value missing or extra)
+    ValeurManquante,    // --kml=
+    SortieStandard,     // --kml=-: the standard output holds the answers
     PrecisionInconnue,  // not 2, 3 or 7
     UniteInconnue,      // not m or nm
     EllipsoideInconnu,
@@ -45,9 +46,12 @@ struct ErreurUsage {
   std::string Argument;
 };
 
-// The arguments after the program's name, GNU's way: options before, between and after the
-// operands, each as --name=value or --name value; "--" ends the options. The first operand is
-// the command ("direct" or "inverse"), the others are files.
-std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments);
+// The arguments after the program's name, read by glibc's getopt_long: options before, between
+// and after the operands, each as --name=value or --name value, a long name shortened to any
+// unambiguous start (--ell), -h and -V, "--" ending the options. The first operand is the command
+// ("direct" or "inverse"), the others are files. getopt_long's own messages (in the language of
+// LC_MESSAGES) go to `erreurs`. It may run again in the same process.
+std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments,
+                                               std::FILE* erreurs);
 
 }  // namespace orbalide::calc

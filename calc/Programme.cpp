@@ -21,6 +21,9 @@
 namespace orbalide::calc {
 namespace {
 
+// The standard input's name, as an operand and in messages.
+constexpr std::string_view kEntreeStandard = "-";
+
 struct Entree {
   std::optional<std::string> Nom;  // none: the standard input
   int Fd;
@@ -34,7 +37,12 @@ Reglages ReglagesDe(const Options& o) {
 class Execution {
  public:
   Execution(const Options& o, bool anglais, std::FILE* sortie, std::FILE* erreurs)
-      : o_(o), anglais_(anglais), erreurs_(erreurs), tampon_(sortie), calculateur_(ReglagesDe(o)) {}
+      : o_(o),
+        anglais_(anglais),
+        sortie_(sortie),
+        erreurs_(erreurs),
+        tampon_(sortie),
+        calculateur_(ReglagesDe(o)) {}
   Execution(const Execution&) = delete;
   Execution& operator=(const Execution&) = delete;
   ~Execution();
@@ -44,20 +52,23 @@ class Execution {
  private:
   bool Ouvrir(int entreeStandard);
   bool OuvrirTrace(const std::string& nom, FichierSortie& fichier);
+  std::optional<Conflit> ConflitDe(const std::string& nom) const;
   bool Lire(const Entree& entree, Traces& traces);
-  void Repondre(const Ligne& ligne, Traces& traces);
+  void EnTete(const Enregistrement& enTete, char separateur);
+  void Repondre(const Entree& entree, const Enregistrement& e, char separateur, Traces& traces);
   bool Vider();
   bool Fermer(FichierSortie& fichier, const std::string& nom);
   bool Signaler(Acces acces, std::optional<std::string_view> fichier, int erreur);
 
   const Options& o_;
   bool anglais_;
+  std::FILE* sortie_;
   std::FILE* erreurs_;
   Tampon tampon_;
   Calculateur calculateur_;
   std::vector<Entree> entrees_;
   FichierSortie kml_, gpx_;
-  std::size_t numero_ = 0;  // of the last line read, over all the inputs
+  bool enTeteEcrit_ = false;
   bool toutesRepondues_ = true;
 };
 
@@ -71,7 +82,7 @@ Execution::~Execution() {
 // it writes anything.
 bool Execution::Ouvrir(int entreeStandard) {
   for (const std::string& nom : o_.Fichiers.empty() ? std::vector<std::string>{"-"} : o_.Fichiers) {
-    if (nom == "-") {
+    if (nom == kEntreeStandard) {
       entrees_.push_back({std::nullopt, entreeStandard});
       continue;
     }
@@ -82,20 +93,27 @@ bool Execution::Ouvrir(int entreeStandard) {
   return OuvrirTrace(o_.Kml, kml_) && OuvrirTrace(o_.Gpx, gpx_);
 }
 
-// A file of geodesics is never one that the run reads, nor the other one: it would lose what it
-// holds before it is read.
+// A file of geodesics never replaces one that the run reads or writes otherwise: what it holds
+// would be lost before it is read, or the answers or messages written to it.
 bool Execution::OuvrirTrace(const std::string& nom, FichierSortie& fichier) {
   if (nom.empty()) return true;
-  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
-    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
-  });
-  const bool deuxFois = !o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx);
-  if (lu || deuxFois) {
-    std::fputs(TexteConflit(nom, lu, anglais_).c_str(), erreurs_);
+  if (const std::optional<Conflit> conflit = ConflitDe(nom)) {
+    std::fputs(TexteConflit(nom, *conflit, anglais_).c_str(), erreurs_);
     return false;
   }
   const int erreur = fichier.Ouvrir(nom);
   return erreur == 0 || Signaler(Acces::Ouverture, nom, erreur);
+}
+
+std::optional<Conflit> Execution::ConflitDe(const std::string& nom) const {
+  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
+    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
+  });
+  if (lu) return Conflit::Lu;
+  if (!o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx)) return Conflit::DeuxFois;
+  if (MemeFichier(::fileno(sortie_), nom)) return Conflit::SortieStandard;
+  if (MemeFichier(::fileno(erreurs_), nom)) return Conflit::ErreurStandard;
+  return std::nullopt;
 }
 
 int Execution::Lancer(int entreeStandard) {
@@ -117,38 +135,51 @@ int Execution::Lancer(int entreeStandard) {
 // The output is written whenever the next line would have to wait for the input, so that a
 // line typed at a terminal is answered at once.
 bool Execution::Lire(const Entree& entree, Traces& traces) {
-  LecteurLignes lecteur(entree.Fd);
+  LecteurEnregistrements lecteur(entree.Fd, o_.Csv);
   bool enTete = o_.Csv;
-  while (const std::optional<Ligne> ligne = lecteur.Suivante()) {
-    ++numero_;
+  while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
     if (enTete) {
-      tampon_.Ecrire(calculateur_.EnTete());
-      tampon_.Ecrire('\n');
+      EnTete(*e, lecteur.Separateur());
       enTete = false;
     } else {
-      Repondre(*ligne, traces);
+      Repondre(entree, *e, lecteur.Separateur(), traces);
     }
     if ((tampon_.Plein() || !lecteur.Prete()) && !Vider()) return false;
   }
   return lecteur.Erreur() == 0 || Signaler(Acces::Lecture, entree.Nom, lecteur.Erreur());
 }
 
-void Execution::Repondre(const Ligne& ligne, Traces& traces) {
+// The answers' header, once for the run, from the first input's header: the answers take its
+// separator.
+void Execution::EnTete(const Enregistrement& enTete, char separateur) {
+  if (enTeteEcrit_) return;
+  enTeteEcrit_ = true;
+  calculateur_.Dialecte(separateur);
+  calculateur_.EcrireEnTete(enTete.Texte, separateur, tampon_);
+  tampon_.Ecrire('\n');
+}
+
+void Execution::Repondre(const Entree& entree, const Enregistrement& e, char separateur,
+                         Traces& traces) {
   const std::size_t debut = tampon_.Position();
-  Issue issue = ligne.TropLongue ? Refus{.Quoi = Refus::Motif::LigneTropLongue}
-                                 : calculateur_.Calculer(ligne.Texte, tampon_);
-  if (const Trajet* trajet = std::get_if<Trajet>(&issue); trajet && traces.Actives()) {
+  Reponse r = e.GuillemetOuvert ? Reponse{Refus{.Quoi = Refus::Motif::GuillemetOuvert}, {}}
+              : e.TropLong      ? Reponse{Refus{.Quoi = Refus::Motif::LigneTropLongue}, {}}
+                                : calculateur_.Calculer(e.Texte, separateur, tampon_);
+  const std::string_view fichier = entree.Nom ? std::string_view(*entree.Nom) : kEntreeStandard;
+  if (const Trajet* trajet = std::get_if<Trajet>(&r.Quoi); trajet && traces.Actives()) {
+    const auto nom = entrees_.size() > 1 ? std::optional(fichier) : std::nullopt;
     try {
-      traces.Ajouter(*trajet, NomLigne(numero_, anglais_), tampon_.Depuis(debut));
+      traces.Ajouter(*trajet, NomLigne(nom, e.Ligne, anglais_), tampon_.Depuis(debut));
     } catch (const ErreurArithmetique&) {
-      issue = Refus{.Quoi = Refus::Motif::SansResultat, .Cause = SansResultat::HorsDomaine};
+      r.Quoi = Refus{.Quoi = Refus::Motif::SansResultat, .Cause = SansResultat::HorsDomaine};
     }
   }
-  if (const Refus* refus = std::get_if<Refus>(&issue)) {
+  if (const Refus* refus = std::get_if<Refus>(&r.Quoi)) {
     tampon_.Revenir(debut);
-    std::fputs(TexteRefus(numero_, *refus, anglais_).c_str(), erreurs_);
+    std::fputs(TexteRefus(fichier, e.Ligne, *refus, anglais_).c_str(), erreurs_);
     toutesRepondues_ = false;
   }
+  if (r.Suite) calculateur_.EcrireSuite(*r.Suite, std::holds_alternative<Trajet>(r.Quoi), tampon_);
   tampon_.Ecrire('\n');
 }
 
@@ -179,7 +210,7 @@ int Afficher(std::string_view texte, std::FILE* sortie, std::FILE* erreurs, bool
 
 int Executer(std::span<const std::string_view> arguments, bool anglais, int entree,
              std::FILE* sortie, std::FILE* erreurs) {
-  const std::variant<Options, ErreurUsage> lues = LireOptions(arguments);
+  const std::variant<Options, ErreurUsage> lues = LireOptions(arguments, erreurs);
   if (const auto* erreur = std::get_if<ErreurUsage>(&lues)) {
     std::fputs(TexteUsage(*erreur, anglais).c_str(), erreurs);
     return kEchec;

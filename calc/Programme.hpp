@@ -11,10 +11,11 @@ inline constexpr int kToutesCalculees = 0;    // exit status: every line was ans
 inline constexpr int kLignesSansReponse = 1;  // some line could not be read or had no result
 inline constexpr int kEchec = 2;  // a wrong command line, a file that cannot be read or written
 
-// arguments: those after the program's name; anglais: the language of every text; entree: the
-// standard input's file descriptor; sortie, erreurs: the standard output and error. Lines are
-// numbered over all the inputs together, as the output's lines are. With --csv, each input's
-// first line is its header and is answered by the answer's header.
+// arguments: those after the program's name; anglais: the language of the program's own texts;
+// entree: the standard input's file descriptor; sortie, erreurs: the standard output and error.
+// Messages name a line by its input ("-" for the standard input) and its number there. With
+// --csv, each input's first line is its header; the first one read is answered by the answers'
+// header, and gives the answers its separator.
 int Executer(std::span<const std::string_view> arguments, bool anglais, int entree,
              std::FILE* sortie, std::FILE* erreurs);
 

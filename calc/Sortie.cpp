@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Temporaires.hpp"
+
 namespace orbalide::calc {
 
 FichierSortie::~FichierSortie() {
@@ -17,7 +19,10 @@ FichierSortie::~FichierSortie() {
 void FichierSortie::Abandonner() {
   if (flux_ != nullptr) std::fclose(flux_);
   flux_ = nullptr;
-  if (!temporaire_.empty()) ::unlink(temporaire_.c_str());
+  if (!temporaire_.empty()) {
+    ::unlink(temporaire_.c_str());
+    Oublier(temporaire_.c_str());
+  }
   temporaire_.clear();
 }
 
@@ -25,13 +30,20 @@ int FichierSortie::Ouvrir(const std::string& nom) {
   nom_ = nom;
   struct stat existant {};
   const bool existe = ::stat(nom.c_str(), &existant) == 0;
-  std::string modele = nom + ".XXXXXX";
-  const int fd = existe && !S_ISREG(existant.st_mode) ? -1 : ::mkostemp(modele.data(), O_CLOEXEC);
+  if (existe && S_ISREG(existant.st_mode)) {
+    // A file that the shell's ">" would refuse (read-only, on a read-only file system) is refused
+    // too, though a new file could take its place.
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    ::close(fd);
+  }
+  temporaire_ = nom + ".XXXXXX";
+  const int fd = existe && !S_ISREG(existant.st_mode) ? -1 : CreerTemporaire(temporaire_.data());
   if (fd < 0) {
+    temporaire_.clear();
     flux_ = std::fopen(nom.c_str(), "wbe");
     return flux_ != nullptr ? 0 : errno;
   }
-  temporaire_ = modele;
   const mode_t masque = ::umask(0);
   ::umask(masque);
   const mode_t mode = existe ? existant.st_mode & 07777 : 0666 & ~masque;
@@ -51,9 +63,14 @@ int FichierSortie::Fermer() {
   const bool ferme = std::fclose(flux_) == 0;
   flux_ = nullptr;
   int erreur = ecrit && ferme ? 0 : (errno != 0 ? errno : EIO);
-  if (erreur == 0 && !temporaire_.empty() && std::rename(temporaire_.c_str(), nom_.c_str()) != 0)
-    erreur = errno;
-  if (erreur == 0) temporaire_.clear();
+  if (erreur == 0 && !temporaire_.empty()) {
+    if (std::rename(temporaire_.c_str(), nom_.c_str()) == 0) {
+      Oublier(temporaire_.c_str());
+      temporaire_.clear();
+    } else {
+      erreur = errno;
+    }
+  }
   Abandonner();
   return erreur;
 }

@@ -1,5 +1,6 @@
 #include "Tampon.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -24,6 +25,10 @@ void Tampon::EcrireDecimal(double v, int decimales) {
 
 std::string_view Tampon::Depuis(std::size_t position) const {
   return std::string_view(texte_).substr(position);
+}
+
+void Tampon::Remplacer(std::size_t position, char quoi, char par) {
+  std::replace(texte_.begin() + static_cast<std::ptrdiff_t>(position), texte_.end(), quoi, par);
 }
 
 bool Tampon::Plein() const {

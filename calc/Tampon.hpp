@@ -20,6 +20,8 @@ class Tampon {
   std::size_t Position() const { return texte_.size(); }
   std::string_view Depuis(std::size_t position) const;
   void Revenir(std::size_t position) { texte_.resize(position); }
+  // Each `quoi` written since `position` made `par`.
+  void Remplacer(std::size_t position, char quoi, char par);
 
   bool Plein() const;
   // Writes and flushes what is gathered. Returns the errno of a write error, 0 when none.

@@ -1,6 +1,7 @@
 #include "Textes.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "Lignes.hpp"
@@ -19,11 +20,15 @@ line of the FILEs (or of standard input) at a time, one line out for each.
 
 Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
-separated by spaces or tabs, where a decimal comma is read as a point.
+separated by spaces or tabs, where a decimal comma is read as a point; a # and
+the text after it are written back after the answer.
 Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
 0 to 360, metres with 4 decimals or nautical miles with 8.
 
-      --csv              comma-separated fields and a header line, in and out
+      --csv              CSV in and out: a header line, then fields separated
+                           by commas, or by semicolons with decimal commas when
+                           the first header has them; columns after the fourth
+                           are written back after the answer
       --dms              write degrees, minutes and seconds
       --precision=N      decimals of the seconds written: 2, 3 (default) or 7
       --unit=UNIT        distances in m (metres, default) or nm (nautical miles)
@@ -31,11 +36,12 @@ Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
       --list-ellipsoids  list the ellipsoids and exit
       --kml=FILE         also write each line's geodesic to FILE as KML
       --gpx=FILE         also write each line's geodesic to FILE as GPX
-      --help             display this help and exit
-      --version          output version information and exit
+  -h, --help             display this help and exit
+  -V, --version          output version information and exit
 
 With no FILE, or when FILE is -, read standard input. A line that cannot be
-read or has no result gives an empty line, and a message on standard error.
+read or has no result gives an empty answer, and a message on standard error
+that names its FILE and line number (FILE:LINE, - for standard input).
 
 Exit status: 0 if every line was computed, 1 if some line was not, 2 for a
 wrong command line or a file that cannot be read or written.
@@ -54,10 +60,15 @@ fois, une ligne en sortie pour chacune.
 Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
 secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ; champs
 séparés par des espaces ou des tabulations, où la virgule décimale est lue
-comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -180 à
-180, routes de 0 à 360, mètres à 4 décimales ou milles marins à 8.
+comme un point ; un # et le texte qui le suit sont réécrits après la réponse.
+En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes de
+0 à 360, mètres à 4 décimales ou milles marins à 8.
 
-      --csv              champs séparés par des virgules et ligne d'en-tête
+      --csv              CSV en entrée et en sortie : une ligne d'en-tête, puis
+                           des champs séparés par des virgules, ou par des
+                           points-virgules avec virgule décimale si le premier
+                           en-tête en a ; les colonnes après la quatrième sont
+                           réécrites après la réponse
       --dms              écrit degrés, minutes et secondes
       --precision=N      décimales des secondes écrites : 2, 3 (défaut) ou 7
       --unit=UNITÉ       distances en m (mètres, défaut) ou nm (milles marins)
@@ -65,11 +76,12 @@ comme un point. En sortie : degrés décimaux à 9 décimales, longitudes de -18
       --list-ellipsoids  affiche la liste des ellipsoïdes et quitte
       --kml=FICHIER      écrit aussi la géodésique de chaque ligne en KML
       --gpx=FICHIER      écrit aussi la géodésique de chaque ligne en GPX
-      --help             affiche cette aide et quitte
-      --version          affiche la version et quitte
+  -h, --help             affiche cette aide et quitte
+  -V, --version          affiche la version et quitte
 
 Sans FICHIER, ou quand FICHIER est -, lit l'entrée standard. Une ligne illisible
-ou sans résultat donne une ligne vide, et un message sur la sortie d'erreur.
+ou sans résultat donne une réponse vide, et un message sur la sortie d'erreur
+qui nomme son FICHIER et son numéro (FICHIER:LIGNE, - pour l'entrée standard).
 
 Code de sortie : 0 si chaque ligne a été calculée, 1 si une ligne ne l'a pas
 été, 2 pour une ligne de commande erronée ou un fichier illisible ou impossible
@@ -90,14 +102,18 @@ std::string Prefixe(bool anglais) {
 std::string Faute(const ErreurUsage& e, bool anglais) {
   const std::string a = Cite(e.Argument, anglais);
   switch (e.Quoi) {
-    case ErreurUsage::Faute::OptionInconnue:
-      return anglais ? "unrecognized option " + a : "option non reconnue " + a;
+    case ErreurUsage::Faute::OptionRefusee:
+      return "";
     case ErreurUsage::Faute::ValeurManquante:
       return anglais ? "option " + a + " requires an argument"
                      : "l'option " + a + " requiert un argument";
-    case ErreurUsage::Faute::ValeurSuperflue:
-      return anglais ? "option " + a + " doesn't allow an argument"
-                     : "l'option " + a + " ne prend pas d'argument";
+    case ErreurUsage::Faute::SortieStandard:
+      return anglais ? "option " + a +
+                           " needs a file: '-' is the standard output, which holds "
+                           "the answers (write ./- for a file named -)"
+                     : "l'option " + a +
+                           " demande un fichier : « - » est la sortie standard, qui "
+                           "porte les réponses (écrire ./- pour un fichier nommé -)";
     case ErreurUsage::Faute::PrecisionInconnue:
       return anglais ? "invalid precision " + a + ": 2, 3 or 7"
                      : "précision " + a + " invalide : 2, 3 ou 7";
@@ -154,6 +170,8 @@ std::string Raison(const Refus& r, bool anglais) {
     }
     case Refus::Motif::TropDeChamps:
       return anglais ? "more than " + attendus + " fields" : "plus de " + attendus + " champs";
+    case Refus::Motif::GuillemetOuvert:
+      return anglais ? "quoted field not closed" : "champ entre guillemets non fermé";
     case Refus::Motif::LigneTropLongue: {
       const std::string n = std::to_string(kLongueurLigneMax);
       return anglais ? "line longer than " + n + " bytes" : "ligne de plus de " + n + " octets";
@@ -217,27 +235,36 @@ std::string TexteEllipsoides(bool anglais) {
 
 std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
   const std::string aide = Cite(std::string(kNomProgramme) + " --help", anglais);
-  return Prefixe(anglais) + Faute(erreur, anglais) + "\n" +
+  const std::string faute = Faute(erreur, anglais);  // empty: getopt_long has written it
+  return (faute.empty() ? "" : Prefixe(anglais) + faute + "\n") +
          (anglais ? "Try " + aide + " for more information.\n"
                   : "Saisissez " + aide + " pour plus d'informations.\n");
 }
 
-std::string NomLigne(std::size_t ligne, bool anglais) {
-  return (anglais ? "line " : "ligne ") + std::to_string(ligne);
+std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais) {
+  const std::string numero = std::to_string(ligne);
+  if (fichier) return std::string(*fichier) + ":" + numero;
+  return (anglais ? "line " : "ligne ") + numero;
 }
 
-std::string TexteRefus(std::size_t ligne, const Refus& refus, bool anglais) {
-  return Prefixe(anglais) + NomLigne(ligne, anglais) + (anglais ? ": " : " : ") +
+std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
+                       bool anglais) {
+  return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
          Raison(refus, anglais) + "\n";
 }
 
-std::string TexteConflit(std::string_view fichier, bool lu, bool anglais) {
-  const std::string nom = Cite(fichier, anglais);
-  const std::string quoi = lu ? (anglais ? nom + " is read: it is not written over"
-                                         : nom + " est lu : il n'est pas remplacé")
-                              : (anglais ? nom + " is named for both --kml and --gpx"
-                                         : nom + " est nommé pour --kml et pour --gpx");
-  return Prefixe(anglais) + quoi + "\n";
+std::string TexteConflit(std::string_view fichier, Conflit conflit, bool anglais) {
+  // In the order of Conflit, English then French.
+  constexpr std::array<std::array<std::string_view, 2>, 4> kConflits{{
+      {"is read: it is not written over", "est lu : il n'est pas remplacé"},
+      {"is named for both --kml and --gpx", "est nommé pour --kml et pour --gpx"},
+      {"is the standard output: it is not written over",
+       "est la sortie standard : elle n'est pas remplacée"},
+      {"is the standard error: it is not written over",
+       "est la sortie d'erreur : elle n'est pas remplacée"},
+  }};
+  const std::string_view quoi = kConflits[static_cast<std::size_t>(conflit)][anglais ? 0 : 1];
+  return Prefixe(anglais) + Cite(fichier, anglais) + " " + std::string(quoi) + "\n";
 }
 
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,

@@ -28,12 +28,16 @@ std::string TexteEllipsoides(bool anglais);
 // The message of a wrong command line, with the hint of --help, ended by a line end.
 std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 
-// The message of a line without an answer, ended by a line end: "orbalide-calc: line 12: lat1
-// is beyond 90°"; the causes without a result in the window's words (TexteSansResultat).
-std::string TexteRefus(std::size_t ligne, const Refus& refus, bool anglais);
+// The message of a line without an answer, ended by a line end, in GNU's form
+// "orbalide-calc: b.txt:12: lat1 is beyond 90°" whatever the language (editors and scripts read
+// it); `fichier` is "-" for the standard input. The causes without a result in the window's words
+// (TexteSansResultat).
+std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
+                       bool anglais);
 
-// A line's name, as tracks are named: "line 12".
-std::string NomLigne(std::size_t ligne, bool anglais);
+// A line's name, as tracks are named: "line 12", or "b.txt:12" when the run reads several inputs
+// (fichier given).
+std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais);
 
 enum class Acces { Ouverture, Lecture, Ecriture };
 // The message of a file that cannot be opened, read or written, with the system's reason for
@@ -42,7 +46,10 @@ enum class Acces { Ouverture, Lecture, Ecriture };
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,
                          bool anglais);
 
-// The message of a file of geodesics that would replace an input (lu) or the other one.
-std::string TexteConflit(std::string_view fichier, bool lu, bool anglais);
+// What a file of geodesics would replace: an input, the other file of geodesics, the file that
+// the standard output or error goes to.
+enum class Conflit { Lu, DeuxFois, SortieStandard, ErreurStandard };
+// Its message, ended by a line end.
+std::string TexteConflit(std::string_view fichier, Conflit conflit, bool anglais);
 
 }  // namespace orbalide::calc

@@ -11,7 +11,10 @@
 #include "Textes.hpp"
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_MESSAGES, "");  // the system's reasons for failures in the user's language
+  // The system's reasons for failures and getopt_long's messages in the user's language and
+  // character set; numbers are read and written by the program itself, whatever the locale.
+  std::setlocale(LC_MESSAGES, "");
+  std::setlocale(LC_CTYPE, "");
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const bool anglais = orbalide::calc::AnglaisSelon(
       std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));

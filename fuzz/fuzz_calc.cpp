@@ -1,6 +1,7 @@
-// Any bytes as the input of orbalide-calc, under options taken from the first byte: one line out
-// for each line in, nothing unreadable written, status 1 exactly when some line has a message, and
-// the KML and GPX of the geodesics well-formed.
+// Any bytes as the input of orbalide-calc, under options taken from the first byte and given in
+// each of getopt_long's forms: one line out for each line in (no more with CSV's quoted line
+// breaks), no answer unreadable, status 1 exactly when some line has a message, and the KML and
+// GPX of the geodesics well-formed.
 #include <libxml/parser.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -44,6 +45,24 @@ bool BienForme(const std::string& xml) {
   return doc != nullptr;
 }
 
+// The answers alone: each line without what the program writes back after them, a comment from
+// its mark on, or CSV's columns after the third (the separator is the header's).
+std::string Reponses(std::string_view sortie, bool csv) {
+  std::string reponses;
+  const std::size_t apresNom = sortie.find_first_of(",;");  // after the header's first name
+  const char separateur = apresNom != sortie.npos ? sortie[apresNom] : ',';
+  while (!sortie.empty()) {
+    const std::string_view ligne = sortie.substr(0, sortie.find('\n'));
+    std::size_t fin = csv ? 0 : ligne.find('#');
+    for (int champ = 0; csv && champ < 3 && fin != ligne.npos; ++champ) {
+      fin = ligne.find(separateur, fin + (champ > 0 ? 1 : 0));
+    }
+    reponses.append(ligne.substr(0, fin)) += '\n';
+    sortie.remove_prefix(std::min(sortie.size(), ligne.size() + 1));
+  }
+  return reponses;
+}
+
 // What a memory stream gathered, once closed.
 std::string Fermer(std::FILE* flux, char*& texte, std::size_t& taille) {
   std::fclose(flux);
@@ -63,13 +82,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Verifier(write(in.fd, entree.data(), entree.size()) == static_cast<ssize_t>(entree.size()),
            "write");
   lseek(in.fd, 0, SEEK_SET);
-  std::vector<std::string> arguments{(choix & 1) != 0 ? "direct" : "inverse",
+  // Options after the operand "-", values joined or apart, a name shortened, "--" at the end.
+  std::vector<std::string> arguments{(choix & 1) != 0 ? "direct" : "inverse", "-",
                                      "--precision=" + std::string(1, "2373"[(choix >> 3) & 3])};
   if ((choix & 2) != 0) arguments.emplace_back("--csv");
   if ((choix & 4) != 0) arguments.emplace_back("--dms");
-  if ((choix & 0x20) != 0) arguments.emplace_back("--unit=nm");
-  if ((choix & 0x80) != 0) arguments.emplace_back("--ellipsoid=sphérique");
-  if (traces) arguments.insert(arguments.end(), {"--kml=" + kml.chemin, "--gpx=" + gpx.chemin});
+  if ((choix & 0x20) != 0) arguments.insert(arguments.end(), {"--unit", "nm"});
+  if ((choix & 0x80) != 0) arguments.emplace_back("--ell=sphérique");
+  if (traces) arguments.insert(arguments.end(), {"--kml", kml.chemin, "--gpx=" + gpx.chemin});
+  arguments.emplace_back("--");
   const std::vector<std::string_view> vues(arguments.begin(), arguments.end());
   char *sortie = nullptr, *erreurs = nullptr;
   std::size_t tailleSortie = 0, tailleErreurs = 0;
@@ -82,9 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto lignes = [](std::string_view s) {
     return std::count(s.begin(), s.end(), '\n') + (!s.empty() && s.back() != '\n' ? 1 : 0);
   };
-  Verifier(lignes(reponses) == lignes(entree), "one line out for each line in");
+  // A quoted field's line breaks join lines into one record, written back when it is answered.
+  const bool csv = (choix & 2) != 0, joints = csv && entree.find('"') != entree.npos;
+  Verifier(joints ? lignes(reponses) <= lignes(entree) : lignes(reponses) == lignes(entree),
+           "one line out for each line in");
   Verifier(reponses.empty() || reponses.back() == '\n', "whole lines out");
-  Verifier(Lisible(reponses), "answers are plain numbers");
+  Verifier(joints || Lisible(Reponses(reponses, csv)), "answers are plain numbers");
   Verifier(statut == (messages.empty() ? calc::kToutesCalculees : calc::kLignesSansReponse),
            "status 1 exactly when a line has a message");
   if (traces) {

@@ -1,16 +1,24 @@
 // The real orbalide-calc, run as a user runs it: its answers against GeographicLib and Karney's
 // test set, digit for digit against the window's own solutions and texts, its messages and exit
 // statuses, its KML and GPX files read by a real XML parser.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
+#include <locale.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 #include <GeographicLib/Geodesic.hpp>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -98,6 +106,64 @@ struct Outcome {
   int status;
 };
 
+// The program with its standard input and output on pipes that stay open, to talk with it line
+// by line; its standard error in `dir`/err. SIGINT, SIGTERM and SIGPIPE at their default action.
+class Running {
+ public:
+  Running(const fs::path& dir, const std::string& arguments) {
+    std::array<int, 2> in{}, out{};
+    EXPECT_EQ(pipe2(in.data(), O_CLOEXEC) | pipe2(out.data(), O_CLOEXEC), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signal : {SIGINT, SIGTERM, SIGPIPE}) sigaddset(&signals, signal);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    const std::string command =
+        "cd " + dir.string() + " && exec " ORBALIDE_CALC " " + arguments + " 2> err";
+    const std::array<const char*, 4> argv{"sh", "-c", command.c_str(), nullptr};
+    EXPECT_EQ(posix_spawn(&pid, "/bin/sh", &actions, &attributes, const_cast<char**>(argv.data()),
+                          environ),
+              0);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    close(in[0]);
+    close(out[1]);
+    in_ = in[1], out_ = out[0];
+  }
+  ~Running() {
+    if (pid > 0) kill(pid, SIGKILL), Wait();
+    close(in_), close(out_);
+  }
+  void Write(const std::string& text) {
+    EXPECT_EQ(write(in_, text.data(), text.size()), ssize_t(text.size()));
+  }
+  // The next line written; "…(none)" when none has come after 20 s, rather than waiting forever.
+  std::string ReadLine() {
+    std::string line;
+    for (char c = 0; c != '\n'; line += c) {
+      pollfd ready{out_, POLLIN, 0};
+      if (poll(&ready, 1, 20000) != 1 || read(out_, &c, 1) != 1) return line + "(none)";
+    }
+    return line;
+  }
+  void Close(int& end) { close(end), end = -1; }
+  int Wait() {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    pid = -1;
+    return status;
+  }
+
+  pid_t pid = -1;
+  int in_, out_;
+};
+
 class Calc : public testing::Test {
  protected:
   void SetUp() override {
@@ -168,7 +234,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       input += l.line + "\n";
       answered.push_back(l.message.empty() && l.line.find_first_not_of(" \t") != std::string::npos);
       const std::string n = std::to_string(answered.size());
-      if (!l.message.empty()) messages += "orbalide-calc: line " + n + ": " + l.message + "\n";
+      if (!l.message.empty()) messages += "orbalide-calc: -:" + n + ": " + l.message + "\n";
     }
     const Outcome r = Execute(arguments, input);
     EXPECT_EQ(r.err, messages);
@@ -178,7 +244,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   }
   const Outcome fr = Execute("direct --unit=nm", "91 0 1 1\n0 0 0 1e306\n", "LANG=fr_FR.UTF-8");
   EXPECT_EQ(fr.err,
-            "orbalide-calc : ligne 1 : lat1 dépasse 90°\norbalide-calc : ligne 2 : Pas de "
+            "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : une valeur est hors du domaine de calcul.\n");
   // The same point, however written: no distance, GeodSolve's courses.
   const Outcome same = Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n");
@@ -190,15 +256,27 @@ TEST_F(Calc, MessagesAndStatuses) {
             (std::vector<std::string>{"0.000000000 -179.991016847 90.000000000",
                                       "0.000000000 179.991016847 270.000000000"}));
   std::ofstream(dir_ / "t.kml") << "kept";
+  std::ofstream(dir_ / "ro.kml") << "kept";
+  fs::permissions(dir_ / "ro.kml", fs::perms::owner_read | fs::perms::group_read);
+  fs::permissions(dir_, fs::perms::all);  // for an ordinary user
+  const std::string asUser =
+      geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
+  std::ofstream(dir_ / "a.csv") << "lat1;lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
+  std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
+  const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
+  const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
+  if (french != nullptr) freelocale(french);
+  const std::string kLine = "60 0 60:01 0\n", kAnswer = "0.000000000 0.000000000 1856.8738\n";
   const struct {
-    const char* env;
+    std::string env;
     const char* arguments;
-    const char* starts;  // the text written, output then error
+    std::string starts;  // the text written, output then error
     int status;
+    std::string input = "60 0 60:01 0\n";
   } commands[] = {
       {"", "", "orbalide-calc: missing command: direct or inverse\nTry 'orbalide-calc --help'", 2},
       {"", "invert", "orbalide-calc: unknown command 'invert': direct or inverse", 2},
-      {"", "inverse --frob", "orbalide-calc: unrecognized option '--frob'", 2},
+      {"", "inverse --frob", "orbalide-calc: unrecognized option '--frob'\nTry 'orbalide-calc", 2},
       {"", "inverse --precision=4", "orbalide-calc: invalid precision '4': 2, 3 or 7", 2},
       {"", "direct --unit", "orbalide-calc: option '--unit' requires an argument", 2},
       {"", "direct --ellipsoid clrk80", "orbalide-calc: unknown ellipsoid 'clrk80'", 2},
@@ -206,14 +284,20 @@ TEST_F(Calc, MessagesAndStatuses) {
        "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
       {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --kml=t.kml --gpx=/absent/t.gpx",
        "orbalide-calc: cannot open", 2},
-      {"LC_ALL= LANG=fr_FR.UTF-8", "--bogus", "orbalide-calc : option non reconnue", 2},
+      {"LC_ALL= LANG=fr_FR.UTF-8", "inverse --precision=4", "orbalide-calc : précision « 4 »", 2},
       {"", "inverse --kml=", "orbalide-calc: option '--kml' requires an argument", 2},
       {"", "inverse --gpx=t.kml --kml=./t.kml", "orbalide-calc: './t.kml' is named for both", 2},
-      {"", "inverse --kml=/dev/full",
-       "0.000000000 0.000000000 1856.8738\norbalide-calc: error writing '/dev/full'", 2},
+      {"LANG=fr_FR.UTF-8", "inverse --kml=/dev/full",
+       kAnswer + "orbalide-calc : erreur d'écriture de « /dev/full » : " + full + "\n", 2},
       {"", "inverse --kml=in", "orbalide-calc: 'in' is read: it is not written over", 2},
-      {"LANG=C LC_MESSAGES=fr", "--bogus", "orbalide-calc : option non reconnue « --bogus »", 2},
+      {"", "inverse --kml=out", "orbalide-calc: 'out' is the standard output: it is not written",
+       2},
+      {asUser, "inverse --kml=ro.kml", "orbalide-calc: cannot open 'ro.kml': Permission denied\n",
+       2},
+      {"", "inverse --gpx=-", "orbalide-calc: option '--gpx' needs a file", 2},
+      {"LANG=C LC_MESSAGES=fr", "invert", "orbalide-calc : commande « invert » inconnue", 2},
       {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
+      {"", "-h", "Usage: orbalide-calc direct [OPTION]... [FILE]...", 0},
       {"", "--version", "orbalide-calc (Orbalide) ", 0},
       {"", "--list-ellipsoids",
        "Name                PROJ +ellps\nWGS-84              WGS84\nGRS-80              GRS80\n"
@@ -221,19 +305,52 @@ TEST_F(Calc, MessagesAndStatuses) {
        0},
       // On the sphere a minute of arc is a nautical mile.
       {"", "inverse --unit=nm --ellipsoid='SPHÉ rique'", "0.000000000 0.000000000 1.00000000\n", 0},
+      {"", "inverse - --ell=sphérique --unit nm", "0.000000000 0.000000000 1.00000000\n", 0},
+      // Comments travel with their line; files are named, their lines numbered in each; the CSV
+      // header once, its separator (and decimal commas) that of the first file read; columns
+      // after the fourth travel too, across quoted line breaks, a trailing separator included.
+      {"", "inverse",
+       kAnswer.substr(0, kAnswer.size() - 1) + " # Brest, 1,5\n# seul\n# x\n" +
+           "orbalide-calc: -:3: 2 fields, 4 expected\n",
+       1, "60 0 60:01 0 # Brest, 1,5\n# seul\n1 2 # x\n"},
+      {"", "inverse --csv a.csv - b.csv",
+       "course1;course2;distance;nom\n;;;Brest\n0,000000000;0,000000000;1856,8738\n\n"
+       "0,000000000;0,000000000;1856,8738;\n"
+       "orbalide-calc: a.csv:2: lat1 is beyond 90°\norbalide-calc: b.csv:2: 2 fields, 4 expected\n",
+       1, "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
+      {"", "inverse --csv",
+       "course1,course2,distance,id,\n0.000000000,0.000000000,1856.8738,\"Le\nHavre\",\n,,,x\n\n"
+       "orbalide-calc: -:4: lat1 is beyond 90°\norbalide-calc: -:5: quoted field not closed\n",
+       1, "lat1,lon1,lat2,lon2,id,\n60,0,60:01,0,\"Le\nHavre\",\n91,0,0,0,x\n\"60,0\n1,1\n"},
   };
   for (const auto& c : commands) {
-    const Outcome r = Execute(c.arguments, "60 0 60:01 0\n", c.env);
+    const Outcome r = Execute(c.arguments, c.input, c.env);
     std::string written;
     for (const std::string& l : r.out) written += l + "\n";
     EXPECT_TRUE((written + r.err).starts_with(c.starts)) << c.arguments << ": " << written + r.err;
     EXPECT_EQ(r.status, c.status) << c.arguments;
   }
+  // Ended by a signal or a closed pipe after its first answer (written at once, the next line not
+  // at hand), a run leaves no temporary file, and the file it would have replaced whole.
+  for (const int signal : {SIGINT, SIGTERM, SIGPIPE}) {
+    Running run(dir_, "inverse --kml=t.kml --gpx=t.gpx");
+    run.Write(kLine);
+    EXPECT_EQ(run.ReadLine(), kAnswer);
+    if (signal == SIGPIPE) {
+      run.Close(run.out_);
+      run.Write(kLine);
+      run.Close(run.in_);
+    } else {
+      kill(run.pid, signal);
+    }
+    const int status = run.Wait();
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+  }
   std::ostringstream kept, in;
-  kept << std::ifstream(dir_ / "t.kml").rdbuf();
+  kept << std::ifstream(dir_ / "t.kml").rdbuf() << std::ifstream(dir_ / "ro.kml").rdbuf();
   in << std::ifstream(dir_ / "in").rdbuf();
-  EXPECT_EQ(kept.str() + " " + in.str(), "kept 60 0 60:01 0\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 4);  // in, out, err, t.kml
+  EXPECT_EQ(kept.str() + " " + in.str(), "keptkept " + std::end(commands)[-1].input);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 7);  // in, out, err, 2 KML, 2 CSV
 }
 
 // 2,000 random geodesics each way, every other inverse line within 1° of antipodal: each figure
@@ -399,8 +516,9 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
 
 // The geodesic of each line answered, sampled as the window's route is (at most 10 km apart, a
 // negative distance as finely as a positive one), in one KML document and one GPX file: a
-// placemark and a track a line, named after it, described by its answer; GPX's longitudes from
-// −180 included to 180 excluded, KML's first point of a track within −180…180 and the next ones
+// placemark and a track a line, named after it (and its input when there are several), described
+// by its answer; GPX's longitudes from −180 included to 180 excluded, KML's first point of a track
+// within −180…180 and the next ones
 // continuous across the 180° meridian.
 TEST_F(Calc, TracksAsKmlAndGpx) {
   const Outcome r =
@@ -442,4 +560,7 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   EXPECT_EQ(points[4], "-33.5 151.25");
   EXPECT_EQ(points[55], "0 -180");
   EXPECT_LT(std::stod(points[57]), -0.18);  // 20 km south
+  // With several inputs, each track is named after its input and line.
+  Execute("inverse --gpx=u.gpx - in", "0 0 1 1\n");
+  EXPECT_EQ(Elements(dir_ / "u.gpx")["name"], (std::vector<std::string>{"-:1", "in:1"}));
 }
