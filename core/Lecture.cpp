@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
+#include <locale>
 #include <optional>
 
 #include "Nombres.hpp"
@@ -67,11 +67,11 @@ std::optional<Hemisphere> HemisphereDe(char c) {
   return std::nullopt;
 }
 
+// ASCII letters alone, whatever the user's locale (a Turkish one has no lower case of "I").
 bool EgauxSansCasse(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  const std::locale& c = std::locale::classic();
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return std::tolower(x, c) == std::tolower(y, c); });
 }
 
 // NaN or an infinity as the C library and other tools write them, signed or not.
