@@ -55,25 +55,25 @@ const double kToleranceNewton = std::sqrt(std::numeric_limits<double>::epsilon()
 constexpr int kPasNewtonMax = 5;
 
 struct Constantes {
-  Reel e, unMoinsE2, R;
-  Coefficients alpha, beta;
+  Reel n, e, unMoinsE2, R;
 };
 
 Constantes ConstantesDe(const Ellipsoide& el) {
-  const Reel f = el.Aplatissement, n = f / (2 - f), e2 = f * (2 - f);
-  const auto serie = [&](const std::array<Coefficients, kOrdre>& table) {
-    Coefficients c{};
-    for (std::size_t j = 0; j < kOrdre; ++j) {
-      Reel somme = 0;
-      for (std::size_t k = kOrdre; k-- > 0;) somme = (somme + table[j][k]) * n;
-      c[j] = static_cast<double>(somme);
-    }
-    return c;
-  };
-  const Reel n2 = n * n;
+  const Reel f = el.Aplatissement, n = f / (2 - f), e2 = f * (2 - f), n2 = n * n;
   // R = a ÷ (1 + n) · (1 + n²/4 + n⁴/64 + n⁶/256).
   const Reel R = el.DemiGrandAxe / (1 + n) * (1 + n2 * (1. / 4 + n2 * (1. / 64 + n2 / 256)));
-  return {Sqrt(e2), 1 - e2, R, serie(kAlpha), serie(kBeta)};
+  return {n, Sqrt(e2), 1 - e2, R};
+}
+
+// The coefficients of one of Krüger's series, from the table of their factors.
+Coefficients Serie(const std::array<Coefficients, kOrdre>& table, const Constantes& k) {
+  Coefficients c{};
+  for (std::size_t j = 0; j < kOrdre; ++j) {
+    Reel somme = 0;
+    for (std::size_t i = kOrdre; i-- > 0;) somme = (somme + table[j][i]) * k.n;
+    c[j] = static_cast<double>(somme);
+  }
+  return c;
 }
 
 struct SinCos {
@@ -111,12 +111,13 @@ Reel SommeSinus(const Coefficients& c, Reel x) {
   return somme;
 }
 
-// (Σ cj sin 2jx − Σ cj sin 2jy) ÷ (x − y) = Σ cj · 2 cos j(x + y) · sin j(x − y) ÷ (x − y), whose
-// limit for y = x is Σ cj · 2j cos 2jx; both cosines and sines by the same recurrence.
-Reel DifferenceSommeSinus(const Coefficients& c, Reel x, Reel y) {
-  const Reel d = x - y, cosSomme = Cos(x + y), cosDifference = Cos(d);
+// (Σ cj sin 2jx − Σ cj sin 2jy) ÷ (x − y) = Σ cj · 2 cos j(x + y) · sin j(x − y) ÷ (x − y), from
+// cos(x + y), cos(x − y) and sin(x − y) ÷ (x − y), which is 1 for y = x; the cosines and sines of
+// the multiples by the same recurrence.
+Reel DifferenceSommeSinus(const Coefficients& c, Reel cosSomme, Reel cosDifference,
+                          Reel sinDifferenceSurDifference) {
   Reel cosPrecedent = 1, cosCourant = cosSomme;
-  Reel sinPrecedent = 0, sinCourant = d == 0 ? Reel(1) : Sin(d) / d;
+  Reel sinPrecedent = 0, sinCourant = sinDifferenceSurDifference;
   Reel somme = 0;
   for (const double cj : c) {
     somme = somme + cj * 2 * cosCourant * sinCourant;
@@ -128,6 +129,12 @@ Reel DifferenceSommeSinus(const Coefficients& c, Reel x, Reel y) {
     sinCourant = sinSuivant;
   }
   return somme;
+}
+
+// The same from x and y.
+Reel DifferenceSommeSinusAngles(const Coefficients& c, Reel x, Reel y) {
+  const Reel d = x - y;
+  return DifferenceSommeSinus(c, Cos(x + y), Cos(d), d == 0 ? Reel(1) : Sin(d) / d);
 }
 
 // (atan x − atan y) ÷ (x − y).
@@ -190,23 +197,30 @@ Reel TanGeographique(Reel taup, const Constantes& k) {
   return tau;
 }
 
-// A latitude in the terms of the rhumb line. At a pole τ′ and ψ are infinite and left at 0.
+// A latitude in the terms of the rhumb line: τ′, infinite at a pole and left at 0 there.
 struct Parallele {
   bool Pole;
-  Reel Taup, Chi, Mu;
+  bool Nord;
+  Reel Taup;
 };
 
 Parallele ParalleleDe(Reel latitude, const Constantes& k) {
   if (Abs(latitude) > 90) SignalerErreurArithmetique();
-  const Reel demiPi = Reel(Pi) / 2;
   const SinCos phi = SinCosDegres(latitude);
-  if (phi.Cos == 0) {
-    const Reel pole = phi.Sin > 0 ? demiPi : -demiPi;
-    return {true, 0, pole, pole};
-  }
-  const Reel taup = TanConforme(phi.Sin / phi.Cos, k);
-  const Reel chi = ArcTan2(taup, 1);
-  return {false, taup, chi, chi + SommeSinus(k.alpha, chi)};
+  if (phi.Cos == 0) return {true, phi.Sin > 0, 0};
+  return {false, phi.Sin > 0, TanConforme(phi.Sin / phi.Cos, k)};
+}
+
+// χ, the program's π ÷ 2 at a pole.
+Reel Conforme(const Parallele& p) {
+  const Reel demiPi = Reel(Pi) / 2;
+  if (p.Pole) return p.Nord ? demiPi : -demiPi;
+  return ArcTan2(p.Taup, 1);
+}
+
+// μ = χ + Σ αj sin 2jχ.
+Reel Rectifiante(Reel chi, const Coefficients& alpha) {
+  return chi + SommeSinus(alpha, chi);
 }
 
 }  // namespace
@@ -216,11 +230,12 @@ ResultatDirectLoxodromie CalculDirectLoxodromie(const Ellipsoide& e, double lat1
   const Constantes k = ConstantesDe(e);
   const Parallele p1 = ParalleleDe(lat1, k);
   const SinCos alpha = SinCosDegres(course);
+  const Reel chi1 = Conforme(p1), mu1 = Rectifiante(chi1, Serie(kAlpha, k));
   const ResultatDirectLoxodromie pole{false, 0, 0};
 
   // The rectifying latitude moves by the distance's share along the meridian. Only a meridian
   // reaches a pole or leaves one: any other course winds round it endlessly.
-  const Reel r12 = Reel(distance) / k.R, mu12 = r12 * alpha.Cos, mu2 = p1.Mu + mu12;
+  const Reel r12 = Reel(distance) / k.R, mu12 = r12 * alpha.Cos, mu2 = mu1 + mu12;
   const Reel demiPi = Reel(Pi) / 2;
   const bool meridien = alpha.Sin == 0;
   if (Abs(mu2) > demiPi || (!meridien && (p1.Pole || Abs(mu2) == demiPi))) return pole;
@@ -228,8 +243,8 @@ ResultatDirectLoxodromie CalculDirectLoxodromie(const Ellipsoide& e, double lat1
 
   // χ2 = χ1 + μ12 · (χ2 − χ1) ÷ (μ2 − μ1); the longitude is λ12 = tan α · ψ12, that is
   // sin α · r12 · (ψ2 − ψ1) ÷ (μ2 − μ1), which holds along a parallel too (μ12 = 0).
-  const Reel dChiDMu = 1 - DifferenceSommeSinus(k.beta, mu2, p1.Mu);
-  const Reel taup2 = mu12 == 0 ? p1.Taup : TanChi(p1.Chi + mu12 * dChiDMu);
+  const Reel dChiDMu = 1 - DifferenceSommeSinusAngles(Serie(kBeta, k), mu2, mu1);
+  const Reel taup2 = mu12 == 0 ? p1.Taup : TanChi(chi1 + mu12 * dChiDMu);
   const Reel lambda12 = meridien ? Reel(0) : alpha.Sin * r12 * DPsiDChi(taup2, p1.Taup) * dChiDMu;
   const Reel lat2 = mu12 == 0 ? Reel(lat1) : RadiansEnDegres(ArcTan2(TanGeographique(taup2, k), 1));
   return {true, static_cast<double>(lat2), Longitude(lon1, lambda12)};
@@ -245,15 +260,22 @@ ResultatInverseLoxodromie CalculInverseLoxodromie(const Ellipsoide& e, double la
   Reel lon12 = std::remainder(static_cast<double>(brute), 360.0);
   if (Abs(lon12) == 180) lon12 = brute > 0 ? Reel(180) : Reel(-180);
 
+  const Coefficients alpha = Serie(kAlpha, k);
   if (lon12 == 0 || p1.Pole || p2.Pole) {
-    return {static_cast<double>(Abs(p2.Mu - p1.Mu) * k.R), p2.Mu < p1.Mu ? 180.0 : 0.0};
+    const Reel mu1 = Rectifiante(Conforme(p1), alpha), mu2 = Rectifiante(Conforme(p2), alpha);
+    return {static_cast<double>(Abs(mu2 - mu1) * k.R), mu2 < mu1 ? 180.0 : 0.0};
   }
   const Reel psi1 = Asinh(p1.Taup), psi2 = Asinh(p2.Taup), psi12 = psi2 - psi1;
   const Reel lambda12 = DegresEnRadians(lon12);
   const Reel h = Sqrt(lambda12 * lambda12 + psi12 * psi12);
-  // (μ2 − μ1) ÷ (ψ2 − ψ1) as the product of the quotients of μ by χ, χ by τ′ and τ′ by ψ.
-  const Reel dMuDPsi = (1 + DifferenceSommeSinus(k.alpha, p2.Chi, p1.Chi)) *
-                       DAtan(p2.Taup, p1.Taup) * DSinh(psi2, psi1);
+  // (μ2 − μ1) ÷ (ψ2 − ψ1) as the product of the quotients of μ by χ, χ by τ′ and τ′ by ψ; the
+  // first from the cosines of χ1 ± χ2 and the sine of χ2 − χ1, all from τ′1 and τ′2.
+  const Reel dChiDTaup = DAtan(p2.Taup, p1.Taup);
+  const Reel cos1 = 1 / Sqrt(1 + p1.Taup * p1.Taup), cos2 = 1 / Sqrt(1 + p2.Taup * p2.Taup);
+  const Reel produit = p1.Taup * p2.Taup, cos12 = cos1 * cos2;
+  const Reel dMuDChi = 1 + DifferenceSommeSinus(alpha, (1 - produit) * cos12, (1 + produit) * cos12,
+                                                cos12 / dChiDTaup);
+  const Reel dMuDPsi = dMuDChi * dChiDTaup * DSinh(psi2, psi1);
   return {static_cast<double>(k.R * h * dMuDPsi),
           static_cast<double>(NormaliserRoute(RadiansEnDegres(ArcTan2(lambda12, psi12))))};
 }
