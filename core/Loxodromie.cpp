@@ -239,7 +239,7 @@ ResultatDirectLoxodromie CalculDirectLoxodromie(const Ellipsoide& e, double lat1
   const Reel demiPi = Reel(Pi) / 2;
   const bool meridien = alpha.Sin == 0;
   if (Abs(mu2) > demiPi || (!meridien && (p1.Pole || Abs(mu2) == demiPi))) return pole;
-  if (Abs(mu2) == demiPi) return {true, mu2 > 0 ? 90.0 : -90.0, lon1};
+  if (Abs(mu2) == demiPi) return {true, mu2 > 0 ? 90.0 : -90.0, Longitude(lon1, 0)};
 
   // χ2 = χ1 + μ12 · (χ2 − χ1) ÷ (μ2 − μ1); the longitude is λ12 = tan α · ψ12, that is
   // sin α · r12 · (ψ2 − ψ1) ÷ (μ2 − μ1), which holds along a parallel too (μ12 = 0).

@@ -68,9 +68,10 @@ TEST(Loxodromie, FixedLines) {
       {kWgs84, 45, 10, 90, 1000, true, 45, 10.01268281725},
       {kWgs84, 30, 170, 90, 2e6, true, 30, -169.27166437757},
       {kWgs84, 12.5, -7.25, 33, 0, true, 12.5, -7.25},
-      {kWgs84, 0, 0, 45, 2e7, false, 0, 0},     // passes the pole
-      {kWgs84, 90, 0, 90, 1000, false, 0, 0},   // circles it
-      {kWgs84, 90, 0, 170, 1000, false, 0, 0},  // leaves it winding round it endlessly
+      {kWgs84, 90, 540, 0, -1e-320, true, 90, 180},  // the pole, its longitude within ±180°
+      {kWgs84, 0, 0, 45, 2e7, false, 0, 0},          // passes the pole
+      {kWgs84, 90, 0, 90, 1000, false, 0, 0},        // circles it
+      {kWgs84, 90, 0, 170, 1000, false, 0, 0},       // leaves it winding round it endlessly
       {kWgs84, 89.999999999960792, 135.60028474669139, -159.19285177109666, 14282.273261924585,
        true, 89.880469805434053, 20.126622031955214},  // 4 µm from the pole: 40 digits
       {kBessel, 89.999999993963769, -47.202797632038738, 245.37449067908608, 8755.4828841173821,
@@ -86,6 +87,7 @@ TEST(Loxodromie, FixedLines) {
     if (!c.obtained) continue;
     EXPECT_NEAR(r.Latitude, c.lat2, 1e-9);
     EXPECT_NEAR(Gap(r.Longitude, c.lon2), 0, 1e-9);
+    EXPECT_LE(std::fabs(r.Longitude), 180);
   }
   EXPECT_EQ(CalculDirectLoxodromie(kWgs84, 45, 10, 90, 1000).Latitude, 45.0);
   EXPECT_THROW(CalculInverseLoxodromie(kWgs84, 90.5, 0, 0, 0), ErreurArithmetique);
@@ -164,6 +166,7 @@ TEST(Loxodromie, RandomLinesOnEveryEllipsoid) {
             CalculDirectLoxodromie(e, l.dlat1, l.dlon1, l.course, l.s12);
         ASSERT_EQ(d.Obtenu, !std::isnan(lon2));
         if (!d.Obtenu) continue;
+        ASSERT_LE(std::fabs(d.Longitude), 180);
         geodesic.Inverse(d.Latitude, d.Longitude, lat2, lon2, miss);
         ASSERT_NEAR(d.Latitude, lat2, 1e-9);
         ASSERT_LT(miss, 1e-4);
