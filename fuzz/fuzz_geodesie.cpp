@@ -1,10 +1,12 @@
-// Both solutions on any doubles and any ellipsoid: a result, no result or the arithmetic
-// error; never a hang, never an infinity or a NaN in a result.
+// Both solutions and the rhumb line's two problems on any doubles and any ellipsoid: a result, no
+// result or the arithmetic error; never a hang, never an infinity or a NaN in a result, and the
+// rhumb line's within their ranges.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "Ellipsoide.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Verifier.hpp"
@@ -35,6 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "inverse result is finite");
       Verifier(r.RouteInitiale >= 0 && r.RouteInitiale <= 360, "initial course range");
     }
+  } catch (const ErreurArithmetique&) {
+  }
+  try {
+    const ResultatDirectLoxodromie d = CalculDirectLoxodromie(e, v[0], v[1], v[2], v[3]);
+    Verifier(!d.Obtenu || (std::fabs(d.Latitude) <= 90 && std::fabs(d.Longitude) <= 180),
+             "rhumb line's arrival within range");
+  } catch (const ErreurArithmetique&) {
+  }
+  try {
+    const ResultatInverseLoxodromie r = CalculInverseLoxodromie(e, v[0], v[1], v[2], v[3]);
+    Verifier(r.Distance >= 0 && r.Route >= 0 && r.Route <= 360, "rhumb line's length and course");
   } catch (const ErreurArithmetique&) {
   }
   return 0;

@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kTiretNom = "–";  // between the names of a made waypoint's leg
 constexpr std::string_view kPrefixeNom = "WP";
 constexpr double kMinutesParHeure = 60;
+constexpr double kTour = 360;
 
 bool Valides(const ReglagesPassage& r) {
   const auto positif = [](double v) { return std::isfinite(v) && v >= 0; };
@@ -51,7 +52,8 @@ class Constructeur {
 };
 
 std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, std::size_t index) {
-  PointDePassage vers{donne.Latitude, donne.Longitude, donne.Nom, false};
+  // Whole turns off, exactly: the geodesic of a longitude far beyond them would lose its digits.
+  PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false};
   if (vers.Nom.empty()) vers.Nom = std::string(kPrefixeNom) + std::to_string(index + 1);
   const std::size_t premier = passage_.Points.size();
   try {
@@ -105,9 +107,10 @@ std::optional<ErreurPassage> Constructeur::Gouverner(std::size_t de, std::size_t
   const double heures =
       r_.Vitesse > 0 ? static_cast<double>(Reel(l.Distance) / (Reel(r_.Vitesse) * kMetresParMille))
                      : 0;
-  passage_.Distance += l.Distance;
-  passage_.DistanceOrthodromie += g.Distance;
-  passage_.Heures += heures;
+  passage_.Distance = static_cast<double>(passage_.Distance + Reel(l.Distance));
+  passage_.DistanceOrthodromie =
+      static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
+  passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
   passage_.Troncons.push_back(
       {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
   return std::nullopt;

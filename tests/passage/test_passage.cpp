@@ -103,7 +103,7 @@ TEST(Passage, Routes) {
        0,
        40,
        0},
-      {2, {{45, 150, ""}, {40, -130, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},  // leaves from 45°
+      {2, {{45, 150, ""}, {40, 230, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},  // leaves from 45°
   };
   const fs::path folder =
       fs::temp_directory_path() / ("orbalide-passage-" + std::to_string(getpid()));
@@ -242,6 +242,7 @@ TEST(Passage, Routes) {
     for (std::size_t i = 0; i < p.Points.size(); ++i) {
       const PointDePassage& w = p.Points[i];
       EXPECT_EQ(rtept[i].name + placemarks[i].name, w.Nom + w.Nom);
+      EXPECT_LE(std::fabs(w.Longitude), 180);
       double lat = 0, lon = 0;
       std::istringstream(rtept[i].coordinates) >> lat >> lon;
       EXPECT_NEAR(lat, w.Latitude, 1e-12);
@@ -316,6 +317,7 @@ TEST(Passage, BadPassages) {
       {{lisbon, {-45.5, 0, "South"}}, no, no, 45, no, Motif::AuDelaLatitudeMax, 1},
       {{lisbon, brest, {90.5, 0, ""}}, no, no, 90, no, Motif::SansResultat, 2},    // out of range
       {{{0, 0, "A"}, {0.5, 179.7, "B"}}, no, no, 90, no, Motif::SansResultat, 1},  // antipodal
+      {{brest, lisbon, brest}, no, no, 90, 4e-306, Motif::SansResultat, 2},        // hours overflow
       {{brest, lisbon}, 1e-3, no, 90, no, Motif::TropDePoints, 1},
       {{brest, lisbon}, no, 1e-5, 90, no, Motif::TropDePoints, 1},
       {{brest, lisbon, brest}, 20, no, 90, no, Motif::TropDePoints, 2},  // 54,000 a leg
