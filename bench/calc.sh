@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # orbalide-calc against GeodSolve (GeographicLib) and geod (PROJ) on the same random lines of each
-# problem, on one core: lines per second of each tool and the ratios. The tools run in turn,
-# RUNS times (default 5), so that all see the same machine; the medians of their CPU times
-# (user + system) are compared. LINES sets the lines per problem (default 200,000).
+# problem, and against GeodSolve on nearly antipodal pairs, on one core: lines per second of each
+# tool and the ratios. The tools run in turn, RUNS times (default 5), so that all see the same
+# machine; the medians of their CPU times (user + system) are compared. LINES sets the lines per
+# problem (default 200,000).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-5}
@@ -29,6 +30,12 @@ awk -v n="$lines" 'BEGIN { srand(1975); for (i = 0; i < n; i++)
 awk -v n="$lines" 'BEGIN { srand(1857); for (i = 0; i < n; i++)
   printf "%.9f %.9f %.9f %.4f\n", 180 * rand() - 90, 360 * rand() - 180, 360 * rand(),
          2e7 * rand() }' > "$work/direct"
+# Pairs within 1° of antipodal, where Vincenty's iteration mostly does not settle.
+awk -v n="$lines" 'BEGIN { srand(1982); for (i = 0; i < n; i++) {
+  lat1 = 180 * rand() - 90; lon1 = 360 * rand() - 180; lat2 = 2 * rand() - 1 - lat1
+  if (lat2 > 90) lat2 = 90
+  if (lat2 < -90) lat2 = -90
+  printf "%.9f %.9f %.9f %.9f\n", lat1, lon1, lat2, lon1 + 179 + 2 * rand() } }' > "$work/antipodal"
 
 # CPU seconds of one run on one core (to the millisecond), the input on standard input, the
 # output discarded.
@@ -66,7 +73,7 @@ compare() {
     local s
     s=$(median < "$work/t$i")
     awk -v p="$problem" -v n="${names[$i]}" -v s="$s" -v o="$ours" -v l="$lines" -v i="$i" 'BEGIN {
-      printf "%-8s %-30s %6.3f s %9.0f lines/s", p, n, s, l / s
+      printf "%-9s %-30s %6.3f s %9.0f lines/s", p, n, s, l / s
       if (i > 0) printf "   orbalide-calc: %4.1f times as many", s / o
       printf "\n" }' 
   done
@@ -78,3 +85,5 @@ compare inverse "orbalide-calc inverse" "$calc" inverse -- \
 compare direct "orbalide-calc direct" "$calc" direct -- \
   "GeodSolve -p 9" GeodSolve -p 9 -- \
   "geod +ellps=WGS84 -f %.9f" geod +ellps=WGS84 -f %.9f +units=m
+compare antipodal "orbalide-calc inverse" "$calc" inverse -- \
+  "GeodSolve -i -p 9" GeodSolve -i -p 9

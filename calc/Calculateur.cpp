@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "InverseComplet.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Sexagesimal.hpp"
-#include "inverse.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr int kDecimalesDegres = 9;
 constexpr int kDecimalesMetres = 4;
 constexpr int kDecimalesMilles = 8;
-// Navigators write longitudes with three digits of degrees: 006°.
+// Navigators write longitudes and courses with three digits of degrees: 006°, 045°.
 constexpr std::size_t kChiffresLongitude = 3;
 
 struct Colonne {
@@ -43,6 +43,11 @@ ValeurLue Lire(Genre genre, std::string_view texte) {
       break;
   }
   return LireNombreSeul(texte);
+}
+
+// Whether a written number stands for zero, whatever its sign: it has no other digit.
+bool Nul(std::string_view texte) {
+  return texte.find_first_not_of("-0.") == std::string_view::npos;
 }
 
 // The solution takes a turn once off a longitude beyond 180°; a departure beyond it or a
@@ -100,11 +105,7 @@ Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
 
 Issue Calculateur::Inverse(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, lat2, lon2] = v;
-  const ResultatInverse r = CalculInverse(r_.Reference, lat1, lon1, lat2, lon2);
-  if (!r.Obtenu) {
-    return Refus{.Quoi = Refus::Motif::SansResultat,
-                 .Cause = r.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent};
-  }
+  const ResultatInverse r = CalculInverseComplet(r_.Reference, lat1, lon1, lat2, lon2);
   EcrireAngle(r.RouteInitiale, std::nullopt, sortie);
   Separer(sortie);
   EcrireAngle(r.RouteArrivee, std::nullopt, sortie);
@@ -113,25 +114,37 @@ Issue Calculateur::Inverse(const Valeurs& v, Tampon& sortie) const {
   return Trajet{r_.Reference, lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
 }
 
-// A position when the axis is given, else a course.
+// A position when the axis is given, else a course. An angle is written the same way on every
+// line whatever the last bits of its double: a zero without sign, north or east; a course of a
+// whole turn as 0.
 void Calculateur::EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) const {
-  if (!r_.Dms) return sortie.EcrireDecimal(v, kDecimalesDegres);
-  TexteSexagesimal t;
-  if (axe) {
-    t = PositionEnSexagesimal(v, image_);
-    if (axe == Axe::Longitude && t.Degres.size() < kChiffresLongitude) {
-      t.Degres.insert(0, kChiffresLongitude - t.Degres.size(), '0');
-    }
-  } else {
-    t = RouteEnSexagesimal(v, image_, ".");
+  if (r_.Dms) return EcrireSexagesimal(v, axe, sortie);
+  const std::size_t debut = sortie.Position();
+  sortie.EcrireDecimal(v, kDecimalesDegres);
+  const std::string_view ecrit = sortie.Depuis(debut);
+  const bool zeroNegatif = ecrit.starts_with('-') && Nul(ecrit);
+  const bool tour = !axe && ecrit.starts_with("360.") && Nul(ecrit.substr(3));
+  if (zeroNegatif || tour) {
+    sortie.Revenir(debut);
+    sortie.EcrireDecimal(0, kDecimalesDegres);
   }
+}
+
+// The window's picture of a position: two digits of minutes, the seconds' decimals whatever
+// they carry into; three digits of degrees for longitudes and courses.
+void Calculateur::EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const {
+  TexteSexagesimal t = PositionEnSexagesimal(v, image_);
+  const bool degresRonds = Nul(t.Minutes) && Nul(t.Secondes);
+  if (!axe && degresRonds && t.Degres == "360") t.Degres.clear();  // the padding makes it 000
+  const std::size_t chiffres = axe == Axe::Latitude ? t.Degres.size() : kChiffresLongitude;
+  if (t.Degres.size() < chiffres) t.Degres.insert(0, chiffres - t.Degres.size(), '0');
   sortie.Ecrire(t.Degres);
   sortie.Ecrire("°");
   sortie.Ecrire(t.Minutes);
   sortie.Ecrire("′");
   sortie.Ecrire(t.Secondes);
   sortie.Ecrire("″");
-  if (axe) sortie.Ecrire(LettreHemisphere(v, *axe));
+  if (axe) sortie.Ecrire(LettreHemisphere(degresRonds && Nul(t.Degres) ? 0 : v, *axe));
 }
 
 void Calculateur::EcrireDistance(double metres, Tampon& sortie) const {

@@ -62,13 +62,15 @@ class Calculateur {
   // ellipsoid and writes the answer's three fields, separated by a space (a comma with CSV),
   // without a line end:
   // - direct: "lat1 lon1 course1 distance" gives "lat2 lon2 course2";
-  // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance".
+  // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
+  //   (CalculInverseComplet).
   // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, decimal
-  // degrees with 9 decimals or, with Dms, the window's texts: positions as 49°00′23.260″N and
-  // 006°09′41.280″E (longitudes with three digits of degrees), courses as 298°20′14.566″;
-  // longitudes from −180 to 180, courses from 0 to 360; distances in metres with 4 decimals or
-  // nautical miles with 8. The output may
-  // hold part of an answer when the line is refused: the caller takes it back.
+  // degrees with 9 decimals or, with Dms, the window's picture of a position: 49°00′23.260″N,
+  // 006°09′41.280″E, and courses as 298°20′14.566″ or 045°00′00.000″ (longitudes and courses with
+  // three digits of degrees); longitudes from −180 to 180, courses from 0 included to 360
+  // excluded, a zero without sign, north or east; distances in metres with 4 decimals or
+  // nautical miles with 8. The output may hold part of an answer when the line is refused: the
+  // caller takes it back.
   Issue Calculer(std::span<char> ligne, Tampon& sortie) const;
 
  private:
@@ -76,6 +78,7 @@ class Calculateur {
   Issue Directe(const Valeurs& v, Tampon& sortie) const;
   Issue Inverse(const Valeurs& v, Tampon& sortie) const;
   void EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) const;
+  void EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const;
   void EcrireDistance(double metres, Tampon& sortie) const;
   void Separer(Tampon& sortie) const { sortie.Ecrire(r_.Csv ? ',' : ' '); }
 

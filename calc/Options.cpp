@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 #include "Ellipsoide.hpp"
@@ -51,34 +50,6 @@ std::optional<ErreurUsage> Regler(Options& o, std::string_view nom, std::string_
   }
   return std::nullopt;
 }
-
-// The name without spaces, in lower case: ASCII letters, and the accented capitals of UTF-8's
-// Latin-1 letters (É is C3 89, é is C3 A9; × is C3 97 and has no lower case).
-std::string Compact(std::string_view nom) {
-  std::string texte;
-  for (std::size_t i = 0; i < nom.size(); ++i) {
-    const auto c = static_cast<unsigned char>(nom[i]);
-    if (c == ' ') continue;
-    texte += static_cast<char>(std::tolower(c));
-    const auto suivant = i + 1 < nom.size() ? static_cast<unsigned char>(nom[i + 1]) : 0;
-    if (c == 0xC3 && suivant >= 0x80 && suivant <= 0x9E && suivant != 0x97) {
-      texte += static_cast<char>(suivant + 0x20);
-      ++i;
-    }
-  }
-  return texte;
-}
-
-}  // namespace
-
-std::optional<std::int16_t> IndexEllipsoide(std::string_view nom) {
-  for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-    if (Compact(Catalogue[i].Nom) == Compact(nom)) return static_cast<std::int16_t>(i);
-  }
-  return std::nullopt;
-}
-
-namespace {
 
 // The option at arguments[i], with its value, which may be the next argument (i then moves on to
 // it); or what is wrong with it.

@@ -50,8 +50,4 @@ struct ErreurUsage {
 // the command ("direct" or "inverse"), the others are files.
 std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments);
 
-// The catalogue's index of an ellipsoid named as the list shows it, case and spaces ignored
-// ("international1924", "AIRY (1830)", "SPHÉRIQUE"); nothing for any other name.
-std::optional<std::int16_t> IndexEllipsoide(std::string_view nom);
-
 }  // namespace orbalide::calc

@@ -187,11 +187,7 @@ int Executer(std::span<const std::string_view> arguments, bool anglais, int entr
   const Options& o = std::get<Options>(lues);
   if (o.Aide) return Afficher(TexteAide(anglais), sortie, erreurs, anglais);
   if (o.Version) return Afficher(TexteVersion(anglais), sortie, erreurs, anglais);
-  if (o.ListeEllipsoides) {
-    std::string liste;
-    for (const EntreeCatalogue& e : Catalogue) liste += std::string(e.Nom) + "\n";
-    return Afficher(liste, sortie, erreurs, anglais);
-  }
+  if (o.ListeEllipsoides) return Afficher(TexteEllipsoides(anglais), sortie, erreurs, anglais);
   return Execution(o, anglais, sortie, erreurs).Lancer(entree);
 }
 

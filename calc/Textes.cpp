@@ -1,5 +1,6 @@
 #include "Textes.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 #include "Lignes.hpp"
@@ -186,6 +187,32 @@ std::string TexteVersion(bool anglais) {
          "\nCopyright (C) 2026 The Orbalide authors.\n" +
          (anglais ? "MIT License: <https://opensource.org/licenses/MIT>.\n"
                   : "Licence MIT : <https://opensource.org/licenses/MIT>.\n");
+}
+
+std::string TexteEllipsoides(bool anglais) {
+  // Characters, not bytes, line the columns up: the bytes that do not continue a UTF-8 one.
+  const auto largeur = [](std::string_view texte) {
+    return std::count_if(texte.begin(), texte.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  };
+  const auto premiere = std::max_element(
+      Catalogue.begin(), Catalogue.end(),
+      [&](const auto& a, const auto& b) { return largeur(a.Nom) < largeur(b.Nom); });
+  const auto colonne = static_cast<std::size_t>(largeur(premiere->Nom)) + 2;
+  const auto ligne = [&](std::string_view nom, const std::string& proj) {
+    const auto blancs = colonne - static_cast<std::size_t>(largeur(nom));
+    return std::string(nom).append(blancs, ' ') + proj + "\n";
+  };
+  std::string texte = ligne(anglais ? "Name" : "Nom", anglais ? "PROJ +ellps" : "+ellps de PROJ");
+  for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+    const NomsEllipsoide& n = NomsCatalogue[i];
+    const std::string autre(n.ProjAutreFigure);
+    texte += ligne(Catalogue[i].Nom, !n.Proj.empty() ? std::string(n.Proj)
+                                     : anglais
+                                         ? "none: PROJ's " + autre + " is another figure"
+                                         : "aucun : le " + autre + " de PROJ est une autre figure");
+  }
+  return texte;
 }
 
 std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {

@@ -21,6 +21,10 @@ bool AnglaisSelon(const char* lcAll, const char* lcMessages, const char* lang);
 std::string_view TexteAide(bool anglais);
 std::string TexteVersion(bool anglais);
 
+// --list-ellipsoids: a header, then the catalogue's names, each beside the name PROJ's +ellps gives
+// the same figure, or which of PROJ's names is another figure; ended by a line end.
+std::string TexteEllipsoides(bool anglais);
+
 // The message of a wrong command line, with the hint of --help, ended by a line end.
 std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 

@@ -36,6 +36,36 @@ inline constexpr std::array<EntreeCatalogue, 10> Catalogue{{
     {"Sphérique", 0, 0, 0},
 }};
 
+// The other names of a catalogue entry, by the catalogue's index.
+struct NomsEllipsoide {
+  // Spellings of its name besides the catalogue's, as users type them: "SPHÉRIQUE", "Spherique".
+  std::array<std::string_view, 2> Graphies;
+  // The name that PROJ's +ellps gives the same figure: the same a, and a b (given, or a·(1 − f)
+  // from its 1/f) that rounds to the catalogue's b. Empty when PROJ has none.
+  std::string_view Proj;
+  // Where Proj is empty, the name that PROJ gives another figure of the ellipsoid, which is not
+  // this one: PROJ's clrk80 has 1/f 293.4663, its sphere a radius of 6370997 m.
+  std::string_view ProjAutreFigure;
+};
+inline constexpr std::array<NomsEllipsoide, Catalogue.size()> NomsCatalogue{{
+    {{}, "WGS84", ""},
+    {{}, "GRS80", ""},
+    {{}, "clrk66", ""},
+    {{}, "", "clrk80"},
+    {{}, "evrst30", ""},
+    {{}, "PZ90", ""},
+    {{}, "intl", ""},
+    {{}, "bessel", ""},
+    {{}, "airy", ""},
+    {{"SPHÉRIQUE", "Spherique"}, "", "sphere"},
+}};
+
+// The catalogue's index of the ellipsoid named `nom`: by its name in the catalogue, another
+// spelling of it or PROJ's name of the same figure, with case (of ASCII letters), spaces and
+// punctuation ignored: "WGS84", "wgs 84", "AIRY (1830)", "airy", "Sphérique", "SPHÉ rique",
+// "intl". Nothing for any other name (PROJ's "clrk80" and "sphere" included).
+std::optional<std::int16_t> IndexEllipsoide(std::string_view nom);
+
 // The ellipsoid that both solutions compute on.
 struct Ellipsoide {
   double DemiGrandAxe;   // a, metres

@@ -26,14 +26,29 @@ struct Marque {
   int rang;
   bool apresMinutes = false;  // a mark only after minutes with a mark: else a hemisphere letter
 };
-constexpr std::array<Marque, 8> kMarques{{{"°", kDegres},
-                                          {"d", kDegres},
-                                          {"'", kMinutes},
-                                          {"′", kMinutes},
-                                          {"m", kMinutes},
-                                          {"\"", kSecondes},
-                                          {"″", kSecondes},
-                                          {"s", kSecondes, true}}};
+// The marks that people, word processors and other tools write, in UTF-8 unless said; a doubled
+// minutes mark before the single one, which it starts with.
+constexpr std::array kMarques{
+    Marque{"°", kDegres},
+    Marque{"º", kDegres},     // the masculine ordinal, the degree sign of many keyboards
+    Marque{"\xB0", kDegres},  // Latin-1's degree sign and masculine ordinal, one byte each
+    Marque{"\xBA", kDegres},
+    Marque{"d", kDegres},
+    Marque{"D", kDegres},
+    Marque{"''", kSecondes},
+    Marque{"′′", kSecondes},
+    Marque{"’’", kSecondes},
+    Marque{"'", kMinutes},
+    Marque{"′", kMinutes},
+    Marque{"’", kMinutes},  // the typographic quotes of word processors, closing and opening
+    Marque{"‘", kMinutes},
+    Marque{"m", kMinutes},
+    Marque{"\"", kSecondes},
+    Marque{"″", kSecondes},
+    Marque{"”", kSecondes},
+    Marque{"“", kSecondes},
+    Marque{"s", kSecondes, true},
+};
 
 struct Hemisphere {
   Axe axe;
@@ -63,6 +78,15 @@ bool EgauxSansCasse(std::string_view a, std::string_view b) {
 bool MotNonFini(std::string_view s) {
   if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
   return EgauxSansCasse(s, "nan") || EgauxSansCasse(s, "inf") || EgauxSansCasse(s, "infinity");
+}
+
+// The number that the text starts with, by LireNombreEnTete, and the point after its digits when
+// it has neither decimals nor exponent: "5." is 5, as the C library and other tools read it.
+NombreEnTete Nombre(std::string_view texte) {
+  NombreEnTete n = LireNombreEnTete(texte);
+  const bool entier = texte.substr(0, n.Longueur).find_first_of(".eE") == std::string_view::npos;
+  if (n.Longueur != 0 && entier && texte.substr(n.Longueur).starts_with('.')) ++n.Longueur;
+  return n;
 }
 
 // A field cut into its components, its hemisphere letter (0 when none) and its sign.
@@ -104,7 +128,7 @@ class Decoupage {
   DefautLecture Composante(Angle& a) {
     const std::string_view reste = s_.substr(i_);
     if (reste.empty() || reste[0] == '+' || reste[0] == '-') return DefautLecture::Illisible;
-    const NombreEnTete n = LireNombreEnTete(reste);
+    const NombreEnTete n = Nombre(reste);
     if (n.Longueur == 0) return DefautLecture::Illisible;
     i_ += n.Longueur;
     int rang = rang_ + 1;
@@ -178,7 +202,7 @@ DefautLecture Illisible(std::string_view texte) {
 // −0).
 ValeurLue LireSexagesimal(std::string_view texte, std::optional<Axe> axe) {
   try {
-    if (const NombreEnTete n = LireNombreEnTete(texte); n.Longueur == texte.size() && n.Longueur) {
+    if (const NombreEnTete n = Nombre(texte); n.Longueur == texte.size() && n.Longueur) {
       const double magnitude = std::fabs(n.Valeur);
       return Borne(texte[0] == '-' ? -magnitude : magnitude, axe);
     }
@@ -204,7 +228,7 @@ ValeurLue LireRoute(std::string_view texte) {
 
 ValeurLue LireNombreSeul(std::string_view texte) {
   try {
-    const NombreEnTete n = LireNombreEnTete(texte);
+    const NombreEnTete n = Nombre(texte);
     if (n.Longueur == 0 || n.Longueur != texte.size()) return {0, Illisible(texte)};
     return {n.Valeur, DefautLecture::Aucun};
   } catch (const ErreurArithmetique&) {

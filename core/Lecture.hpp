@@ -27,16 +27,19 @@ struct ValeurLue {
 
 // A position's coordinate on the axis, in signed decimal degrees (north and east positive). The
 // whole text is read, with no blank anywhere; numbers follow LireNombre's rules ("." as the only
-// decimal point, an optional exponent). Accepted:
+// decimal point, an optional exponent), and a point may end one that has neither decimals nor
+// exponent ("5." is 5). Accepted:
 // - decimal degrees, signed: -49.5, +6.25, 1e1;
 // - a hemisphere letter of the axis before or after, in either case: 49.5S, s49.5, 6.25e, W6.25;
 //   "S" or "W" makes the value negative; a sign and a letter together are Illisible;
-// - degrees, minutes and seconds, each with its mark: ° or d, then ' or ′ (U+2032) or m, then
-//   " or ″ (U+2033) or s: 49°00'23.26"N, 49°00′23.26″N, 49d00m23.26sN, 49°30'. The last mark
-//   may be left out (N49°00'23.26 is 23.26 seconds) and components may start below the degrees
-//   (30' is half a degree). A lower-case "s" is the seconds mark only after the number that
-//   follows minutes marked ' ′ or m (10m15s); anywhere else it is the hemisphere letter (15s is
-//   15° south);
+// - degrees, minutes and seconds, each with its mark: ° or º (U+00BA) or d or D, then ' or ′
+//   (U+2032) or ’ ‘ (U+2019, U+2018) or m, then " or ″ (U+2033) or ” “ (U+201D, U+201C) or a
+//   doubled minutes mark ('' ′′ ’’) or s: 49°00'23.26"N, 49°00′23.26″N, 49º00’23.26”N, 49D00',
+//   49°00'23.26''N, 49d00m23.26sN, 49°30'. Latin-1's degree sign and masculine ordinal, the single
+//   bytes B0 and BA, are degree marks too. The last mark may be left out (N49°00'23.26 is 23.26
+//   seconds) and components may start below the degrees (30' is half a degree). A lower-case "s"
+//   is the seconds mark only after the number that follows minutes with a mark (10m15s); anywhere
+//   else it is the hemisphere letter (15s is 15° south);
 // - degrees, minutes and seconds separated by colons: 49:00:23.26N, -49:30.
 // The components make SexagesimalEnDegres(D, M, S, hemisphere), the sign counting as "S" or
 // "W". Minutes and seconds after a larger component must be below 60; a latitude may not exceed
@@ -47,7 +50,8 @@ ValeurLue LireAngle(std::string_view texte, Axe axe);
 // either way; no normalisation (−90 and 270 are read as they are).
 ValeurLue LireRoute(std::string_view texte);
 
-// A text that is one number by LireNombre's rules and nothing else, with no blank.
+// A text that is one number by LireNombre's rules and nothing else, with no blank; a point may
+// end one that has neither decimals nor exponent ("1852." is 1852).
 ValeurLue LireNombreSeul(std::string_view texte);
 
 }  // namespace orbalide

@@ -11,7 +11,7 @@ struct ResultatInverse {
   double Distance;       // metres
   double RouteInitiale;  // course at the departure, degrees, 0 to 360 (both ends)
   double RouteArrivee;   // direction of travel at the arrival, degrees, 0 to 360 (both ends)
-  int Passes;            // passes of the iteration on λ, 1 to 20
+  int Passes;            // passes of the iteration on λ, 1 to 20 (CalculInverseComplet: see there)
 };
 
 // The inverse gives up after 20 passes, decided by the counter alone: a run whose 20th pass

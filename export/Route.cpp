@@ -14,9 +14,16 @@ namespace {
 
 constexpr std::string_view kFinDeLigne = "\r\n";
 
+constexpr double kTour = 360;
+
 // The longitude plus or minus whole turns that lies within half a turn of the previous one.
 double Continue(double longitude, double precedente) {
-  return longitude - 360 * std::round((longitude - precedente) / 360);
+  return longitude - kTour * std::round((longitude - precedente) / kTour);
+}
+
+// The longitude plus or minus whole turns that lies from −180 to 180.
+double Reduite(double longitude) {
+  return std::remainder(longitude, kTour);
 }
 
 PointRoute PointA(const Trajet& t, double distance) {
@@ -38,11 +45,12 @@ std::string Coordonnees(const PointRoute& p) {
 }  // namespace
 
 std::vector<PointRoute> PointsRoute(const Trajet& t) {
-  const double pas = std::ceil(t.Distance / kPasRoute);
+  // A negative distance runs back along the course: as long, as finely sampled.
+  const double pas = std::ceil(std::fabs(t.Distance) / kPasRoute);
   const int segments = pas < 1                   ? 1
                        : pas > kSegmentsRouteMax ? kSegmentsRouteMax
                                                  : static_cast<int>(pas);
-  std::vector<PointRoute> points{{t.Longitude1, t.Latitude1}};
+  std::vector<PointRoute> points{{Reduite(t.Longitude1), t.Latitude1}};
   for (int i = 1; i <= segments; ++i) {
     PointRoute p{t.Longitude2, t.Latitude2};
     if (i < segments) p = PointA(t, t.Distance * i / segments);
@@ -80,8 +88,8 @@ std::string FinKml() {
 std::string TexteRouteKml(const Trajet& t, std::string_view depart, std::string_view arrivee,
                           std::string_view description) {
   const std::string nom = std::string(depart) + " - " + std::string(arrivee);
-  return DebutKml(nom) + RepereKml(depart, {t.Longitude1, t.Latitude1}) +
-         RepereKml(arrivee, {t.Longitude2, t.Latitude2}) +
+  return DebutKml(nom) + RepereKml(depart, {Reduite(t.Longitude1), t.Latitude1}) +
+         RepereKml(arrivee, {Reduite(t.Longitude2), t.Latitude2}) +
          LigneKml(nom, description, PointsRoute(t)) + FinKml();
 }
 

@@ -35,9 +35,11 @@ inline constexpr double kPasRoute = 10000;
 inline constexpr int kSegmentsRouteMax = 2000;
 
 // The line's points: the departure, points along the geodesic (or the rhumb line) from its
-// direct solution on the route's own ellipsoid at even steps of distance, and the arrival.
-// Longitudes stay continuous across the 180° meridian (179.9, then 180.1), so that viewers draw
-// the short way. Throws ErreurArithmetique when the direct solution does or has no result.
+// direct solution on the route's own ellipsoid at even steps of distance (backwards along the
+// course for a negative distance), and the arrival. The departure's longitude is brought within
+// −180…180; the next ones stay continuous across the 180° meridian (179.9, then 180.1), so that
+// viewers draw the short way. Throws ErreurArithmetique when the direct solution does or has no
+// result.
 std::vector<PointRoute> PointsRoute(const Trajet& trajet);
 
 // The pieces of a KML 2.2 document in UTF-8, each a whole number of lines ended by CR LF: its
@@ -49,9 +51,9 @@ std::string LigneKml(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);
 std::string FinKml();
 
-// The route's document, named after the two points, with a placemark for each and one for the
-// line of PointsRoute, whose description is given. Throws ErreurArithmetique when the direct
-// solution does.
+// The route's document, named after the two points, with a placemark for each (longitudes within
+// −180…180) and one for the line of PointsRoute, whose description is given. Throws
+// ErreurArithmetique when the direct solution does.
 std::string TexteRouteKml(const Trajet& trajet, std::string_view depart, std::string_view arrivee,
                           std::string_view description);
 

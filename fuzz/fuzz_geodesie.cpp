@@ -1,11 +1,13 @@
-// Both solutions and the rhumb line's two problems on any doubles and any ellipsoid: a result, no
-// result or the arithmetic error; never a hang, never an infinity or a NaN in a result, and the
-// rhumb line's within their ranges.
+// Both solutions, the complete inverse and the rhumb line's two problems on any doubles and any
+// ellipsoid: a result, no result or the arithmetic error; never a hang, never an infinity or a
+// NaN in a result, and the rhumb line's within their ranges. The complete inverse answers every
+// pair of positions within the command line's ranges, with Vincenty's figures where it gives them.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "Ellipsoide.hpp"
+#include "InverseComplet.hpp"
 #include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
@@ -29,15 +31,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Verifier(d.Passes >= 1 && d.Passes <= kPassesDirectesMax, "direct passes");
   } catch (const ErreurArithmetique&) {
   }
+  const auto sain = [](const ResultatInverse& r) {
+    return std::isfinite(r.Distance) && r.Distance >= 0 && r.RouteInitiale >= 0 &&
+           r.RouteInitiale <= 360 && r.RouteArrivee >= 0 && r.RouteArrivee <= 360;
+  };
+  ResultatInverse r{};
   try {
-    const ResultatInverse r = CalculInverse(e, v[0], v[1], v[2], v[3]);
-    if (r.Obtenu) {
-      Verifier(std::isfinite(r.Distance) && std::isfinite(r.RouteInitiale) &&
-                   std::isfinite(r.RouteArrivee),
-               "inverse result is finite");
-      Verifier(r.RouteInitiale >= 0 && r.RouteInitiale <= 360, "initial course range");
-    }
+    r = CalculInverse(e, v[0], v[1], v[2], v[3]);
+    Verifier(!r.Obtenu || sain(r), "inverse result is finite, courses in range");
   } catch (const ErreurArithmetique&) {
+  }
+  const bool lisibles = std::fabs(v[0]) <= 90 && std::fabs(v[2]) <= 90 && std::fabs(v[1]) <= 540 &&
+                        std::fabs(v[3]) <= 540;
+  try {
+    const ResultatInverse c = CalculInverseComplet(e, v[0], v[1], v[2], v[3]);
+    Verifier(c.Obtenu && sain(c), "complete inverse result");
+    // Not for the same point nor for antipodal points, told by no passes.
+    Verifier(!r.Obtenu || c.Passes == 0 ||
+                 (c.Distance == r.Distance && c.RouteInitiale == r.RouteInitiale &&
+                  c.RouteArrivee == r.RouteArrivee && c.Passes == r.Passes),
+             "complete inverse keeps Vincenty's figures");
+  } catch (const ErreurArithmetique&) {
+    Verifier(!lisibles, "complete inverse answers every readable pair");
   }
   try {
     const ResultatDirectLoxodromie d = CalculDirectLoxodromie(e, v[0], v[1], v[2], v[3]);
@@ -46,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const ErreurArithmetique&) {
   }
   try {
-    const ResultatInverseLoxodromie r = CalculInverseLoxodromie(e, v[0], v[1], v[2], v[3]);
-    Verifier(r.Distance >= 0 && r.Route >= 0 && r.Route <= 360, "rhumb line's length and course");
+    const ResultatInverseLoxodromie l = CalculInverseLoxodromie(e, v[0], v[1], v[2], v[3]);
+    Verifier(l.Distance >= 0 && l.Route >= 0 && l.Route <= 360, "rhumb line's length and course");
   } catch (const ErreurArithmetique&) {
   }
   return 0;

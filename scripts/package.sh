@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in Release with Debian's hardening flags and makes the Debian
 # package; its path is the last line printed. Arguments go to CMake: the distributor's settings,
-# for example -DORBALIDE_SITE_HOST=maps.example.com (README).
+# for example -DORBALIDE_SITE_URL=https://maps.example.com/ (README).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -7,7 +7,8 @@
 using namespace orbalide;
 
 // Every notation accepted, each defect of a field, on the reader of each kind of field. Values
-// worked by hand: 49°00′23.26″ is 49.0064611111°, 6°09′41.28″ is 6.1614666667°.
+// worked by hand: 49°00′23.26″ is 49.0064611111°, 6°09′41.28″ is 6.1614666667°, 49°01′30″ is
+// 49.025°.
 TEST(Lecture, NotationsAndDefects) {
   enum Champ { Lat, Lon, Route, Nombre };
   using enum DefautLecture;
@@ -29,8 +30,16 @@ TEST(Lecture, NotationsAndDefects) {
       {"15s", Lat, -15, Aucun},  // a lower-case s not after marked minutes is south
       {"-10:30", Route, -10.5, Aucun}, {"400", Route, 400, Aucun}, {"91", Lon, 91, Aucun},
       {"1852", Nombre, 1852, Aucun}, {"-1.5e3", Nombre, -1500, Aucun},
+      // As other tools and word processors write them, a file in Latin-1 (B0 and BA) included.
+      {"49D01'", Lat, 49.0166666667, Aucun}, {"49°01'30''N", Lat, 49.025, Aucun},
+      {"49º01′30′′S", Lat, -49.025, Aucun}, {"49°01’30’’", Lat, 49.025, Aucun},
+      {"49°01’30”N", Lat, 49.025, Aucun}, {"49°01‘30“N", Lat, 49.025, Aucun},
+      {"6\xB0" "01'W", Lon, -6.0166666667, Aucun}, {"6\xBA" "01'", Lon, 6.0166666667, Aucun},
+      {"5.", Lat, 5, Aucun}, {"-5.", Route, -5, Aucun}, {"49°01.'30.N", Lat, 49.025, Aucun},
+      {"1852.", Nombre, 1852, Aucun}, {"5.5.", Lat, 0, Illisible}, {"1e1.", Nombre, 0, Illisible},
+      {".", Lat, 0, Illisible}, {"49°01'''", Lat, 0, Illisible}, {"49\xC2", Lat, 0, Illisible},
       {"49,5", Lat, 0, Illisible}, {"", Lat, 0, Illisible}, {"abc", Lon, 0, Illisible},
-      {"5.", Lat, 0, Illisible}, {"-49S", Lat, 0, Illisible}, {"S-49", Lat, 0, Illisible},
+      {"-49S", Lat, 0, Illisible}, {"S-49", Lat, 0, Illisible}, {"-5.N", Lat, 0, Illisible},
       {"49:", Lat, 0, Illisible}, {"49:N", Lat, 0, Illisible}, {"49:30°", Lat, 0, Illisible},
       {"49°:30", Lat, 0, Illisible}, {"49°°", Lat, 0, Illisible}, {"49\"30'", Lat, 0, Illisible},
       {"1:2:3:4", Route, 0, Illisible}, {"45N", Route, 0, Illisible}, {"12km", Nombre, 0, Illisible},

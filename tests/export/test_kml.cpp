@@ -189,8 +189,9 @@ TEST_F(Export, FolderOfTheFiles) {
 // inverse panel's: evenly spaced points along the geodesic (each within a millimetre of
 // GeographicLib's point at its distance) on the ellipsoid that computed it, whichever is chosen
 // since, at most 10 km apart or 2,001 of them, longitudes continuous across the 180° meridian,
-// both ends the two positions; named as they were when computed, whatever came into the name
-// boxes since, and described as the window shows distance and courses.
+// both ends the two positions, their placemarks' longitudes within −180…180; named as they were
+// when computed, whatever came into the name boxes since, and described as the window shows
+// distance and courses.
 TEST_F(Export, RoutesAlongTheGeodesic) {
   const GeographicLib::Geodesic wgs84 = GeographicLib::Geodesic::WGS84();
   const GeographicLib::Geodesic sphere(6366707.019493714, 0);  // (40003200 ÷ 3.14159265358979) ÷ 2
@@ -212,6 +213,7 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
     EXPECT_EQ(a.front(), line.front());
     EXPECT_NEAR(std::remainder(b[0].first - line.back().first, 360), 0, 1e-12);
     EXPECT_NEAR(b[0].second, line.back().second, 1e-12);
+    EXPECT_LE(std::max(std::fabs(a[0].first), std::fabs(b[0].first)), 180);
   };
   const struct {
     const char* departure;
@@ -223,6 +225,7 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   } cases[] = {
       {"     ", 0, "45", "10800", 2001, kIndexWgs84},        // 20,001.6 km
       {"30   170  ", 0, "90", "1080", 202, kIndexWgs84},     // across the 180° meridian
+      {"10   200  ", 0, "90", "100", 20, kIndexWgs84},       // from 160° W typed as 200° E
       {"80   000  ", 0, "0", "1080", 202, kIndexWgs84},      // over the pole
       {"     ", 0, "90", "5400", 1002, kIndexSphere},        // a quarter of the equator
       {"48 30  004 30 ", 1, "300", "100", 20, kIndexWgs84},  // 185.2 km
@@ -254,9 +257,8 @@ TEST_F(Export, RoutesAlongTheGeodesic) {
   for (Control* c : std::initializer_list<Control*>{&c_.f.Image2[1], &c_.f.Command8})
     c_.f.UserClick(*c);
   c_.Position(2, "48 30  004 30 ");
-  c_.Position(3, "49 18 42.448 006 42 21.503");
+  c_.Position(3, "49 18 42.448 353 17 38.497");  // 006 42 21.503 W
   c_.f.UserSelect(c_.f.Combo4, 1);
-  c_.f.UserSelect(c_.f.Combo6, 1);
   c_.f.Text4[1].SetText("Brest");
   c_.f.UserClick(c_.f.Command4);
   c_.f.UserClick(c_.f.Command7);
