@@ -17,9 +17,9 @@ namespace orbalide {
 
 // A waypoint of the passage, given by the navigator or made by the passage.
 struct PointDePassage {
-  double Latitude;    // decimal degrees, north positive, −90 to 90
-  double Longitude;   // decimal degrees, east positive; a made waypoint's within ±180
-  std::string Nom;    // a given waypoint without a name is named "WP" and its rank: WP1, WP2…
+  double Latitude;   // decimal degrees, north positive, −90 to 90
+  double Longitude;  // decimal degrees, east positive; in a Passage within ±180, a given one's too
+  std::string Nom;   // a given waypoint without a name is named "WP" and its rank: WP1, WP2…
   bool Fait = false;  // made by the passage; ignored in the waypoints given
 };
 
@@ -78,7 +78,8 @@ inline constexpr std::size_t kPointsFaitsMax = 100000;
 // its leg's geodesic (computed by the direct solution), except on the parallel of a composite
 // route. With a maximum latitude, a leg whose geodesic would pass poleward of it follows the
 // geodesic from its departure that just touches the parallel, the parallel, and the geodesic that
-// leaves it tangentially for its arrival; both points of contact are made waypoints.
+// leaves it tangentially for its arrival; both points of contact are made waypoints, and the
+// `every` distances run from the start of each of these three parts.
 std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePassage>& points,
                                                      const ReglagesPassage& reglages);
 
