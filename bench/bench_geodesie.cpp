@@ -1,8 +1,9 @@
-// Times the two solutions against GeographicLib on the same geodesics (the random block of
-// Karney's test set, or random pairs when it is absent) and prints the ratios.
+// Times the two solutions and the rhumb line against GeographicLib on the same lines (the random
+// block of Karney's test set, or random pairs when it is absent) and prints the ratios.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 #include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/Rhumb.hpp>
 
 #include <array>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "Ellipsoide.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "inverse.hpp"
 
@@ -88,6 +90,45 @@ void GeographicLibDirect(benchmark::State& state) {
   });
 }
 
+// The rhumb line from the same departures and courses runs a quarter of the geodesic's length,
+// so that most lines end short of a pole rather than without a result.
+constexpr double kPartLoxodromie = 0.25;
+
+void CalculInverseLoxodromie(benchmark::State& state) {
+  Loop(state, [](const Geodesique& g) {
+    benchmark::DoNotOptimize(orbalide::CalculInverseLoxodromie(kWgs84, g.lat1, 0, g.lat2, g.lon2));
+  });
+}
+
+void CalculDirectLoxodromie(benchmark::State& state) {
+  Loop(state, [](const Geodesique& g) {
+    benchmark::DoNotOptimize(
+        orbalide::CalculDirectLoxodromie(kWgs84, g.lat1, 0, g.azi1, g.s12 * kPartLoxodromie));
+  });
+}
+
+// GeographicLib's default, exact form, as RhumbSolve uses it.
+const GeographicLib::Rhumb& RhumbWgs84() {
+  static const GeographicLib::Rhumb rhumb(kWgs84.DemiGrandAxe, kWgs84.Aplatissement);
+  return rhumb;
+}
+
+void GeographicLibRhumbInverse(benchmark::State& state) {
+  Loop(state, [&](const Geodesique& g) {
+    double s12 = 0, azi12 = 0;
+    RhumbWgs84().Inverse(g.lat1, 0, g.lat2, g.lon2, s12, azi12);
+    benchmark::DoNotOptimize(s12 + azi12);
+  });
+}
+
+void GeographicLibRhumbDirect(benchmark::State& state) {
+  Loop(state, [&](const Geodesique& g) {
+    double lat2 = 0, lon2 = 0;
+    RhumbWgs84().Direct(g.lat1, 0, g.azi1, g.s12 * kPartLoxodromie, lat2, lon2);
+    benchmark::DoNotOptimize(lat2 + lon2);
+  });
+}
+
 // The console report, then each solution's time as a fraction of GeographicLib's (the medians
 // when the benchmarks are repeated).
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -107,6 +148,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
                 nanoseconds_["CalculInverse"] / nanoseconds_["GeographicLibInverse"]);
     std::printf("CalculDirect / GeographicLib Direct:   %.2f\n",
                 nanoseconds_["CalculDirect"] / nanoseconds_["GeographicLibDirect"]);
+    std::printf(
+        "CalculInverseLoxodromie / GeographicLib Rhumb Inverse: %.2f\n",
+        nanoseconds_["CalculInverseLoxodromie"] / nanoseconds_["GeographicLibRhumbInverse"]);
+    std::printf("CalculDirectLoxodromie / GeographicLib Rhumb Direct:   %.2f\n",
+                nanoseconds_["CalculDirectLoxodromie"] / nanoseconds_["GeographicLibRhumbDirect"]);
   }
 
  private:
@@ -119,6 +165,10 @@ BENCHMARK(CalculInverse);
 BENCHMARK(GeographicLibInverse);
 BENCHMARK(CalculDirect);
 BENCHMARK(GeographicLibDirect);
+BENCHMARK(CalculInverseLoxodromie);
+BENCHMARK(GeographicLibRhumbInverse);
+BENCHMARK(CalculDirectLoxodromie);
+BENCHMARK(GeographicLibRhumbDirect);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);

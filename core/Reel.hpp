@@ -63,5 +63,17 @@ inline Reel Abs(Reel x) {
 inline Reel Floor(Reel x) {
   return std::floor(static_cast<double>(x));
 }
+inline Reel Sinh(Reel x) {
+  return std::sinh(static_cast<double>(x));
+}
+inline Reel Cosh(Reel x) {
+  return std::cosh(static_cast<double>(x));
+}
+inline Reel Asinh(Reel x) {
+  return std::asinh(static_cast<double>(x));
+}
+inline Reel Atanh(Reel x) {
+  return std::atanh(static_cast<double>(x));
+}
 
 }  // namespace orbalide

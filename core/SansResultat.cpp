@@ -12,6 +12,9 @@ std::string_view TexteSansResultat(SansResultat cause, bool anglais) {
                        "settle within 20 passes."
                      : "Pas de résultat : les points sont presque antipodaux, la méthode de "
                        "Vincenty ne converge pas en 20 passes.";
+    case SansResultat::AtteintPole:
+      return anglais ? "No result: the rhumb line would reach a pole."
+                     : "Pas de résultat : la loxodromie atteindrait un pôle.";
     case SansResultat::HorsDomaine:
       break;
   }

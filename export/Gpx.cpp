@@ -16,6 +16,12 @@ double LongitudeGpx(double longitude) {
   return l == kTour / 2 ? -l : l;
 }
 
+// A point's element with its attributes, left open.
+std::string Position(std::string_view element, const PointRoute& p) {
+  return "<" + std::string(element) + " lat='" + FormatGeneral(p.Latitude, ".") + "' lon='" +
+         FormatGeneral(LongitudeGpx(p.Longitude), ".") + "'";
+}
+
 }  // namespace
 
 std::string DebutGpx() {
@@ -28,11 +34,18 @@ std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points) {
   std::string texte = "<trk><name>" + EchapperXml(nom) + "</name><desc>" +
                       EchapperXml(description) + "</desc><trkseg>" + std::string(kFinDeLigne);
-  for (const PointRoute& p : points) {
-    texte += "<trkpt lat='" + FormatGeneral(p.Latitude, ".") + "' lon='" +
-             FormatGeneral(LongitudeGpx(p.Longitude), ".") + "'/>" + std::string(kFinDeLigne);
-  }
+  for (const PointRoute& p : points)
+    texte += Position("trkpt", p) + "/>" + std::string(kFinDeLigne);
   return texte + "</trkseg></trk>" + std::string(kFinDeLigne);
+}
+
+std::string RouteGpx(std::string_view nom, const std::vector<PointNomme>& points) {
+  std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>" + std::string(kFinDeLigne);
+  for (const PointNomme& p : points) {
+    texte += Position("rtept", p.Point) + "><name>" + EchapperXml(p.Nom) + "</name></rtept>" +
+             std::string(kFinDeLigne);
+  }
+  return texte + "</rte>" + std::string(kFinDeLigne);
 }
 
 std::string FinGpx() {

@@ -1,4 +1,4 @@
-// GPX 1.1 files of tracks: one track for each geodesic, as a line of points.
+// GPX 1.1 files: tracks, one for each geodesic as a line of points; routes of named waypoints.
 #pragma once
 
 #include <string>
@@ -10,12 +10,21 @@
 namespace orbalide {
 
 // The pieces of a GPX 1.1 file in UTF-8, each a whole number of lines ended by CR LF: its start,
-// one track of a single segment, its end. Names and descriptions are written as given, with "&",
+// one track of a single segment or one route, its end. Names and descriptions are written as given,
+// with "&",
 // "<" and ">" escaped. Points are decimal degrees as PointsRoute makes them; their longitudes are
 // brought into GPX's range, from −180 included to 180 excluded (180.1 is written −179.9).
 std::string DebutGpx();
 std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);
+
+struct PointNomme {
+  std::string_view Nom;
+  PointRoute Point;
+};
+
+// One route, named, of its points in order, each named: what chart plotters follow.
+std::string RouteGpx(std::string_view nom, const std::vector<PointNomme>& points);
 std::string FinGpx();
 
 }  // namespace orbalide

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "Kml.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Nombres.hpp"
+#include "Reel.hpp"
 
 namespace orbalide {
 namespace {
@@ -24,6 +26,18 @@ double Reduite(double longitude) {
   return std::remainder(longitude, kTour);
 }
 
+PointRoute PointA(const Trajet& t, double distance) {
+  if (t.Chemin == Ligne::Loxodromie) {
+    const ResultatDirectLoxodromie r =
+        CalculDirectLoxodromie(t.Reference, t.Latitude1, t.Longitude1, t.RouteInitiale, distance);
+    if (!r.Obtenu) SignalerErreurArithmetique();
+    return {r.Longitude, r.Latitude};
+  }
+  const ResultatDirect r =
+      CalculDirect(t.Reference, t.Latitude1, t.Longitude1, t.RouteInitiale, distance);
+  return {r.Longitude, r.Latitude};
+}
+
 std::string Coordonnees(const PointRoute& p) {
   return FormatGeneral(p.Longitude, ".") + "," + FormatGeneral(p.Latitude, ".");
 }
@@ -39,11 +53,7 @@ std::vector<PointRoute> PointsRoute(const Trajet& t) {
   std::vector<PointRoute> points{{Reduite(t.Longitude1), t.Latitude1}};
   for (int i = 1; i <= segments; ++i) {
     PointRoute p{t.Longitude2, t.Latitude2};
-    if (i < segments) {
-      const ResultatDirect r = CalculDirect(t.Reference, t.Latitude1, t.Longitude1, t.RouteInitiale,
-                                            t.Distance * i / segments);
-      p = {r.Longitude, r.Latitude};
-    }
+    if (i < segments) p = PointA(t, t.Distance * i / segments);
     p.Longitude = Continue(p.Longitude, points.back().Longitude);
     points.push_back(p);
   }

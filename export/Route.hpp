@@ -10,8 +10,11 @@
 
 namespace orbalide {
 
+// The line between the two positions of a route: the geodesic, or the rhumb line.
+enum class Ligne { Orthodromie, Loxodromie };
+
 // A geodesic as the window computed it, in decimal degrees and metres, with the ellipsoid it was
-// computed on.
+// computed on; or a rhumb line, whose course is the same at both ends.
 struct Trajet {
   Ellipsoide Reference;
   double Latitude1, Longitude1;  // departure
@@ -19,6 +22,7 @@ struct Trajet {
   double Distance;
   double Latitude2, Longitude2;  // arrival
   double RouteArrivee;           // course at the arrival
+  Ligne Chemin = Ligne::Orthodromie;
 };
 
 struct PointRoute {
@@ -30,11 +34,12 @@ struct PointRoute {
 inline constexpr double kPasRoute = 10000;
 inline constexpr int kSegmentsRouteMax = 2000;
 
-// The line's points: the departure, points along the geodesic from the direct solution on the
-// route's own ellipsoid at even steps of distance (backwards along the course for a negative
-// distance), and the arrival. The departure's longitude is brought within −180…180; the next ones
-// stay continuous across the 180° meridian (179.9, then 180.1), so that viewers draw the short
-// way. Throws ErreurArithmetique when the direct solution does.
+// The line's points: the departure, points along the geodesic (or the rhumb line) from its
+// direct solution on the route's own ellipsoid at even steps of distance (backwards along the
+// course for a negative distance), and the arrival. The departure's longitude is brought within
+// −180…180; the next ones stay continuous across the 180° meridian (179.9, then 180.1), so that
+// viewers draw the short way. Throws ErreurArithmetique when the direct solution does or has no
+// result.
 std::vector<PointRoute> PointsRoute(const Trajet& trajet);
 
 // The pieces of a KML 2.2 document in UTF-8, each a whole number of lines ended by CR LF: its

@@ -1,5 +1,6 @@
-// Both solutions on any doubles and any ellipsoid: a result, no result or the arithmetic
-// error; never a hang, never an infinity or a NaN in a result. The complete inverse answers every
+// Both solutions, the complete inverse and the rhumb line's two problems on any doubles and any
+// ellipsoid: a result, no result or the arithmetic error; never a hang, never an infinity or a
+// NaN in a result, and the rhumb line's within their ranges. The complete inverse answers every
 // pair of positions within the command line's ranges, with Vincenty's figures where it gives them.
 #include <cmath>
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "Ellipsoide.hpp"
 #include "InverseComplet.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Verifier.hpp"
@@ -51,6 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              "complete inverse keeps Vincenty's figures");
   } catch (const ErreurArithmetique&) {
     Verifier(!lisibles, "complete inverse answers every readable pair");
+  }
+  try {
+    const ResultatDirectLoxodromie d = CalculDirectLoxodromie(e, v[0], v[1], v[2], v[3]);
+    Verifier(!d.Obtenu || (std::fabs(d.Latitude) <= 90 && std::fabs(d.Longitude) <= 180),
+             "rhumb line's arrival within range");
+  } catch (const ErreurArithmetique&) {
+  }
+  try {
+    const ResultatInverseLoxodromie l = CalculInverseLoxodromie(e, v[0], v[1], v[2], v[3]);
+    Verifier(l.Distance >= 0 && l.Route >= 0 && l.Route <= 360, "rhumb line's length and course");
+  } catch (const ErreurArithmetique&) {
   }
   return 0;
 }

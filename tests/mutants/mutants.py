@@ -18,7 +18,7 @@ import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-FOLDERS = ["core", "forms", "window", "export", "about", "qt", "calc"]
+FOLDERS = ["core", "forms", "window", "passage", "export", "about", "qt", "calc"]
 
 # (file name, or names it had, code, replacement, what the fault is)
 FAULTS = [
@@ -65,6 +65,51 @@ FAULTS = [
      "if (whole + 1 < integerDigits) text.insert", "picture padding"),
     ("Nombres.cpp", "std::chars_format::scientific, 14", "std::chars_format::scientific, 13",
      "general text with 14 digits"),
+    # rhumb line
+    ("Loxodromie.cpp", "{0, 13. / 48, -3. / 5", "{0, 13. / 24, -3. / 5", "Krüger's α2"),
+    ("Loxodromie.cpp", "return DifferenceSommeSinus(c, Cos(x + y), Cos(d), d == 0 ? Reel(1)",
+     "return DifferenceSommeSinus(c, Cos(x + y), Cos(d), d == 0 ? Reel(0)",
+     "a rhumb line along a parallel"),
+    ("Loxodromie.cpp", "(d == 0 ? Reel(1) : Sinh(d) / d)", "(d == 0 ? Reel(0) : Sinh(d) / d)",
+     "rhumb line between points on one parallel"),
+    ("Loxodromie.cpp", "(1 + produit) * cos12,\n                                                cos12 / dChiDTaup);",
+     "(1 + produit) * cos12,\n                                                cos12);",
+     "rhumb length's divided difference of the series"),
+    ("Loxodromie.cpp", "return chi > 0 ? 1 / Tan(demiPi - chi) : -1 / Tan(demiPi + chi);",
+     "return Tan(chi);", "τ′ near a pole with the library's π"),
+    ("Loxodromie.cpp", "if (Abs(lon12) == 180) lon12 = brute > 0", "if (false) lon12 = brute > 0",
+     "half a turn of longitude the way of the remainder"),
+    ("Loxodromie.cpp", "(!meridien && (p1.Pole || Abs(mu2) == demiPi))",
+     "(!meridien && Abs(mu2) == demiPi)", "a rhumb line leaving a pole off its meridian"),
+    ("Loxodromie.cpp", "mu2 > 0 ? 90.0 : -90.0, Longitude(lon1, 0)}", "mu2 > 0 ? 90.0 : -90.0, lon1}",
+     "the pole's longitude beyond 180"),
+    # passage
+    ("Parties.cpp", "for (double j = 1; j <= n; ++j)", "for (double j = 1; j < n; ++j)",
+     "the last waypoint made by distance left out"),
+    ("Orthodromie.cpp", "kEcartLongitude = 1e-11;", "kEcartLongitude = 1e-3;",
+     "a meridian's crossing sought roughly"),
+    ("Orthodromie.cpp", "Reel sigma = Reel(Pi) / 2 - sigma1;", "Reel sigma = Reel(Pi) / 2.01 - sigma1;",
+     "the distance to a geodesic's vertex"),
+    ("Parties.cpp", "Contact(e, troncon.Fin, latitude, !est)", "Contact(e, troncon.Fin, latitude, est)",
+     "the composite route's exit on the wrong side"),
+    ("Parties.cpp", "return Composite(e, geodesique, nord ? latitudeMax : -latitudeMax);",
+     "return {geodesique};", "no composite sailing"),
+    ("Passage.cpp", "prefixe + std::to_string(faits.size() + 1)",
+     "prefixe + std::to_string(faits.size() + 2)", "made waypoints numbered from 2"),
+    ("Passage.cpp", "heures, passage_.Heures});", "heures, heures});", "no running total of hours"),
+    ("Passage.cpp", "  faits_ += faits.size();\n", "\n", "made waypoints counted leg by leg"),
+    ("Passage.cpp", "if (std::fabs(points[i].Latitude) > reglages.LatitudeMax",
+     "if (points[i].Latitude > reglages.LatitudeMax", "no maximum latitude south"),
+    ("Passage.cpp", "std::remainder(donne.Longitude, kTour)", "donne.Longitude",
+     "a waypoint's longitude beyond 180"),
+    ("Passage.cpp", "passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));",
+     "passage_.Heures += heures;", "hours that overflow summed to infinity"),
+    ("Itineraire.cpp", "Ligne::Loxodromie}", "Ligne::Orthodromie}",
+     "the KML line along the geodesics"),
+    ("Itineraire.cpp", "kTour * std::round((ligne.back().Longitude - points[0].Longitude) / kTour)",
+     "0", "the KML line jumps a turn across 180"),
+    ("Gpx.cpp", "\"><name>\" + EchapperXml(p.Nom)", "\"><name>\" + std::string(p.Nom)",
+     "a route point's name not escaped"),
     # generic window rules
     ("Controles.cpp", "  if (text == text_) return;\n", "\n",
      "change handler runs for the same text"),

@@ -1,0 +1,169 @@
+#include "Passage.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "Loxodromie.hpp"
+#include "Parties.hpp"
+#include "Reel.hpp"
+#include "Unites.hpp"
+
+namespace orbalide {
+namespace {
+
+constexpr std::string_view kTiretNom = "–";  // between the names of a made waypoint's leg
+constexpr std::string_view kPrefixeNom = "WP";
+constexpr double kMinutesParHeure = 60;
+constexpr double kTour = 360;
+
+bool Valides(const ReglagesPassage& r) {
+  const auto positif = [](double v) { return std::isfinite(v) && v >= 0; };
+  return positif(r.Intervalle) && positif(r.PasMeridiens) && positif(r.Vitesse) &&
+         r.LatitudeMax > 0 && r.LatitudeMax <= 90;
+}
+
+Position PositionDe(const PointDePassage& p) {
+  return {p.Latitude, p.Longitude};
+}
+
+SansResultat Cause(const ResultatInverse& g) {
+  return g.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
+}
+
+// The passage, built one waypoint given at a time.
+class Constructeur {
+ public:
+  explicit Constructeur(const ReglagesPassage& r) : r_(r) { passage_.Reference = r.Reference; }
+
+  // The waypoint given at `index`, after the waypoints made on the leg to it, with the legs
+  // steered to each; or the error that stops the passage there.
+  std::optional<ErreurPassage> Ajouter(const PointDePassage& donne, std::size_t index);
+  Passage Resultat() && { return std::move(passage_); }
+
+ private:
+  std::optional<ErreurPassage> Faire(const PointDePassage& vers, std::size_t index);
+  std::optional<ErreurPassage> Gouverner(std::size_t de, std::size_t a, std::size_t index);
+
+  const ReglagesPassage& r_;
+  Passage passage_;
+  std::size_t faits_ = 0;
+};
+
+std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, std::size_t index) {
+  // Whole turns off, exactly: the geodesic of a longitude far beyond them would lose its digits.
+  PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false};
+  if (vers.Nom.empty()) vers.Nom = std::string(kPrefixeNom) + std::to_string(index + 1);
+  const std::size_t premier = passage_.Points.size();
+  try {
+    if (premier > 0) {
+      if (auto erreur = Faire(vers, index)) return erreur;
+    }
+    passage_.Points.push_back(std::move(vers));
+    for (std::size_t k = std::max<std::size_t>(premier, 1); k < passage_.Points.size(); ++k) {
+      if (auto erreur = Gouverner(k - 1, k, index)) return erreur;
+    }
+  } catch (const ErreurArithmetique&) {
+    return ErreurPassage{ErreurPassage::Motif::SansResultat, index, SansResultat::HorsDomaine};
+  }
+  return std::nullopt;
+}
+
+// The waypoints made on the leg from the last waypoint to `vers`, named after the leg.
+std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std::size_t index) {
+  const PointDePassage& depuis = passage_.Points.back();
+  const Position a = PositionDe(depuis), b = PositionDe(vers);
+  const ResultatInverse g = Orthodromie(r_.Reference, a, b);
+  if (!g.Obtenu) return ErreurPassage{ErreurPassage::Motif::SansResultat, index, Cause(g)};
+  const std::vector<Partie> parties =
+      PartiesDuTroncon(r_.Reference, PartieGeodesique(a, b, g), r_.LatitudeMax);
+  const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
+  std::vector<PointDePassage> faits;
+  for (std::size_t k = 0; k < parties.size(); ++k) {
+    auto lieux = PointsFaits(r_.Reference, parties[k], r_.Intervalle, r_.PasMeridiens,
+                             kPointsFaitsMax - faits_ - faits.size());
+    if (lieux && k + 1 < parties.size()) lieux->push_back(parties[k].Fin);
+    if (!lieux || faits_ + faits.size() + lieux->size() > kPointsFaitsMax) {
+      return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
+    }
+    for (const Position& p : *lieux) {
+      faits.push_back({p.Latitude, p.Longitude, prefixe + std::to_string(faits.size() + 1), true});
+    }
+  }
+  faits_ += faits.size();
+  for (PointDePassage& p : faits) passage_.Points.push_back(std::move(p));
+  return std::nullopt;
+}
+
+// The leg steered from Points[de] to Points[a], on the leg to the waypoint given at `index`.
+std::optional<ErreurPassage> Constructeur::Gouverner(std::size_t de, std::size_t a,
+                                                     std::size_t index) {
+  const Position p = PositionDe(passage_.Points[de]), q = PositionDe(passage_.Points[a]);
+  const ResultatInverseLoxodromie l =
+      CalculInverseLoxodromie(r_.Reference, p.Latitude, p.Longitude, q.Latitude, q.Longitude);
+  const ResultatInverse g = Orthodromie(r_.Reference, p, q);
+  if (!g.Obtenu) return ErreurPassage{ErreurPassage::Motif::SansResultat, index, Cause(g)};
+  const double heures =
+      r_.Vitesse > 0 ? static_cast<double>(Reel(l.Distance) / (Reel(r_.Vitesse) * kMetresParMille))
+                     : 0;
+  passage_.Distance = static_cast<double>(passage_.Distance + Reel(l.Distance));
+  passage_.DistanceOrthodromie =
+      static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
+  passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
+  passage_.Troncons.push_back(
+      {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePassage>& points,
+                                                     const ReglagesPassage& reglages) {
+  using Motif = ErreurPassage::Motif;
+  if (!Valides(reglages)) return ErreurPassage{Motif::Reglages};
+  if (points.empty()) return ErreurPassage{Motif::AucunPoint};
+  if (points.size() == 1) return ErreurPassage{Motif::UnSeulPoint};
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (std::fabs(points[i].Latitude) > reglages.LatitudeMax && reglages.LatitudeMax < 90) {
+      return ErreurPassage{Motif::AuDelaLatitudeMax, i};
+    }
+  }
+  Constructeur constructeur(reglages);
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (auto erreur = constructeur.Ajouter(points[i], i)) return *erreur;
+  }
+  return std::move(constructeur).Resultat();
+}
+
+std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais) {
+  switch (erreur.Quoi) {
+    case ErreurPassage::Motif::Reglages:
+      return anglais ? "No route: a setting is out of its range."
+                     : "Pas de route : un réglage est hors de son domaine.";
+    case ErreurPassage::Motif::AucunPoint:
+      return anglais ? "No route: the passage has no waypoint."
+                     : "Pas de route : le passage n'a aucun point.";
+    case ErreurPassage::Motif::UnSeulPoint:
+      return anglais ? "No route: the passage has a single waypoint, hence no leg."
+                     : "Pas de route : le passage n'a qu'un point, donc aucune étape.";
+    case ErreurPassage::Motif::AuDelaLatitudeMax:
+      return anglais ? "No route: this waypoint lies poleward of the maximum latitude."
+                     : "Pas de route : ce point est au-delà de la latitude maximale.";
+    case ErreurPassage::Motif::TropDePoints:
+      return (anglais ? "No route: more than " : "Pas de route : plus de ") +
+             std::to_string(kPointsFaitsMax) +
+             (anglais ? " waypoints to make." : " points à créer.");
+    case ErreurPassage::Motif::SansResultat:
+      break;
+  }
+  return std::string(TexteSansResultat(erreur.Cause, anglais));
+}
+
+HeuresMinutes EnHeuresMinutes(double heures) {
+  const double minutes = std::round(heures * kMinutesParHeure);
+  const double reste = std::fmod(minutes, kMinutesParHeure);
+  return {(minutes - reste) / kMinutesParHeure, static_cast<int>(reste)};
+}
+
+}  // namespace orbalide

@@ -1,0 +1,97 @@
+// A passage: from the navigator's waypoints, the legs to steer, each a rhumb line, with the
+// waypoints made along each leg's geodesic (every so many metres, on chosen meridians), the
+// composite sailing that keeps within a latitude, the totals and the times at a speed.
+//
+// Plain values in and out: the caller reads the waypoints and writes the legs.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "Ellipsoide.hpp"
+#include "SansResultat.hpp"
+
+namespace orbalide {
+
+// A waypoint of the passage, given by the navigator or made by the passage.
+struct PointDePassage {
+  double Latitude;   // decimal degrees, north positive, −90 to 90
+  double Longitude;  // decimal degrees, east positive; in a Passage within ±180, a given one's too
+  std::string Nom;   // a given waypoint without a name is named "WP" and its rank: WP1, WP2…
+  bool Fait = false;  // made by the passage; ignored in the waypoints given
+};
+
+struct ReglagesPassage {
+  Ellipsoide Reference;
+  double Intervalle = 0;    // `every`: metres between waypoints made along each geodesic; 0: none
+  double PasMeridiens = 0;  // `meridians`: degrees; a waypoint made where each geodesic crosses
+                            // a multiple of it (within ±180°); 0: none
+  double LatitudeMax = 90;  // `max-latitude`: degrees, above 0 and at most 90; the route keeps
+                            // within it, north and south
+  double Vitesse = 0;       // knots; 0: no times
+};
+
+// A leg steered: the rhumb line from one waypoint of the passage to the next.
+struct Troncon {
+  std::size_t Depart, Arrivee;  // indexes into Passage::Points
+  double Route;                 // the rhumb line's course, degrees, 0 to 360
+  double Distance;              // its length, metres
+  double RouteOrthodromie;      // the geodesic's initial course between the same points
+  double DistanceOrthodromie;   // its length, metres
+  double Heures;                // at the speed, hours; 0 without a speed
+  double HeuresCumulees;        // since the first waypoint, this leg's included
+};
+
+struct Passage {
+  Ellipsoide Reference;                // the settings'
+  std::vector<PointDePassage> Points;  // every waypoint, given and made, in the order sailed
+  std::vector<Troncon> Troncons;       // from each point to the next
+  double Distance = 0;                 // the sums of the legs' lengths, metres
+  double DistanceOrthodromie = 0;
+  double Heures = 0;  // the whole passage at the speed
+};
+
+// Why a passage has no route. Point: the index of the given waypoint concerned (for a leg, its
+// arrival's), in the order given.
+struct ErreurPassage {
+  enum class Motif {
+    Reglages,     // a setting out of its range (negative, not finite, a latitude ≤ 0 or > 90)
+    AucunPoint,   // no waypoint given
+    UnSeulPoint,  // one waypoint: no leg
+    AuDelaLatitudeMax,  // a waypoint given poleward of the maximum latitude
+    SansResultat,       // a leg whose geodesic or rhumb line has no result: Cause says why
+    TropDePoints,       // more than kPointsFaitsMax waypoints to make
+  };
+  Motif Quoi;
+  std::size_t Point = 0;
+  SansResultat Cause = SansResultat::HorsDomaine;
+};
+
+// Beyond this many made waypoints a passage is refused: a plotter takes a few hundred.
+inline constexpr std::size_t kPointsFaitsMax = 100000;
+
+// The route of the waypoints given, in order, with the settings; or why there is none. Made
+// waypoints are named after their leg: "Brest–Lisbon 3" is the third made between the given
+// Brest and Lisbon. The legs' geodesics come from the inverse solution; a made waypoint lies on
+// its leg's geodesic (computed by the direct solution), except on the parallel of a composite
+// route. With a maximum latitude, a leg whose geodesic would pass poleward of it follows the
+// geodesic from its departure that just touches the parallel, the parallel, and the geodesic that
+// leaves it tangentially for its arrival; both points of contact are made waypoints, and the
+// `every` distances run from the start of each of these three parts.
+std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePassage>& points,
+                                                     const ReglagesPassage& reglages);
+
+// The error in the words the user reads, French or English, without the waypoint's place.
+std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais);
+
+struct HeuresMinutes {
+  double Heures;  // whole hours
+  int Minutes;    // 0 to 59
+};
+
+// A time in hours as hours and minutes, rounded to the nearest minute.
+HeuresMinutes EnHeuresMinutes(double heures);
+
+}  // namespace orbalide

@@ -1,0 +1,336 @@
+// Passages against independent oracles: GeographicLib's geodesics and rhumb lines for the legs,
+// the made waypoints and the composite routes; libxml2 and GDAL's ogrinfo for the files.
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/Rhumb.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <variant>
+
+#include "Itineraire.hpp"
+#include "Nombres.hpp"
+#include "Passage.hpp"
+
+using namespace orbalide;
+namespace fs = std::filesystem;
+using GeographicLib::Math;
+
+namespace {
+
+constexpr double kMille = 1852;
+
+double Gap(double a, double b) {
+  return std::fabs(std::remainder(a - b, 360.0));
+}
+
+struct Named {
+  std::string name, coordinates;  // "lat lon" of a GPX point, KML's coordinates
+};
+
+// The elements `element` of a file, with the text of their <name> and their coordinates, as a
+// real XML parser reads them.
+std::vector<Named> Read(const fs::path& file, const std::string& element) {
+  std::vector<Named> found;
+  xmlDocPtr doc = xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR);
+  if (doc == nullptr) return found;
+  const auto text = [](xmlChar* t) {
+    std::string s = reinterpret_cast<const char*>(t);
+    xmlFree(t);
+    return s;
+  };
+  const std::function<void(xmlNodePtr, Named*)> walk = [&](xmlNodePtr n, Named* in) {
+    for (; n != nullptr; n = n->next) {
+      if (n->type != XML_ELEMENT_NODE) continue;
+      const std::string name = reinterpret_cast<const char*>(n->name);
+      Named* here = in;
+      if (name == element) {
+        found.push_back({});
+        here = &found.back();
+        if (xmlHasProp(n, BAD_CAST "lat") != nullptr) {
+          here->coordinates =
+              text(xmlGetProp(n, BAD_CAST "lat")) + " " + text(xmlGetProp(n, BAD_CAST "lon"));
+        }
+      }
+      if (here != nullptr && name == "name") here->name = text(xmlNodeGetContent(n));
+      if (here != nullptr && name == "coordinates") here->coordinates = text(xmlNodeGetContent(n));
+      walk(n->children, here == in ? in : &found.back());
+    }
+  };
+  walk(xmlDocGetRootElement(doc), nullptr);
+  xmlFreeDoc(doc);
+  return found;
+}
+
+// The latitude of the vertex of the geodesic from lat1 on azi1 (GeographicLib's courses).
+double Vertex(const GeographicLib::Geodesic& g, double lat1, double azi1) {
+  const double f = g.Flattening(), beta1 = std::atan((1 - f) * Math::tand(lat1));
+  const double beta0 = std::acos(std::fabs(Math::sind(azi1) * std::cos(beta1)));
+  return Math::atand(std::tan(beta0) / (1 - f));
+}
+
+}  // namespace
+
+// Each route's given waypoints keep their order and names (WP and their rank when unnamed); the
+// made ones are named after their leg and lie on its geodesic within 1 mm (on the parallel, for
+// a composite route's middle): `every` apart within 1 mm, as many as fit; on each crossed
+// meridian within 1e-9°. A composite route touches its parallel (vertex latitude within 1e-9°),
+// and is shorter than the rhumb line and than routes along the parallel from further back. Each
+// leg steered is GeographicLib's rhumb line (0.1 mm, 1e-9°) with its geodesic (1 mm, 1e-7°), its
+// time at the speed, the totals their sums. The GPX route and the KML document hold every
+// waypoint; the KML line follows each rhumb line within 0.1 mm, its points evenly spread and at
+// most 10 km apart.
+TEST(Passage, Routes) {
+  const std::vector<PointDePassage> iberia{
+      {48.38, -4.49, "Brest"}, {38.7, -9.15, "Lisbon"}, {28.1, -15.4, "Las Palmas"}};
+  const struct {
+    std::int16_t ellipsoid;
+    std::vector<PointDePassage> given;
+    double every, meridians, maxLatitude, knots;
+  } routes[] = {
+      {kIndexWgs84, iberia, 300 * kMille, 0, 90, 6},
+      {kIndexWgs84, {{48.4, -4.5, "Brest"}, {44.65, -63.57, "Halifax"}}, 0, 10, 90, 0},
+      {kIndexWgs84, {{35, 140, "Tokyo"}, {37.8, -122.4, "San Francisco"}}, 0, 15, 45, 12.5},
+      {kIndexSphere,
+       {{-33.9, 18.4, "Cape Town"}, {-31.95, 115.85, "Fremantle & Perth"}},
+       1e6,
+       0,
+       40,
+       0},
+      {2, {{45, 150, ""}, {40, 230, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},  // leaves from 45°
+  };
+  const fs::path folder =
+      fs::temp_directory_path() / ("orbalide-passage-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  for (const auto& t : routes) {
+    SCOPED_TRACE(t.given.front().Nom + " " + std::to_string(t.ellipsoid));
+    const Ellipsoide e = *EllipsoideDuCatalogue(t.ellipsoid);
+    const GeographicLib::Geodesic geodesic(e.DemiGrandAxe, e.Aplatissement);
+    const GeographicLib::Rhumb rhumb(e.DemiGrandAxe, e.Aplatissement);
+    const auto outcome =
+        CalculerPassage(t.given, {e, t.every, t.meridians, t.maxLatitude, t.knots});
+    ASSERT_TRUE(std::holds_alternative<Passage>(outcome));
+    const Passage& p = std::get<Passage>(outcome);
+
+    // Each leg given: its made waypoints' names, then its parts.
+    std::size_t at = 0;
+    for (std::size_t leg = 0; leg + 1 < t.given.size(); ++leg) {
+      const auto named = [&](std::size_t i) {
+        const std::string& n = t.given[i].Nom;
+        return n.empty() ? "WP" + std::to_string(i + 1) : n;
+      };
+      ASSERT_EQ(p.Points[at].Nom, named(leg));
+      std::size_t end = at + 1;
+      for (; p.Points[end].Fait; ++end) {
+        EXPECT_EQ(p.Points[end].Nom,
+                  named(leg) + "–" + named(leg + 1) + " " + std::to_string(end - at));
+      }
+      ASSERT_EQ(p.Points[end].Nom, named(leg + 1));
+      // Its parts: the run of points on the parallel, if any, and the geodesics on either side.
+      const auto part = [&](std::size_t a, std::size_t b, bool parallel) {
+        const PointDePassage &A = p.Points[a], &B = p.Points[b];
+        double s = 0, azi = 0, azi2 = 0;
+        geodesic.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi, azi2);
+        if (parallel) rhumb.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi2);
+        if (!parallel && t.maxLatitude < 90) {
+          // The geodesic passes its vertex where its course turns from poleward to equatorward.
+          const bool vertex = Math::cosd(azi) * Math::cosd(azi2) < 0;
+          EXPECT_LE(vertex ? Vertex(geodesic, A.Latitude, azi)
+                           : std::max(std::fabs(A.Latitude), std::fabs(B.Latitude)),
+                    t.maxLatitude + 1e-9);
+          if (std::fabs(A.Latitude) == t.maxLatitude || std::fabs(B.Latitude) == t.maxLatitude) {
+            EXPECT_NEAR(Vertex(geodesic, A.Latitude, azi), t.maxLatitude, 1e-9);
+          }
+        }
+        // As many made as fit, or as multiples of the step lie strictly within the longitudes.
+        const double arc = std::remainder(B.Longitude - A.Longitude, 360.0),
+                     low = std::min(A.Longitude, A.Longitude + arc), high = low + std::fabs(arc);
+        EXPECT_EQ(static_cast<double>(b - a - 1),
+                  t.every > 0 ? std::floor((s - 1e-3) / t.every)
+                              : std::ceil(high / t.meridians) - std::floor(low / t.meridians) - 1);
+        for (std::size_t m = a + 1; m < b; ++m) {
+          const PointDePassage& M = p.Points[m];
+          double sm = 0, azim = 0, azim2 = 0;
+          if (parallel) {
+            rhumb.Inverse(A.Latitude, A.Longitude, M.Latitude, M.Longitude, sm, azim);
+          } else {
+            geodesic.Inverse(A.Latitude, A.Longitude, M.Latitude, M.Longitude, sm, azim, azim2);
+            EXPECT_LT(std::fabs(sm * Math::sind(azim - azi)), 1e-3) << M.Nom;
+          }
+          const double multiple = t.meridians > 0 ? std::remainder(M.Longitude, t.meridians) : 0;
+          EXPECT_LT(std::fabs(multiple), 1e-9) << M.Nom;
+          EXPECT_NEAR(t.every > 0 ? sm : 0, t.every * static_cast<double>(m - a), 1e-3) << M.Nom;
+        }
+      };
+      const auto onParallel = [&](std::size_t i) {
+        return t.maxLatitude < 90 && std::fabs(p.Points[i].Latitude) == t.maxLatitude;
+      };
+      std::size_t c1 = at;
+      while (c1 <= end && !onParallel(c1)) ++c1;
+      std::size_t c2 = c1;
+      while (c2 + 1 <= end && onParallel(c2 + 1)) ++c2;
+      if (c1 > end) {
+        part(at, end, false);
+      } else {
+        if (c1 > at) part(at, c1, false);
+        if (c2 > c1) part(c1, c2, true);
+        if (end > c2) part(c2, end, false);
+        // Shorter than the rhumb line, which keeps within the parallel (its latitude is
+        // monotonic), and than leaving the parallel further on after meeting it further back.
+        const auto length = [&](std::vector<PointDePassage> via) {
+          double total = 0, s = 0, azi = 0, azi2 = 0;
+          for (std::size_t i = 0; i + 1 < via.size(); ++i) {
+            const PointDePassage &A = via[i], &B = via[i + 1];
+            if (i == 1) rhumb.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi);
+            if (i != 1)
+              geodesic.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi, azi2);
+            total += s;
+          }
+          return total;
+        };
+        const PointDePassage &A = p.Points[at], &B = p.Points[end], &C1 = p.Points[c1],
+                             &C2 = p.Points[c2];
+        const double composite = length({A, C1, C2, B}),
+                     east = std::remainder(C2.Longitude - C1.Longitude, 360.0) > 0 ? 1 : -1;
+        double s = 0, azi = 0;
+        rhumb.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi);
+        EXPECT_LT(composite, s);
+        for (const double back : {0.5, 2.0, 5.0}) {
+          PointDePassage before = C1, after = C2;
+          before.Longitude -= east * back, after.Longitude += east * back;
+          EXPECT_LT(composite, length({A, before, after, B})) << back;
+        }
+      }
+      at = end;
+    }
+
+    // The legs steered, their times and the totals.
+    double distance = 0, geodesics = 0, hours = 0;
+    for (const Troncon& leg : p.Troncons) {
+      const PointDePassage &A = p.Points[leg.Depart], &B = p.Points[leg.Arrivee];
+      SCOPED_TRACE(A.Nom + " to " + B.Nom);
+      double s = 0, azi = 0, azi2 = 0;
+      rhumb.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi);
+      EXPECT_NEAR(leg.Distance, s, 1e-4);
+      EXPECT_LT(Gap(leg.Route, azi), 1e-9);
+      geodesic.Inverse(A.Latitude, A.Longitude, B.Latitude, B.Longitude, s, azi, azi2);
+      EXPECT_NEAR(leg.DistanceOrthodromie, s, 1e-3);
+      EXPECT_LT(Gap(leg.RouteOrthodromie, azi), 1e-7);
+      EXPECT_NEAR(leg.Heures, t.knots > 0 ? leg.Distance / (t.knots * kMille) : 0, 1e-12);
+      distance += leg.Distance, geodesics += leg.DistanceOrthodromie, hours += leg.Heures;
+      EXPECT_NEAR(leg.HeuresCumulees, hours, 1e-9);
+    }
+    EXPECT_EQ(p.Troncons.size() + 1, p.Points.size());
+    EXPECT_NEAR(p.Distance, distance, 1e-6);
+    EXPECT_NEAR(p.DistanceOrthodromie, geodesics, 1e-6);
+    EXPECT_NEAR(p.Heures, hours, 1e-9);
+
+    // The files.
+    const fs::path gpx = folder / "route.gpx", kml = folder / "route.kml";
+    std::ofstream(gpx) << TexteGpxPassage(p, "Passage");
+    std::ofstream(kml) << TexteKmlPassage(p, "Passage", "legs steered");
+    const std::vector<Named> rtept = Read(gpx, "rtept"), placemarks = Read(kml, "Placemark");
+    EXPECT_EQ(Read(gpx, "rte").size(), 1u);
+    ASSERT_EQ(rtept.size(), p.Points.size());
+    ASSERT_EQ(placemarks.size(), p.Points.size() + 1);
+    for (std::size_t i = 0; i < p.Points.size(); ++i) {
+      const PointDePassage& w = p.Points[i];
+      EXPECT_EQ(rtept[i].name + placemarks[i].name, w.Nom + w.Nom);
+      EXPECT_LE(std::fabs(w.Longitude), 180);
+      double lat = 0, lon = 0;
+      std::istringstream(rtept[i].coordinates) >> lat >> lon;
+      EXPECT_NEAR(lat, w.Latitude, 1e-12);
+      EXPECT_LT(Gap(lon, w.Longitude), 1e-12);
+    }
+    std::istringstream line(placemarks.back().coordinates);
+    std::vector<std::pair<double, double>> samples;  // latitude, longitude
+    for (std::string point; line >> point;) {
+      samples.emplace_back(LireNombre(point.substr(point.find(',') + 1)), LireNombre(point));
+    }
+    std::size_t k = 0;
+    for (const Troncon& leg : p.Troncons) {
+      const PointDePassage& A = p.Points[leg.Depart];
+      const double n = std::max(1.0, std::ceil(leg.Distance / 1e4));
+      for (double i = 0; i <= n; ++i, ++k) {
+        ASSERT_LT(k, samples.size());
+        double lat = 0, lon = 0, miss = 0;
+        rhumb.Direct(A.Latitude, A.Longitude, leg.Route, leg.Distance * i / n, lat, lon);
+        geodesic.Inverse(samples[k].first, samples[k].second, lat, lon, miss);
+        EXPECT_LT(miss, 1e-4) << A.Nom << " " << i;
+        EXPECT_LE(k == 0 ? 0 : std::fabs(samples[k].second - samples[k - 1].second), 180);
+      }
+      --k;  // the next leg starts where this one ends
+    }
+    EXPECT_EQ(k + 1, samples.size());
+    // GDAL reads the GPX file as one route of every waypoint.
+    for (const auto& [layer, count] :
+         {std::pair{"routes", std::size_t{1}}, {"route_points", p.Points.size()}}) {
+      const std::string command = "ogrinfo -ro -so " + gpx.string() + " " + layer + " 2>&1";
+      FILE* pipe = popen(command.c_str(), "r");
+      std::string output(4096, '\0');
+      output.resize(std::fread(output.data(), 1, output.size(), pipe));
+      pclose(pipe);
+      EXPECT_NE(output.find("Feature Count: " + std::to_string(count) + "\n"), std::string::npos)
+          << output;
+    }
+  }
+  fs::remove_all(folder);
+  const HeuresMinutes times[] = {EnHeuresMinutes(2.5), EnHeuresMinutes(59.5 / 60),
+                                 EnHeuresMinutes(1e300)};
+  EXPECT_EQ(times[0].Heures * 100 + times[0].Minutes, 230);
+  EXPECT_EQ(times[1].Heures * 100 + times[1].Minutes, 100);  // 59.5 minutes: an hour
+  EXPECT_TRUE(times[2].Minutes >= 0 && times[2].Minutes < 60);
+}
+
+// A passage without a route says why, and at which waypoint given.
+TEST(Passage, BadPassages) {
+  using Motif = ErreurPassage::Motif;
+  const std::map<Motif, std::string> english{
+      {Motif::AucunPoint, "No route: the passage has no waypoint."},
+      {Motif::UnSeulPoint, "No route: the passage has a single waypoint, hence no leg."},
+      {Motif::Reglages, "No route: a setting is out of its range."},
+      {Motif::AuDelaLatitudeMax, "No route: this waypoint lies poleward of the maximum latitude."},
+      {Motif::TropDePoints, "No route: more than 100000 waypoints to make."},
+      {Motif::SansResultat, "No result: "}};
+  const PointDePassage brest{48.4, -4.5, "Brest"}, lisbon{38.7, -9.15, "Lisbon"};
+  const double nan = std::nan(""), no = 0;
+  const struct {
+    std::vector<PointDePassage> given;
+    double every, meridians, maxLatitude, knots;
+    Motif motif;
+    std::size_t point;
+  } cases[] = {
+      {{}, no, no, 90, no, Motif::AucunPoint, 0},
+      {{brest}, no, no, 90, no, Motif::UnSeulPoint, 0},
+      {{brest, lisbon}, -1, no, 90, no, Motif::Reglages, 0},
+      {{brest, lisbon}, no, nan, 90, no, Motif::Reglages, 0},
+      {{brest, lisbon}, no, no, 0, no, Motif::Reglages, 0},
+      {{brest, lisbon}, no, no, 90.5, no, Motif::Reglages, 0},
+      {{brest, lisbon}, no, no, 90, HUGE_VAL, Motif::Reglages, 0},
+      {{lisbon, brest, lisbon}, no, no, 45, no, Motif::AuDelaLatitudeMax, 1},
+      {{lisbon, {-45.5, 0, "South"}}, no, no, 45, no, Motif::AuDelaLatitudeMax, 1},
+      {{lisbon, brest, {90.5, 0, ""}}, no, no, 90, no, Motif::SansResultat, 2},    // out of range
+      {{{0, 0, "A"}, {0.5, 179.7, "B"}}, no, no, 90, no, Motif::SansResultat, 1},  // antipodal
+      {{brest, lisbon, brest}, no, no, 90, 4e-306, Motif::SansResultat, 2},        // hours overflow
+      {{brest, lisbon}, 1e-3, no, 90, no, Motif::TropDePoints, 1},
+      {{brest, lisbon}, no, 1e-5, 90, no, Motif::TropDePoints, 1},
+      {{brest, lisbon, brest}, 20, no, 90, no, Motif::TropDePoints, 2},  // 54,000 a leg
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(english.at(c.motif));
+    const auto outcome = CalculerPassage(c.given, {*EllipsoideDuCatalogue(kIndexWgs84), c.every,
+                                                   c.meridians, c.maxLatitude, c.knots});
+    ASSERT_TRUE(std::holds_alternative<ErreurPassage>(outcome));
+    const ErreurPassage& e = std::get<ErreurPassage>(outcome);
+    EXPECT_EQ(e.Quoi, c.motif);
+    EXPECT_EQ(e.Point, c.point);
+    EXPECT_EQ(TexteErreurPassage(e, true).rfind(english.at(c.motif), 0), 0u);
+    EXPECT_EQ(TexteErreurPassage(e, false).substr(0, 7), "Pas de ");
+  }
+}
