@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Angles.hpp"
+#include "InverseComplet.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Vincenty.hpp"
@@ -29,7 +30,7 @@ Reel CosinusReduit(const Ellipsoide& e, Reel latitude) {
 }  // namespace
 
 ResultatInverse Orthodromie(const Ellipsoide& e, Position a, Position b) {
-  return CalculInverse(e, a.Latitude, a.Longitude, b.Latitude, b.Longitude);
+  return CalculInverseComplet(e, a.Latitude, a.Longitude, b.Latitude, b.Longitude);
 }
 
 Sommet SommetDevant(const Ellipsoide& e, Position depart, double course, bool nord) {

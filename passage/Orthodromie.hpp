@@ -11,7 +11,8 @@ struct Position {
   double Latitude, Longitude;  // decimal degrees, north and east positive
 };
 
-// The geodesic from a to b. Throws ErreurArithmetique as the inverse solution does.
+// The geodesic from a to b, for every pair of points (CalculInverseComplet). Throws
+// ErreurArithmetique as the inverse solution does.
 ResultatInverse Orthodromie(const Ellipsoide& e, Position a, Position b);
 
 struct Sommet {

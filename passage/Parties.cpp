@@ -45,7 +45,7 @@ std::vector<Partie> Composite(const Ellipsoide& e, const Partie& troncon, double
   std::vector<Partie> parties;
   const auto geodesique = [&](Position debut, Position fin) {
     const ResultatInverse g = Orthodromie(e, debut, fin);
-    if (g.Obtenu && g.Distance >= kEcartMinimal) parties.push_back(PartieGeodesique(debut, fin, g));
+    if (g.Distance >= kEcartMinimal) parties.push_back(PartieGeodesique(debut, fin, g));
   };
   geodesique(troncon.Debut, entree);
   // Both contacts are on the parallel, the exit beyond the entry the leg's way; when rounding

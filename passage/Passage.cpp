@@ -28,10 +28,6 @@ Position PositionDe(const PointDePassage& p) {
   return {p.Latitude, p.Longitude};
 }
 
-SansResultat Cause(const ResultatInverse& g) {
-  return g.Confondus ? SansResultat::Confondus : SansResultat::NonConvergent;
-}
-
 // The passage, built one waypoint given at a time.
 class Constructeur {
  public:
@@ -44,7 +40,7 @@ class Constructeur {
 
  private:
   std::optional<ErreurPassage> Faire(const PointDePassage& vers, std::size_t index);
-  std::optional<ErreurPassage> Gouverner(std::size_t de, std::size_t a, std::size_t index);
+  void Gouverner(std::size_t de, std::size_t a);
 
   const ReglagesPassage& r_;
   Passage passage_;
@@ -62,7 +58,7 @@ std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, 
     }
     passage_.Points.push_back(std::move(vers));
     for (std::size_t k = std::max<std::size_t>(premier, 1); k < passage_.Points.size(); ++k) {
-      if (auto erreur = Gouverner(k - 1, k, index)) return erreur;
+      Gouverner(k - 1, k);
     }
   } catch (const ErreurArithmetique&) {
     return ErreurPassage{ErreurPassage::Motif::SansResultat, index, SansResultat::HorsDomaine};
@@ -75,7 +71,6 @@ std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std
   const PointDePassage& depuis = passage_.Points.back();
   const Position a = PositionDe(depuis), b = PositionDe(vers);
   const ResultatInverse g = Orthodromie(r_.Reference, a, b);
-  if (!g.Obtenu) return ErreurPassage{ErreurPassage::Motif::SansResultat, index, Cause(g)};
   const std::vector<Partie> parties =
       PartiesDuTroncon(r_.Reference, PartieGeodesique(a, b, g), r_.LatitudeMax);
   const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
@@ -96,14 +91,12 @@ std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std
   return std::nullopt;
 }
 
-// The leg steered from Points[de] to Points[a], on the leg to the waypoint given at `index`.
-std::optional<ErreurPassage> Constructeur::Gouverner(std::size_t de, std::size_t a,
-                                                     std::size_t index) {
+// The leg steered from Points[de] to Points[a].
+void Constructeur::Gouverner(std::size_t de, std::size_t a) {
   const Position p = PositionDe(passage_.Points[de]), q = PositionDe(passage_.Points[a]);
   const ResultatInverseLoxodromie l =
       CalculInverseLoxodromie(r_.Reference, p.Latitude, p.Longitude, q.Latitude, q.Longitude);
   const ResultatInverse g = Orthodromie(r_.Reference, p, q);
-  if (!g.Obtenu) return ErreurPassage{ErreurPassage::Motif::SansResultat, index, Cause(g)};
   const double heures =
       r_.Vitesse > 0 ? static_cast<double>(Reel(l.Distance) / (Reel(r_.Vitesse) * kMetresParMille))
                      : 0;
@@ -113,7 +106,6 @@ std::optional<ErreurPassage> Constructeur::Gouverner(std::size_t de, std::size_t
   passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
   passage_.Troncons.push_back(
       {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
-  return std::nullopt;
 }
 
 }  // namespace
