@@ -134,9 +134,14 @@ void Vue::Connect(Control& control, QWidget* w) {
       });
       break;
     case Kind::OptionButton: {
+      // Checked by a click, an arrow key or a screen reader's toggle, which emits no click; the
+      // model's own choice, written back while synchronising, does not come back to it.
       auto& option = static_cast<OptionButton&>(control);
-      QObject::connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this,
-                       [this, &option] { Forward([this, &option] { form_.UserSelect(option); }); });
+      QObject::connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this,
+                       [this, &option](bool checked) {
+                         if (checked && !synchronising_)
+                           Forward([this, &option] { form_.UserSelect(option); });
+                       });
       break;
     }
     case Kind::Label:

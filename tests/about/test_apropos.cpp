@@ -49,9 +49,7 @@ TEST(About, LifeClicksAndLinks) {
   const std::string mail = "mailto:" + std::string(kCourrielAuteur) + "?subject=Tiramoss V1.1.0";
   EXPECT_EQ(c.platform.opened,
             (std::vector<std::string>{std::string(kSiteWeb), mail, std::string(kSiteWeb), mail}));
-  for (Control* quit :
-       std::initializer_list<Control*>{&c.f.Command1, &c.f.Command8, &c.f.Command10})
-    c.f.UserClick(*quit);
+  for (CommandButton* quit : {&c.f.Command1, &c.f.Command8, &c.f.Command10}) c.f.UserClick(*quit);
   c.f.Form_Unload();
   EXPECT_EQ(c.platform.quits, 3);
 }

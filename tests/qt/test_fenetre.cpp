@@ -327,8 +327,9 @@ TEST_F(Window, EveryStateOfBothWindows) {
 // follow them and Escape closes it; Alt+P opens the precision menu in
 // either language; Space and Return press the flag, which keeps the focus at its place, and the
 // globe, and so does a screen reader's action; keypad Enter computes; Shift+F10 opens the focused
-// export button's menu; a letter typed in the ellipsoid list chooses the next name it starts. The
-// focused flag, globe and link are grabbed into the build folder ("focus-*.png").
+// export button's menu; a letter typed in the ellipsoid list chooses the next name it starts; a
+// reader's toggle of "Mètres" chooses metres. The focused flag, globe and link are grabbed into
+// the build folder ("focus-*.png").
 TEST_F(Window, KeysAndReaderActions) {
   const auto aboutShown = [&] {
     const Vue* view = about.Fenetre() ? platform.View(*about.Fenetre()) : nullptr;
@@ -345,7 +346,7 @@ TEST_F(Window, KeysAndReaderActions) {
   f.Text2.SetText("10");
   const struct {
     Control* focus;  // given the focus first; nullptr: where it is
-    Qt::Key key;     // Key_unknown: a screen reader's press on the focused control
+    Qt::Key key;     // Key_unknown: a screen reader's first action on the focused control
     Qt::KeyboardModifiers modifiers;
     std::function<bool()> done;
     const char* grab;  // the state before the key, grabbed
@@ -375,6 +376,8 @@ TEST_F(Window, KeysAndReaderActions) {
        [&] { return popup() == "Exporter la position"; }, nullptr},
       {&f.Combo3, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1866"; }, nullptr},
       {nullptr, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1880"; }, nullptr},
+      {&f.Option1[0], Qt::Key_unknown, {}, [&] { return f.UniteChoisie() == Unite::Metres; },
+       nullptr},  // its toggle, which clicks nothing
       // clang-format on
   };
   for (const auto& s : steps) {
@@ -384,8 +387,8 @@ TEST_F(Window, KeysAndReaderActions) {
     QWidget* to =
         QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     if (s.key == Qt::Key_unknown) {
-      QAccessible::queryAccessibleInterface(to)->actionInterface()->doAction(
-          QAccessibleActionInterface::pressAction());
+      auto* reader = QAccessible::queryAccessibleInterface(to)->actionInterface();
+      reader->doAction(reader->actionNames().front());
     } else {
       QTest::keyClick(to, s.key, s.modifiers);
     }
