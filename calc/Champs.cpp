@@ -1,6 +1,7 @@
 #include "Champs.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orbalide::calc {
 namespace {
@@ -95,6 +96,7 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
     c.Suite = texte.substr(marque);
     ligne = ligne.first(marque);
   }
+  const bool virgules = std::memchr(ligne.data(), ',', ligne.size()) != nullptr;  // seldom
   char* i = ligne.data();
   char* const fin = i + ligne.size();
   for (;;) {
@@ -102,7 +104,7 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
     if (i == fin) return c;
     char* const debut = i;
     while (i != fin && !Blanc(*i)) ++i;
-    if (c.Nombre < decimaux) std::replace(debut, i, ',', '.');
+    if (virgules && c.Nombre < decimaux) std::replace(debut, i, ',', '.');
     Ajouter(c, {debut, static_cast<std::size_t>(i - debut)});
   }
 }

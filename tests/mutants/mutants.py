@@ -188,7 +188,7 @@ FAULTS = [
     ("Lecture.cpp", 'Marque{"º", kDegres},', "", "the masculine ordinal no degree mark"),
     ("Lecture.cpp", "n.Longueur != 0 && entier &&", "false &&", "a trailing point refused"),
     # orbalide-calc
-    ("Champs.cpp", "if (c.Nombre < decimaux) std::replace", "if (c.Nombre < decimaux && false) std::replace",
+    ("Champs.cpp", "if (virgules && c.Nombre < decimaux) std::replace", "if (virgules && c.Nombre < decimaux && false) std::replace",
      "decimal comma not read"),
     ("Champs.cpp", "if (l_[i_] == '\"') ++i_;", "", "doubled quote kept double"),
     ("Lignes.cpp", "texte[longueur - 1] == '\\r'", "texte[longueur - 1] == '\\n'",
@@ -258,7 +258,8 @@ FAULTS = [
      "an option of another command accepted"),
     ("Options.cpp", "lue.Valeur <= 0", "lue.Valeur < 0", "a route's setting of 0 accepted"),
     ("Escales.cpp", "c.Suite ? c.Suite->data() : ", "", "a waypoint's comment in its name"),
-    ("Champs.cpp", "if (c.Nombre < decimaux) std::replace", "if (c.Nombre < decimaux || true) std::replace",
+    ("Champs.cpp", "if (virgules && c.Nombre < decimaux) std::replace",
+     "if (virgules && (c.Nombre < decimaux || true)) std::replace",
      "a waypoint's name's commas made points"),
     ("Champs.cpp", "decimal_ = separateur_ == ';' && c.Nombre < decimaux_;",
      "decimal_ = separateur_ == ';';", "a CSV name's commas made points"),
