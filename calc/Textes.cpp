@@ -35,7 +35,8 @@ double quotes when they hold blanks or quotes, or are empty.
       --csv              CSV in and out: a header line, then fields separated
                            by commas, or by semicolons with decimal commas when
                            the first header has them; columns after the fourth
-                           are written back after the answer (route: lat,lon,name)
+                           are written back after the answer (route reads
+                           lat,lon,name)
       --dms              write degrees, minutes and seconds
       --precision=N      decimals of the seconds written: 2, 3 (default) or 7
       --unit=UNIT        distances in m (metres, default) or nm (nautical miles)
@@ -97,7 +98,8 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
                            des champs séparés par des virgules, ou par des
                            points-virgules avec virgule décimale si le premier
                            en-tête en a ; les colonnes après la quatrième sont
-                           réécrites après la réponse (route : lat,lon,nom)
+                           réécrites après la réponse (route lit
+                           lat,lon,nom)
       --dms              écrit degrés, minutes et secondes
       --precision=N      décimales des secondes écrites : 2, 3 (défaut) ou 7
       --unit=UNITÉ       distances en m (mètres, défaut) ou nm (milles marins)
