@@ -70,10 +70,9 @@ int ExecutionRoute::Lancer(int entreeStandard) {
   const TableEtapes table(ecriture, o_.Csv ? separateur_ : ' ', o_.Vitesse > 0);
   if (o_.Csv) table.EnTete(tampon_);
   table.Ecrire(p, tampon_);
-  if (const int erreur = tampon_.Vider(); erreur != 0) {
-    return fichiers_.Signaler(Acces::Ecriture, std::nullopt, erreur), kEchec;
-  }
-  return fichiers_.Fermer() ? kToutesCalculees : kEchec;
+  const int erreur = tampon_.Vider();
+  const bool ecrit = erreur == 0 || fichiers_.Signaler(Acces::Ecriture, std::nullopt, erreur);
+  return ecrit && fichiers_.Fermer() ? kToutesCalculees : kEchec;
 }
 
 // Every waypoint of the input, each refused one told.
