@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # orbalide-calc against GeodSolve (GeographicLib) and geod (PROJ) on the same random lines of each
-# problem, and against GeodSolve on nearly antipodal pairs, on one core: lines per second of each
-# tool and the ratios. The tools run in turn, RUNS times (default 5), so that all see the same
+# problem, against GeodSolve on nearly antipodal pairs, and with --rhumb against RhumbSolve
+# (GeographicLib) on the same lines, on one core: lines per second of each tool and the ratios. The tools run in turn, RUNS times (default 5), so that all see the same
 # machine; the medians of their CPU times (user + system) are compared. LINES sets the lines per
 # problem (default 200,000).
 set -euo pipefail
@@ -10,7 +10,8 @@ runs=${RUNS:-5}
 lines=${LINES:-200000}
 
 missing=()
-command -v GeodSolve >/dev/null || missing+=(geographiclib-tools)
+command -v GeodSolve >/dev/null && command -v RhumbSolve >/dev/null ||
+  missing+=(geographiclib-tools)
 command -v geod >/dev/null || missing+=(proj-bin)
 if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -q && apt-get install -y -q "${missing[@]}"
@@ -36,6 +37,12 @@ awk -v n="$lines" 'BEGIN { srand(1982); for (i = 0; i < n; i++) {
   if (lat2 > 90) lat2 = 90
   if (lat2 < -90) lat2 = -90
   printf "%.9f %.9f %.9f %.9f\n", lat1, lon1, lat2, lon1 + 179 + 2 * rand() } }' > "$work/antipodal"
+# Rhumb lines between the same pairs of points; from departures anywhere, on courses all round, up
+# to 5,000 km (one in twelve passes a pole, where neither tool gives a position).
+ln -s inverse "$work/rhumb-inverse"
+awk -v n="$lines" 'BEGIN { srand(1569); for (i = 0; i < n; i++)
+  printf "%.9f %.9f %.9f %.4f\n", 180 * rand() - 90, 360 * rand() - 180, 360 * rand(),
+         5e6 * rand() }' > "$work/rhumb-direct"
 
 # CPU seconds of one run on one core (to the millisecond), the input on standard input, the
 # output discarded.
@@ -73,7 +80,7 @@ compare() {
     local s
     s=$(median < "$work/t$i")
     awk -v p="$problem" -v n="${names[$i]}" -v s="$s" -v o="$ours" -v l="$lines" -v i="$i" 'BEGIN {
-      printf "%-9s %-30s %6.3f s %9.0f lines/s", p, n, s, l / s
+      printf "%-13s %-30s %6.3f s %9.0f lines/s", p, n, s, l / s
       if (i > 0) printf "   orbalide-calc: %4.1f times as many", s / o
       printf "\n" }' 
   done
@@ -87,3 +94,7 @@ compare direct "orbalide-calc direct" "$calc" direct -- \
   "geod +ellps=WGS84 -f %.9f" geod +ellps=WGS84 -f %.9f +units=m
 compare antipodal "orbalide-calc inverse" "$calc" inverse -- \
   "GeodSolve -i -p 9" GeodSolve -i -p 9
+compare rhumb-inverse "orbalide-calc inverse --rhumb" "$calc" inverse --rhumb -- \
+  "RhumbSolve -i -p 9" RhumbSolve -i -p 9
+compare rhumb-direct "orbalide-calc direct --rhumb" "$calc" direct --rhumb -- \
+  "RhumbSolve -p 9" RhumbSolve -p 9

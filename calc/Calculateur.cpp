@@ -3,19 +3,12 @@
 #include <cmath>
 
 #include "InverseComplet.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
-#include "Sexagesimal.hpp"
 
 namespace orbalide::calc {
 namespace {
-
-// 1e-9° is a tenth of a millimetre on the ground, as 1e-4 m and 1e-8 nautical miles are about.
-constexpr int kDecimalesDegres = 9;
-constexpr int kDecimalesMetres = 4;
-constexpr int kDecimalesMilles = 8;
-// Navigators write longitudes and courses with three digits of degrees: 006°, 045°.
-constexpr std::size_t kChiffresLongitude = 3;
 
 struct Colonne {
   std::string_view Nom;
@@ -49,15 +42,15 @@ ValeurLue Lire(Genre genre, std::string_view texte) {
   return LireNombreSeul(texte);
 }
 
-// Whether a written number stands for zero, whatever its sign: it has no other digit.
-bool Nul(std::string_view texte) {
-  return texte.find_first_not_of("-0.") == std::string_view::npos;
-}
-
 // The solution takes a turn once off a longitude beyond 180°; a departure beyond it or a
 // geodesic of several turns leave more.
 double LongitudeReduite(double longitude) {
   return std::fabs(longitude) <= 180 ? longitude : std::remainder(longitude, 360.0);
+}
+
+// A course read, up to 540° either way, from 0 to 360.
+double RouteReduite(double course) {
+  return std::remainder(course - 180, 360.0) + 180;
 }
 
 }  // namespace
@@ -65,7 +58,7 @@ double LongitudeReduite(double longitude) {
 Calculateur::Calculateur(const Reglages& reglages)
     : r_(reglages),
       separateur_(reglages.Csv ? ',' : ' '),
-      image_(ImageSecondes(reglages.Decimales)) {}
+      ecriture_(reglages.Dms, reglages.Decimales, reglages.Distances) {}
 
 void Calculateur::Dialecte(char separateur) {
   separateur_ = separateur;
@@ -126,62 +119,43 @@ Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
 Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, course1, distance] = v;
   const double metres = EnMetres(distance, r_.Distances);
-  const ResultatDirect r = CalculDirect(r_.Reference, lat1, lon1, course1, metres);
-  EcrireAngle(r.Latitude, Axe::Latitude, sortie);
+  Trajet t{r_.Reference, lat1, lon1, course1, metres, 0, 0, RouteReduite(course1), r_.Chemin};
+  if (r_.Chemin == Ligne::Loxodromie) {
+    const ResultatDirectLoxodromie r =
+        CalculDirectLoxodromie(r_.Reference, lat1, lon1, course1, metres);
+    if (!r.Obtenu) {
+      return Refus{.Quoi = Refus::Motif::SansResultat, .Cause = SansResultat::AtteintPole};
+    }
+    t.Latitude2 = r.Latitude, t.Longitude2 = r.Longitude;
+  } else {
+    const ResultatDirect r = CalculDirect(r_.Reference, lat1, lon1, course1, metres);
+    t.Latitude2 = r.Latitude, t.Longitude2 = r.Longitude, t.RouteArrivee = r.RouteArrivee;
+  }
+  ecriture_.Angle(t.Latitude2, Axe::Latitude, sortie);
   Separer(sortie);
-  EcrireAngle(LongitudeReduite(r.Longitude), Axe::Longitude, sortie);
+  ecriture_.Angle(LongitudeReduite(t.Longitude2), Axe::Longitude, sortie);
   Separer(sortie);
-  EcrireAngle(r.RouteArrivee, std::nullopt, sortie);
-  return Trajet{r_.Reference, lat1, lon1, course1, metres, r.Latitude, r.Longitude, r.RouteArrivee};
+  ecriture_.Angle(t.RouteArrivee, std::nullopt, sortie);
+  return t;
 }
 
 Issue Calculateur::Inverse(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, lat2, lon2] = v;
-  const ResultatInverse r = CalculInverseComplet(r_.Reference, lat1, lon1, lat2, lon2);
-  EcrireAngle(r.RouteInitiale, std::nullopt, sortie);
-  Separer(sortie);
-  EcrireAngle(r.RouteArrivee, std::nullopt, sortie);
-  Separer(sortie);
-  EcrireDistance(r.Distance, sortie);
-  return Trajet{r_.Reference, lat1, lon1, r.RouteInitiale, r.Distance, lat2, lon2, r.RouteArrivee};
-}
-
-// A position when the axis is given, else a course. An angle is written the same way on every
-// line whatever the last bits of its double: a zero without sign, north or east; a course of a
-// whole turn as 0.
-void Calculateur::EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) const {
-  if (r_.Dms) return EcrireSexagesimal(v, axe, sortie);
-  const std::size_t debut = sortie.Position();
-  sortie.EcrireDecimal(v, kDecimalesDegres);
-  const std::string_view ecrit = sortie.Depuis(debut);
-  const bool zeroNegatif = ecrit.starts_with('-') && Nul(ecrit);
-  const bool tour = !axe && ecrit.starts_with("360.") && Nul(ecrit.substr(3));
-  if (zeroNegatif || tour) {
-    sortie.Revenir(debut);
-    sortie.EcrireDecimal(0, kDecimalesDegres);
+  Trajet t{r_.Reference, lat1, lon1, 0, 0, lat2, lon2, 0, r_.Chemin};
+  if (r_.Chemin == Ligne::Loxodromie) {
+    const ResultatInverseLoxodromie r =
+        CalculInverseLoxodromie(r_.Reference, lat1, lon1, lat2, lon2);
+    t.RouteInitiale = t.RouteArrivee = r.Route, t.Distance = r.Distance;
+  } else {
+    const ResultatInverse r = CalculInverseComplet(r_.Reference, lat1, lon1, lat2, lon2);
+    t.RouteInitiale = r.RouteInitiale, t.RouteArrivee = r.RouteArrivee, t.Distance = r.Distance;
   }
-}
-
-// The window's picture of a position: two digits of minutes, the seconds' decimals whatever
-// they carry into; three digits of degrees for longitudes and courses.
-void Calculateur::EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const {
-  TexteSexagesimal t = PositionEnSexagesimal(v, image_);
-  const bool degresRonds = Nul(t.Minutes) && Nul(t.Secondes);
-  if (!axe && degresRonds && t.Degres == "360") t.Degres.clear();  // the padding makes it 000
-  const std::size_t chiffres = axe == Axe::Latitude ? t.Degres.size() : kChiffresLongitude;
-  if (t.Degres.size() < chiffres) t.Degres.insert(0, chiffres - t.Degres.size(), '0');
-  sortie.Ecrire(t.Degres);
-  sortie.Ecrire("°");
-  sortie.Ecrire(t.Minutes);
-  sortie.Ecrire("′");
-  sortie.Ecrire(t.Secondes);
-  sortie.Ecrire("″");
-  if (axe) sortie.Ecrire(LettreHemisphere(degresRonds && Nul(t.Degres) ? 0 : v, *axe));
-}
-
-void Calculateur::EcrireDistance(double metres, Tampon& sortie) const {
-  const bool milles = r_.Distances == Unite::Milles;
-  sortie.EcrireDecimal(EnUnite(metres, r_.Distances), milles ? kDecimalesMilles : kDecimalesMetres);
+  ecriture_.Angle(t.RouteInitiale, std::nullopt, sortie);
+  Separer(sortie);
+  ecriture_.Angle(t.RouteArrivee, std::nullopt, sortie);
+  Separer(sortie);
+  ecriture_.Distance(t.Distance, sortie);
+  return t;
 }
 
 }  // namespace orbalide::calc

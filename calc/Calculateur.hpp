@@ -10,6 +10,7 @@
 
 #include "Angles.hpp"
 #include "Champs.hpp"
+#include "Ecriture.hpp"
 #include "Ellipsoide.hpp"
 #include "Lecture.hpp"
 #include "Options.hpp"
@@ -28,6 +29,7 @@ struct Reglages {
   bool Dms;                // degrees, minutes and seconds out; otherwise decimal degrees
   std::int16_t Decimales;  // of the seconds out, 2, 3 or 7
   Unite Distances;         // of the distances in and out
+  orbalide::Ligne Chemin;  // the geodesic, or the rhumb line
 };
 
 // What a field holds.
@@ -41,12 +43,14 @@ struct Refus {
     LigneTropLongue,
     GuillemetOuvert,  // CSV: the input ends inside a quoted field
     Champ,
-    SansResultat
+    SansResultat,
+    NomXml,  // route: a name that a GPX or KML file cannot hold (TexteXml)
   };
   Motif Quoi;
-  std::size_t Champs = 0;      // TropPeuDeChamps: the fields found
-  std::string_view Colonne{};  // Champ: the field's name, as the CSV header names it
-  Genre Lu = Genre::Latitude;  // Champ: what it holds
+  std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
+  std::size_t Attendus = kChampsParLigne;  // TropPeuDeChamps, TropDeChamps: the fields read
+  std::string_view Colonne{};              // Champ: the field's name, as the CSV header names it
+  Genre Lu = Genre::Latitude;              // Champ: what it holds
   DefautLecture Defaut = DefautLecture::Aucun;     // Champ
   SansResultat Cause = SansResultat::HorsDomaine;  // SansResultat
 };
@@ -86,13 +90,12 @@ class Calculateur {
   // - direct: "lat1 lon1 course1 distance" gives "lat2 lon2 course2";
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
   //   (CalculInverseComplet).
-  // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, decimal
-  // degrees with 9 decimals or, with Dms, the window's picture of a position: 49°00′23.260″N,
-  // 006°09′41.280″E, and courses as 298°20′14.566″ or 045°00′00.000″ (longitudes and courses with
-  // three digits of degrees); longitudes from −180 to 180, courses from 0 included to 360
-  // excluded, a zero without sign, north or east; distances in metres with 4 decimals or
-  // nautical miles with 8; decimal commas in CSV separated by ';'. The output may hold part of an
-  // answer when the line is refused: the caller takes it back.
+  // Along the rhumb line, course2 is course1 (CalculDirectLoxodromie, CalculInverseLoxodromie);
+  // a direct line that would reach a pole has no result.
+  // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, as
+  // Ecriture writes them: longitudes from −180 to 180, courses from 0 included to 360 excluded;
+  // decimal commas in CSV separated by ';'. The output may hold part of an answer when the line
+  // is refused: the caller takes it back.
   Reponse Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const;
 
   // Writes what a line carries after its fields after its answer (repondue) or in place of one,
@@ -105,14 +108,11 @@ class Calculateur {
   Issue Resoudre(const Champs& champs, Tampon& sortie) const;
   Issue Directe(const Valeurs& v, Tampon& sortie) const;
   Issue Inverse(const Valeurs& v, Tampon& sortie) const;
-  void EcrireAngle(double v, std::optional<Axe> axe, Tampon& sortie) const;
-  void EcrireSexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const;
-  void EcrireDistance(double metres, Tampon& sortie) const;
   void Separer(Tampon& sortie) const { sortie.Ecrire(separateur_); }
 
   Reglages r_;
-  char separateur_;    // of the fields written
-  std::string image_;  // the seconds picture
+  char separateur_;  // of the fields written
+  Ecriture ecriture_;
 };
 
 }  // namespace orbalide::calc

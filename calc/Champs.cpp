@@ -20,13 +20,15 @@ void Ajouter(Champs& c, std::string_view texte) {
 
 class LectureCsv {
  public:
-  LectureCsv(std::span<char> ligne, char separateur) : l_(ligne), separateur_(separateur) {}
+  LectureCsv(std::span<char> ligne, char separateur, std::size_t decimaux)
+      : l_(ligne), separateur_(separateur), decimaux_(decimaux) {}
 
   Champs Lire() {
     Champs c{};
     if (std::all_of(l_.begin(), l_.end(), Blanc)) return c;
     for (;;) {
       SauterBlancs();
+      decimal_ = separateur_ == ';' && c.Nombre < decimaux_;
       Ajouter(c, i_ < l_.size() && l_[i_] == '"' ? EntreGuillemets() : Simple());
       if (i_ == l_.size()) return c;
       ++i_;  // the separator
@@ -42,10 +44,11 @@ class LectureCsv {
     while (i_ < l_.size() && Blanc(l_[i_])) ++i_;
   }
 
-  // The field's text from debut to fin, its decimal commas made points where the separator is ';'.
+  // The field's text from debut to fin, its decimal commas made points in a field of numbers
+  // where the separator is ';'.
   std::string_view Champ(std::size_t debut, std::size_t fin) {
     const std::span<char> champ = l_.subspan(debut, fin - debut);
-    if (separateur_ == ';') std::replace(champ.begin(), champ.end(), ',', '.');
+    if (decimal_) std::replace(champ.begin(), champ.end(), ',', '.');
     return {champ.data(), champ.size()};
   }
 
@@ -79,34 +82,35 @@ class LectureCsv {
 
   std::span<char> l_;
   char separateur_;
+  std::size_t decimaux_;
+  bool decimal_ = false;  // the field read holds a number
   std::size_t i_ = 0;
 };
 
 }  // namespace
 
-Champs ChampsSepares(std::span<char> ligne) {
+Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
   Champs c{};
   const std::string_view texte(ligne.data(), ligne.size());
   if (const std::size_t marque = texte.find(kMarqueCommentaire); marque != texte.npos) {
     c.Suite = texte.substr(marque);
     ligne = ligne.first(marque);
   }
-  if (std::memchr(ligne.data(), ',', ligne.size()) != nullptr) {
-    std::replace(ligne.begin(), ligne.end(), ',', '.');
-  }
-  const char* i = ligne.data();
-  const char* const fin = i + ligne.size();
+  const bool virgules = std::memchr(ligne.data(), ',', ligne.size()) != nullptr;  // seldom
+  char* i = ligne.data();
+  char* const fin = i + ligne.size();
   for (;;) {
     while (i != fin && Blanc(*i)) ++i;
     if (i == fin) return c;
-    const char* const debut = i;
+    char* const debut = i;
     while (i != fin && !Blanc(*i)) ++i;
+    if (virgules && c.Nombre < decimaux) std::replace(debut, i, ',', '.');
     Ajouter(c, {debut, static_cast<std::size_t>(i - debut)});
   }
 }
 
-Champs ChampsCsv(std::span<char> ligne, char separateur) {
-  return LectureCsv(ligne, separateur).Lire();
+Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux) {
+  return LectureCsv(ligne, separateur, decimaux).Lire();
 }
 
 char SeparateurCsv(std::string_view enTete) {

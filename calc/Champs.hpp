@@ -23,17 +23,18 @@ struct Champs {
 
 // Fields separated by runs of spaces and tabs, with blanks before the first and after the last,
 // up to a comment mark "#" (the delimiter of GeodSolve's --comment-delimiter): the mark and what
-// follows it are the Suite. A comma in a field is a decimal comma: it is made a point in the line.
-Champs ChampsSepares(std::span<char> ligne);
+// follows it are the Suite. A comma in the first `decimaux` fields is a decimal comma: it is made
+// a point in the line.
+Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLigne);
 
 // Fields separated by `separateur` (',' or ';') as RFC 4180 has them: blanks around a field are
 // ignored; a field in double quotes may hold separators, blanks, line breaks and doubled quotes,
 // each pair standing for one (the line is changed in place). A quoted field not closed before the
 // line's end, or followed by more than blanks before the next separator, is the text "\"", which
-// no reader accepts. With ';' a comma in the four fields is a decimal comma, made a point. After
-// the fourth field and its separator, the rest of the line is the Suite. A line of blanks alone
-// has no field.
-Champs ChampsCsv(std::span<char> ligne, char separateur);
+// no reader accepts. With ';' a comma in the first `decimaux` fields is a decimal comma, made a
+// point. After the fourth field and its separator, the rest of the line is the Suite. A line of
+// blanks alone has no field.
+Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux = kChampsParLigne);
 
 // The separator of a CSV file, from its header line: ';' when it comes before any comma (the
 // custom where the comma is the decimal separator, as in French), ',' otherwise.

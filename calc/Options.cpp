@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Ellipsoide.hpp"
+#include "Lecture.hpp"
 #include "Textes.hpp"
 
 namespace orbalide::calc {
@@ -14,6 +15,11 @@ namespace {
 
 using Faute = ErreurUsage::Faute;
 
+constexpr std::array<std::pair<std::string_view, Commande>, 3> kCommandes{{
+    {"direct", Commande::Directe},
+    {"inverse", Commande::Inverse},
+    {"route", Commande::Route},
+}};
 constexpr std::array<std::int16_t, 3> kPrecisions{2, 3, 7};
 constexpr std::array<std::pair<std::string_view, Unite>, 2> kUnites{{
     {"m", Unite::Metres},
@@ -52,6 +58,19 @@ std::optional<ErreurUsage> Fichier(std::string& fichier, std::string_view option
   return std::nullopt;
 }
 
+// A setting of route, read as `lue`: above 0.
+std::optional<ErreurUsage> Positif(double& reglage, std::string_view option, ValeurLue lue,
+                                   std::string_view valeur) {
+  if (lue.Defaut != DefautLecture::Aucun || lue.Valeur <= 0) {
+    return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), std::string(option)};
+  }
+  reglage = lue.Valeur;
+  return std::nullopt;
+}
+
+// The commands an option applies to.
+enum class Portee { Toutes, DirecteInverse, Route };
+
 // An option of the command line: without a value it sets its flag, with one it follows its rule,
 // which sets the value or says why it does not fit.
 struct OptionConnue {
@@ -59,6 +78,7 @@ struct OptionConnue {
   char Courte;             // the short name, 0 for none
   bool Options::*Drapeau;  // null for an option with a value
   std::optional<ErreurUsage> (*Regle)(Options& o, std::string_view valeur);
+  Portee Pour = Portee::Toutes;
 };
 
 constexpr std::array kOptions{
@@ -72,10 +92,30 @@ constexpr std::array kOptions{
                  [](Options& o, std::string_view v) { return Fichier(o.Kml, "--kml", v); }},
     OptionConnue{"gpx", 0, nullptr,
                  [](Options& o, std::string_view v) { return Fichier(o.Gpx, "--gpx", v); }},
+    OptionConnue{"rhumb", 0, &Options::Loxodromie, nullptr, Portee::DirecteInverse},
+    OptionConnue{"every", 0, nullptr,
+                 [](Options& o, std::string_view v) {
+                   return Positif(o.Intervalle, "--every", LireNombreSeul(v), v);
+                 },
+                 Portee::Route},
+    OptionConnue{"meridians", 0, nullptr,
+                 [](Options& o, std::string_view v) {
+                   return Positif(o.PasMeridiens, "--meridians", LireRoute(v), v);
+                 },
+                 Portee::Route},
+    OptionConnue{"max-latitude", 0, nullptr,
+                 [](Options& o, std::string_view v) {
+                   return Positif(o.LatitudeMax, "--max-latitude", LireAngle(v, Axe::Latitude), v);
+                 },
+                 Portee::Route},
+    OptionConnue{"speed", 0, nullptr,
+                 [](Options& o, std::string_view v) {
+                   return Positif(o.Vitesse, "--speed", LireNombreSeul(v), v);
+                 },
+                 Portee::Route},
     OptionConnue{"help", 'h', &Options::Aide, nullptr},
     OptionConnue{"version", 'V', &Options::Version, nullptr},
 };
-
 
 // What getopt_long returns for kOptions[i]: its short name, or a code above every character.
 int Code(std::size_t i) {
@@ -103,14 +143,26 @@ std::optional<ErreurUsage> LireOperandes(Options& o, std::span<char* const> oper
     return ErreurUsage{Faute::CommandeManquante, ""};
   }
   const std::string_view commande = operandes[0];
-  if (commande == "direct") {
-    o.Calcul = Commande::Directe;
-  } else if (commande == "inverse") {
-    o.Calcul = Commande::Inverse;
-  } else {
-    return ErreurUsage{Faute::CommandeInconnue, std::string(commande)};
-  }
+  const auto c = std::find_if(kCommandes.begin(), kCommandes.end(),
+                              [&](const auto& nommee) { return nommee.first == commande; });
+  if (c == kCommandes.end()) return ErreurUsage{Faute::CommandeInconnue, std::string(commande)};
+  o.Calcul = c->second;
   o.Fichiers.assign(operandes.begin() + 1, operandes.end());
+  return std::nullopt;
+}
+
+// An option given to a command it does not apply to.
+std::optional<ErreurUsage> HorsCommande(const Options& o, std::string_view commande,
+                                        const std::vector<std::size_t>& donnees) {
+  if (!o.Calcul) return std::nullopt;
+  const bool route = o.Calcul == Commande::Route;
+  for (const std::size_t i : donnees) {
+    const Portee p = kOptions[i].Pour;
+    if (p != Portee::Toutes && (p == Portee::Route) != route) {
+      return ErreurUsage{Faute::HorsCommande, std::string(commande),
+                         "--" + std::string(kOptions[i].Nom)};
+    }
+  }
   return std::nullopt;
 }
 
@@ -139,11 +191,13 @@ std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view>
   optind = 0;  // getopt_long starts afresh: a process may read several command lines
   opterr = 1;
   const int argc = static_cast<int>(textes.size());
+  std::vector<std::size_t> donnees;  // the options given, by index
   for (int code;
        (code = getopt_long(argc, argv.data(), courtes.c_str(), longues.data(), nullptr)) != -1;) {
     std::size_t i = 0;
     while (i < kOptions.size() && Code(i) != code) ++i;
     if (i == kOptions.size()) return ErreurUsage{Faute::OptionRefusee, ""};
+    donnees.push_back(i);
     if (kOptions[i].Drapeau != nullptr) {
       o.*(kOptions[i].Drapeau) = true;
     } else if (auto erreur = kOptions[i].Regle(o, optarg)) {
@@ -152,6 +206,7 @@ std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view>
   }
   const auto operandes = std::span<char* const>(argv).subspan(static_cast<std::size_t>(optind));
   if (auto erreur = LireOperandes(o, operandes.first(operandes.size() - 1))) return *erreur;
+  if (auto erreur = HorsCommande(o, o.Calcul ? operandes[0] : "", donnees)) return *erreur;
   return o;
 }
 

@@ -15,7 +15,7 @@
 
 namespace orbalide::calc {
 
-enum class Commande { Directe, Inverse };
+enum class Commande { Directe, Inverse, Route };
 
 struct Options {
   std::optional<Commande> Calcul;  // none only with --help, --version or --list-ellipsoids
@@ -26,6 +26,12 @@ struct Options {
   Unite Distances = Unite::Metres;        // --unit: of the distances in and out
   std::int16_t Ellipsoide = kIndexWgs84;  // --ellipsoid: the catalogue's index
   std::string Kml, Gpx;                   // --kml, --gpx: files of the geodesics, empty for none
+  bool Loxodromie = false;                // --rhumb: direct and inverse along the rhumb line
+  // route's settings, each above 0 when given:
+  double Intervalle = 0;              // --every: in the distance unit; 0 for none
+  double PasMeridiens = 0;            // --meridians: degrees; 0 for none
+  double LatitudeMax = 90;            // --max-latitude: degrees, at most 90
+  double Vitesse = 0;                 // --speed: knots; 0 for none
   std::vector<std::string> Fichiers;  // the inputs in turn, "-" standing for the standard input;
                                       // none: the standard input
 };
@@ -39,18 +45,22 @@ struct ErreurUsage {
     PrecisionInconnue,  // not 2, 3 or 7
     UniteInconnue,      // not m or nm
     EllipsoideInconnu,
+    ValeurInvalide,  // route's settings: not a number, or not above 0
+    HorsCommande,    // an option of another command: Argument is the command
     CommandeManquante,
     CommandeInconnue,
   };
   Faute Quoi;
   std::string Argument;
+  std::string Option{};  // ValeurInvalide, HorsCommande: its name, with "--"
 };
 
 // The arguments after the program's name, read by glibc's getopt_long: options before, between
 // and after the operands, each as --name=value or --name value, a long name shortened to any
 // unambiguous start (--ell), -h and -V, "--" ending the options. The first operand is the command
-// ("direct" or "inverse"), the others are files. getopt_long's own messages (in the language of
-// LC_MESSAGES) go to `erreurs`. It may run again in the same process.
+// ("direct", "inverse" or "route"), the others are files. --rhumb is an option of direct and
+// inverse, --every, --meridians, --max-latitude and --speed of route. getopt_long's own messages
+// (in the language of LC_MESSAGES) go to `erreurs`. It may run again in the same process.
 std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments,
                                                std::FILE* erreurs);
 

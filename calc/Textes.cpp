@@ -12,80 +12,125 @@ namespace {
 
 constexpr std::string_view kAideAnglaise = R"(Usage: orbalide-calc direct [OPTION]... [FILE]...
   or:  orbalide-calc inverse [OPTION]... [FILE]...
+  or:  orbalide-calc route [OPTION]... [FILE]...
 Solve geodesic problems on a reference ellipsoid with Vincenty's formulae, one
-line of the FILEs (or of standard input) at a time, one line out for each.
+line of the FILEs (or of standard input) at a time, one line out for each; or
+plan a passage through the waypoints of the FILEs.
 
   direct   each line "lat1 lon1 course1 distance" gives "lat2 lon2 course2"
   inverse  each line "lat1 lon1 lat2 lon2" gives "course1 course2 distance"
+  route    each line "lat lon [name]" is a waypoint; each leg steered from one
+           waypoint to the next gives "leg from to lat1 lon1 lat2 lon2 course
+           distance gc_course gc_distance": its rhumb line's course and length,
+           then its geodesic's; a last line "total" gives the sums
 
 Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
 separated by spaces or tabs, where a decimal comma is read as a point; a # and
-the text after it are written back after the answer.
+the text after it are written back after the answer (route: ignored).
 Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
-0 to 360, metres with 4 decimals or nautical miles with 8.
+0 to 360, metres with 4 decimals or nautical miles with 8; route's names in
+double quotes when they hold blanks or quotes, or are empty.
 
       --csv              CSV in and out: a header line, then fields separated
                            by commas, or by semicolons with decimal commas when
                            the first header has them; columns after the fourth
-                           are written back after the answer
+                           are written back after the answer (route reads
+                           lat,lon,name)
       --dms              write degrees, minutes and seconds
       --precision=N      decimals of the seconds written: 2, 3 (default) or 7
       --unit=UNIT        distances in m (metres, default) or nm (nautical miles)
       --ellipsoid=NAME   the ellipsoid, named as listed (default WGS-84)
       --list-ellipsoids  list the ellipsoids and exit
-      --kml=FILE         also write each line's geodesic to FILE as KML
-      --gpx=FILE         also write each line's geodesic to FILE as GPX
+      --kml=FILE         also write each line's geodesic to FILE as KML (route:
+                           the waypoints and the legs steered)
+      --gpx=FILE         also write each line's geodesic to FILE as GPX (route:
+                           a route of every waypoint, for chart plotters)
+      --rhumb            direct, inverse: along the rhumb line, whose course2 is
+                           course1, rather than the geodesic
+      --every=DIST       route: waypoints made every DIST along each geodesic
+      --meridians=DEG    route: waypoints made where each geodesic crosses a
+                           multiple of DEG degrees of longitude
+      --max-latitude=LAT route: keep within LAT north and south (composite
+                           sailing)
+      --speed=KNOTS      route: each leg's time and the time since the first
+                           waypoint, as hours:minutes
   -h, --help             display this help and exit
   -V, --version          output version information and exit
 
 With no FILE, or when FILE is -, read standard input. A line that cannot be
 read or has no result gives an empty answer, and a message on standard error
-that names its FILE and line number (FILE:LINE, - for standard input).
+that names its FILE and line number (FILE:LINE, - for standard input); route
+then writes nothing.
 
-Exit status: 0 if every line was computed, 1 if some line was not, 2 for a
-wrong command line or a file that cannot be read or written.
+Exit status: 0 if every line was computed, 1 if some line was not (route: if
+there is no route), 2 for a wrong command line or a file that cannot be read
+or written.
 )";
 
 constexpr std::string_view kAideFrancaise = R"(Usage : orbalide-calc direct [OPTION]... [FICHIER]...
   ou :  orbalide-calc inverse [OPTION]... [FICHIER]...
+  ou :  orbalide-calc route [OPTION]... [FICHIER]...
 Résout les problèmes de la géodésie sur un ellipsoïde de référence par les
 formules de Vincenty, une ligne des FICHIERs (ou de l'entrée standard) à la
-fois, une ligne en sortie pour chacune.
+fois, une ligne en sortie pour chacune ; ou prépare une navigation par les
+points des FICHIERs.
 
   direct   chaque ligne « lat1 lon1 course1 distance » donne « lat2 lon2 course2 »
   inverse  chaque ligne « lat1 lon1 lat2 lon2 » donne « course1 course2 distance »
+  route    chaque ligne « lat lon [nom] » est un point ; chaque étape d'un point
+           au suivant donne « leg from to lat1 lon1 lat2 lon2 course distance
+           gc_course gc_distance » : la route et la longueur de sa loxodromie,
+           puis celles de son orthodromie ; une dernière ligne « total » donne
+           les sommes
   (course : la route, en degrés)
 
 Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
 secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ; champs
 séparés par des espaces ou des tabulations, où la virgule décimale est lue
-comme un point ; un # et le texte qui le suit sont réécrits après la réponse.
+comme un point ; un # et le texte qui le suit sont réécrits après la réponse
+(route : ignorés).
 En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes de
-0 à 360, mètres à 4 décimales ou milles marins à 8.
+0 à 360, mètres à 4 décimales ou milles marins à 8 ; les noms de route entre
+guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
 
       --csv              CSV en entrée et en sortie : une ligne d'en-tête, puis
                            des champs séparés par des virgules, ou par des
                            points-virgules avec virgule décimale si le premier
                            en-tête en a ; les colonnes après la quatrième sont
-                           réécrites après la réponse
+                           réécrites après la réponse (route lit
+                           lat,lon,nom)
       --dms              écrit degrés, minutes et secondes
       --precision=N      décimales des secondes écrites : 2, 3 (défaut) ou 7
       --unit=UNITÉ       distances en m (mètres, défaut) ou nm (milles marins)
       --ellipsoid=NOM    l'ellipsoïde, nommé comme la liste (défaut WGS-84)
       --list-ellipsoids  affiche la liste des ellipsoïdes et quitte
       --kml=FICHIER      écrit aussi la géodésique de chaque ligne en KML
+                           (route : les points et les étapes)
       --gpx=FICHIER      écrit aussi la géodésique de chaque ligne en GPX
+                           (route : une route de tous les points, pour les
+                           traceurs de cartes)
+      --rhumb            direct, inverse : en loxodromie, dont course2 est
+                           course1, plutôt qu'en orthodromie
+      --every=DIST       route : des points tous les DIST le long de chaque
+                           orthodromie
+      --meridians=DEG    route : des points où chaque orthodromie coupe un
+                           multiple de DEG degrés de longitude
+      --max-latitude=LAT route : ne pas passer LAT au nord ni au sud
+                           (navigation mixte)
+      --speed=NŒUDS      route : la durée de chaque étape et le temps écoulé
+                           depuis le premier point, en heures:minutes
   -h, --help             affiche cette aide et quitte
   -V, --version          affiche la version et quitte
 
 Sans FICHIER, ou quand FICHIER est -, lit l'entrée standard. Une ligne illisible
 ou sans résultat donne une réponse vide, et un message sur la sortie d'erreur
-qui nomme son FICHIER et son numéro (FICHIER:LIGNE, - pour l'entrée standard).
+qui nomme son FICHIER et son numéro (FICHIER:LIGNE, - pour l'entrée standard) ;
+route n'écrit alors rien.
 
 Code de sortie : 0 si chaque ligne a été calculée, 1 si une ligne ne l'a pas
-été, 2 pour une ligne de commande erronée ou un fichier illisible ou impossible
-à écrire.
+été (route : s'il n'y a pas de route), 2 pour une ligne de commande erronée ou
+un fichier illisible ou impossible à écrire.
 )";
 
 // A quoted argument: 'x' in English, « x » in French.
@@ -97,6 +142,22 @@ std::string Cite(std::string_view texte, bool anglais) {
 // "orbalide-calc: " or "orbalide-calc : ".
 std::string Prefixe(bool anglais) {
   return std::string(kNomProgramme) + (anglais ? ": " : " : ");
+}
+
+// A setting of route that does not fit, and what it takes.
+std::string Attendu(const ErreurUsage& e, bool anglais) {
+  constexpr std::array<std::array<std::string_view, 3>, 4> kAttendus{{
+      {"--every", "a distance above 0", "une distance supérieure à 0"},
+      {"--meridians", "an angle above 0", "un angle supérieur à 0"},
+      {"--max-latitude", "a latitude above 0", "une latitude supérieure à 0"},
+      {"--speed", "a number of knots above 0", "un nombre de nœuds supérieur à 0"},
+  }};
+  const auto attendu = std::find_if(kAttendus.begin(), kAttendus.end(),
+                                    [&](const auto& a) { return a[0] == e.Option; });
+  const std::string option = Cite(e.Option, anglais), valeur = Cite(e.Argument, anglais);
+  return (anglais ? "invalid argument " + valeur + " for " + option + ": "
+                  : "argument " + valeur + " invalide pour " + option + " : ") +
+         std::string((*attendu)[anglais ? 1 : 2]);
 }
 
 std::string Faute(const ErreurUsage& e, bool anglais) {
@@ -122,14 +183,19 @@ std::string Faute(const ErreurUsage& e, bool anglais) {
     case ErreurUsage::Faute::EllipsoideInconnu:
       return anglais ? "unknown ellipsoid " + a + " (see --list-ellipsoids)"
                      : "ellipsoïde " + a + " inconnu (voir --list-ellipsoids)";
+    case ErreurUsage::Faute::ValeurInvalide:
+      return Attendu(e, anglais);
+    case ErreurUsage::Faute::HorsCommande:
+      return anglais ? "option " + Cite(e.Option, anglais) + " does not apply to " + a
+                     : "l'option " + Cite(e.Option, anglais) + " ne s'applique pas à " + a;
     case ErreurUsage::Faute::CommandeManquante:
-      return anglais ? "missing command: direct or inverse"
-                     : "commande manquante : direct ou inverse";
+      return anglais ? "missing command: direct, inverse or route"
+                     : "commande manquante : direct, inverse ou route";
     case ErreurUsage::Faute::CommandeInconnue:
       break;
   }
-  return anglais ? "unknown command " + a + ": direct or inverse"
-                 : "commande " + a + " inconnue : direct ou inverse";
+  return anglais ? "unknown command " + a + ": direct, inverse or route"
+                 : "commande " + a + " inconnue : direct, inverse ou route";
 }
 
 std::string Defaut(const Refus& r, bool anglais) {
@@ -160,7 +226,7 @@ std::string Defaut(const Refus& r, bool anglais) {
 }
 
 std::string Raison(const Refus& r, bool anglais) {
-  const std::string attendus = std::to_string(kChampsParLigne);
+  const std::string attendus = std::to_string(r.Attendus);
   switch (r.Quoi) {
     case Refus::Motif::TropPeuDeChamps: {
       const std::string n = std::to_string(r.Champs);
@@ -178,6 +244,10 @@ std::string Raison(const Refus& r, bool anglais) {
     }
     case Refus::Motif::Champ:
       return Defaut(r, anglais);
+    case Refus::Motif::NomXml:
+      return anglais ? "name is not UTF-8 text without control characters, as GPX and KML take"
+                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle, comme en "
+                       "prennent GPX et KML";
     case Refus::Motif::SansResultat:
       break;
   }
@@ -241,6 +311,10 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
                   : "Saisissez " + aide + " pour plus d'informations.\n");
 }
 
+std::string_view TexteLigneKml(bool anglais) {
+  return anglais ? "Legs steered, along their rhumb lines" : "Étapes en loxodromie";
+}
+
 std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais) {
   const std::string numero = std::to_string(ligne);
   if (fichier) return std::string(*fichier) + ":" + numero;
@@ -251,6 +325,13 @@ std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus&
                        bool anglais) {
   return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
          Raison(refus, anglais) + "\n";
+}
+
+std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais) {
+  const std::string raison = TexteErreurPassage(erreur, anglais) + "\n";
+  if (!lieu) return Prefixe(anglais) + raison;
+  return std::string(kNomProgramme) + ": " + NomLigne(lieu->Fichier, lieu->Ligne, anglais) + ": " +
+         raison;
 }
 
 std::string TexteConflit(std::string_view fichier, Conflit conflit, bool anglais) {

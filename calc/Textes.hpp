@@ -8,6 +8,7 @@
 
 #include "Calculateur.hpp"
 #include "Options.hpp"
+#include "Passage.hpp"
 
 namespace orbalide::calc {
 
@@ -34,6 +35,19 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 // (TexteSansResultat).
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais);
+
+// Where a waypoint was read: its input ("-" for the standard input) and its line there.
+struct Lieu {
+  std::string_view Fichier;
+  std::size_t Ligne;
+};
+
+// The message of a passage without a route, ended by a line end: as TexteRefus's at the waypoint
+// concerned, or after the program's name alone without one (TexteErreurPassage).
+std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais);
+
+// The description of a passage's line of legs in its KML document.
+std::string_view TexteLigneKml(bool anglais);
 
 // A line's name, as tracks are named: "line 12", or "b.txt:12" when the run reads several inputs
 // (fichier given).

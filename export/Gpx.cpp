@@ -17,9 +17,9 @@ double LongitudeGpx(double longitude) {
 }
 
 // A point's element with its attributes, left open. Appended piece by piece: GCC 12 at -O3 warns
-// falsely of overlapping copies in "<" + std::string(element).
+// of an overlap that cannot happen in "<" + std::string(element) (its -Wrestrict false positive).
 std::string Position(std::string_view element, const PointRoute& p) {
-  std::string texte(1, '<');
+  std::string texte = "<";
   texte.append(element).append(" lat='").append(FormatGeneral(p.Latitude, "."));
   return texte.append("' lon='").append(FormatGeneral(LongitudeGpx(p.Longitude), ".")).append("'");
 }

@@ -1,12 +1,15 @@
 // Any bytes as the input of orbalide-calc, under options taken from the first byte and given in
 // each of getopt_long's forms: one line out for each line in (no more with CSV's quoted line
 // breaks), no answer unreadable, status 1 exactly when some line has a message, and the KML and
-// GPX of the geodesics well-formed.
+// GPX of the geodesics well-formed. The same along the rhumb line; and a route under the settings
+// of the second byte: its legs and their total with their files well-formed, or nothing written
+// but its messages, status 1.
 #include <libxml/parser.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +66,22 @@ std::string Reponses(std::string_view sortie, bool csv) {
   return reponses;
 }
 
+// A route: its legs and the line of their total under its header, or nothing but its messages.
+// The total's last eight fields are numbers, times or empty, whatever the names before them.
+void VerifierRoute(int statut, const std::string& reponses, const std::string& messages, bool csv) {
+  Verifier(statut == (messages.empty() ? calc::kToutesCalculees : calc::kLignesSansReponse),
+           "a route's status 1 exactly when it has a message");
+  if (statut != calc::kToutesCalculees) return Verifier(reponses.empty(), "no leg without a route");
+  Verifier(!csv || reponses.starts_with("leg,from,to,") || reponses.starts_with("leg;from;to;"),
+           "a route's header");
+  const std::size_t total = reponses.rfind("\ntotal");
+  Verifier(total != std::string::npos && reponses.back() == '\n', "a route's last line its total");
+  const char separateur = csv ? reponses[3] : ' ';
+  std::size_t champs = reponses.size() - 1;
+  for (int i = 0; i < 8; ++i) champs = reponses.rfind(separateur, champs - 1);
+  Verifier(champs > total && Lisible(reponses.substr(champs)), "a route's total plain numbers");
+}
+
 // What a memory stream gathered, once closed.
 std::string Fermer(std::FILE* flux, char*& texte, std::size_t& taille) {
   std::fclose(flux);
@@ -76,18 +95,33 @@ std::string Fermer(std::FILE* flux, char*& texte, std::size_t& taille) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   const std::uint8_t choix = data[0];
-  const std::string_view entree(reinterpret_cast<const char*>(data + 1), size - 1);
+  // The precision's choice 3 stands twice: once for the rhumb line, or a route.
+  const bool autre = ((choix >> 3) & 3) == 3, route = autre && (choix & 1) == 0;
+  const std::uint8_t reglages = route && size > 1 ? data[1] : 0;
+  const std::size_t debut = route && size > 1 ? 2 : 1;
+  const std::string_view entree(reinterpret_cast<const char*>(data + debut), size - debut);
   const bool traces = (choix & 0x40) != 0 && entree.size() < 512;  // each line samples a route
   Memoire in, kml, gpx;
   Verifier(write(in.fd, entree.data(), entree.size()) == static_cast<ssize_t>(entree.size()),
            "write");
   lseek(in.fd, 0, SEEK_SET);
   // Options after the operand "-", values joined or apart, a name shortened, "--" at the end.
-  std::vector<std::string> arguments{(choix & 1) != 0 ? "direct" : "inverse", "-",
+  std::vector<std::string> arguments{route              ? "route"
+                                     : (choix & 1) != 0 ? "direct"
+                                                        : "inverse",
+                                     "-",
                                      "--precision=" + std::string(1, "2373"[(choix >> 3) & 3])};
+  if (autre && !route) arguments.emplace_back("--rhumb");
+  const bool milles = (choix & 0x20) != 0;
+  const std::array<std::string, 4> reglagesRoute{milles ? "--every=60" : "--every=111000",
+                                                 "--meridians=7.5", "--max-latitude=55",
+                                                 "--speed=6.5"};
+  for (std::size_t i = 0; i < reglagesRoute.size(); ++i) {
+    if ((reglages >> i & 1) != 0) arguments.push_back(reglagesRoute[i]);
+  }
   if ((choix & 2) != 0) arguments.emplace_back("--csv");
   if ((choix & 4) != 0) arguments.emplace_back("--dms");
-  if ((choix & 0x20) != 0) arguments.insert(arguments.end(), {"--unit", "nm"});
+  if (milles) arguments.insert(arguments.end(), {"--unit", "nm"});
   if ((choix & 0x80) != 0) arguments.emplace_back("--ell=sphérique");
   if (traces) arguments.insert(arguments.end(), {"--kml", kml.chemin, "--gpx=" + gpx.chemin});
   arguments.emplace_back("--");
@@ -103,6 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto lignes = [](std::string_view s) {
     return std::count(s.begin(), s.end(), '\n') + (!s.empty() && s.back() != '\n' ? 1 : 0);
   };
+  if (route) {
+    VerifierRoute(statut, reponses, messages, (choix & 2) != 0);
+    Verifier(!traces || (statut == 0 ? BienForme(kml.Lire()) && BienForme(gpx.Lire())
+                                     : kml.Lire().empty() && gpx.Lire().empty()),
+             "a route's files well-formed, or nothing written");
+    return 0;
+  }
   // A quoted field's line breaks join lines into one record, written back when it is answered.
   const bool csv = (choix & 2) != 0, joints = csv && entree.find('"') != entree.npos;
   Verifier(joints ? lignes(reponses) <= lignes(entree) : lignes(reponses) == lignes(entree),

@@ -13,7 +13,6 @@
 namespace orbalide {
 namespace {
 
-constexpr std::string_view kTiretNom = "–";  // between the names of a made waypoint's leg
 constexpr std::string_view kPrefixeNom = "WP";
 constexpr double kMinutesParHeure = 60;
 constexpr double kTour = 360;

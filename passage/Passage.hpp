@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct ErreurPassage {
   std::size_t Point = 0;
   SansResultat Cause = SansResultat::HorsDomaine;
 };
+
+// Between the names of the two given waypoints of a made waypoint's leg, "Brest–Lisbon 3".
+inline constexpr std::string_view kTiretNom = "–";
 
 // Beyond this many made waypoints a passage is refused: a plotter takes a few hundred.
 inline constexpr std::size_t kPointsFaitsMax = 100000;

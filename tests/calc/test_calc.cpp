@@ -3,7 +3,6 @@
 // statuses, its KML and GPX files read by a real XML parser.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
 #include <locale.h>
 #include <poll.h>
 #include <spawn.h>
@@ -11,6 +10,7 @@
 #include <unistd.h>
 #include <zlib.h>
 #include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/Rhumb.hpp>
 
 #include <algorithm>
 #include <array>
@@ -21,8 +21,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
 #include <random>
 #include <sstream>
 
@@ -30,8 +28,10 @@
 #include "Lecture.hpp"
 #include "ModFormules.hpp"
 #include "Sexagesimal.hpp"
+#include "Xml.hpp"
 
 using namespace orbalide;
+using orbalide::test::Elements;
 namespace fs = std::filesystem;
 
 namespace {
@@ -65,39 +65,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 // Degrees apart, whole turns aside.
 double Gap(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
-}
-
-// The texts of a file's elements by name, in document order, as a real XML parser reads them; a
-// point's text is its "lat lon" attributes, the root's namespace and version are "xmlns" and
-// "version". Nothing when the file is not well-formed.
-std::map<std::string, std::vector<std::string>> Elements(const fs::path& file) {
-  xmlDocPtr doc = xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR);
-  std::map<std::string, std::vector<std::string>> elements;
-  if (doc == nullptr) return elements;
-  const auto text = [](xmlChar* t) {
-    std::string s = t != nullptr ? reinterpret_cast<const char*>(t) : "";
-    xmlFree(t);
-    return s;
-  };
-  const std::function<void(xmlNodePtr)> walk = [&](xmlNodePtr n) {
-    for (; n != nullptr; n = n->next) {
-      if (n->type != XML_ELEMENT_NODE) continue;
-      const std::string name = reinterpret_cast<const char*>(n->name);
-      const auto attribute = [&](const char* a) {
-        return text(xmlGetProp(n, reinterpret_cast<const xmlChar*>(a)));
-      };
-      elements[name].push_back(name == "trkpt" ? attribute("lat") + " " + attribute("lon")
-                                               : text(xmlNodeGetContent(n)));
-      if (n->parent->type == XML_DOCUMENT_NODE) {
-        elements["xmlns"] = {reinterpret_cast<const char*>(n->ns->href)};
-        elements["version"] = {attribute("version")};
-      }
-      walk(n->children);
-    }
-  };
-  walk(xmlDocGetRootElement(doc));
-  xmlFreeDoc(doc);
-  return elements;
 }
 
 struct Outcome {
@@ -225,8 +192,10 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"inverse --csv", "lat1,lon1,lat2,lon2", ""},
       {"inverse --csv", "\"49°00'23.26\"\"N\" , 6,1,1", ""},
       {"inverse --csv", "\"0\"x,0,1,1", "lat1 is not an angle"},
+      {"direct --rhumb", "80 0 10 3000000", "No result: the rhumb line would reach a pole."},
+      {"direct --rhumb", "90 0 180 1", ""},  // leaves the pole along its meridian
   };
-  for (const char* arguments : {"inverse", "direct --unit nm", "inverse --csv"}) {
+  for (const char* arguments : {"inverse", "direct --unit nm", "inverse --csv", "direct --rhumb"}) {
     std::string input, messages;
     std::vector<bool> answered;
     for (const auto& l : lines) {
@@ -274,8 +243,13 @@ TEST_F(Calc, MessagesAndStatuses) {
     int status;
     std::string input = "60 0 60:01 0\n";
   } commands[] = {
-      {"", "", "orbalide-calc: missing command: direct or inverse\nTry 'orbalide-calc --help'", 2},
-      {"", "invert", "orbalide-calc: unknown command 'invert': direct or inverse", 2},
+      {"", "", "orbalide-calc: missing command: direct, inverse or route\nTry 'orbalide-calc", 2},
+      {"", "invert", "orbalide-calc: unknown command 'invert': direct, inverse or route", 2},
+      {"", "inverse --every=3", "orbalide-calc: option '--every' does not apply to 'inverse'", 2},
+      {"", "route --rhumb", "orbalide-calc: option '--rhumb' does not apply to 'route'", 2},
+      {"", "route --max-latitude=91", "orbalide-calc: invalid argument '91' for '--max-lat", 2},
+      {"LANG=fr_FR.UTF-8", "route --speed=0",
+       "orbalide-calc : argument « 0 » invalide pour « --speed » : un nombre de nœuds", 2},
       {"", "inverse --frob", "orbalide-calc: unrecognized option '--frob'\nTry 'orbalide-calc", 2},
       {"", "inverse --precision=4", "orbalide-calc: invalid precision '4': 2, 3 or 7", 2},
       {"", "direct --unit", "orbalide-calc: option '--unit' requires an argument", 2},
@@ -306,6 +280,36 @@ TEST_F(Calc, MessagesAndStatuses) {
       // On the sphere a minute of arc is a nautical mile.
       {"", "inverse --unit=nm --ellipsoid='SPHÉ rique'", "0.000000000 0.000000000 1.00000000\n", 0},
       {"", "inverse - --ell=sphérique --unit nm", "0.000000000 0.000000000 1.00000000\n", 0},
+      // A route's plain columns, names with blanks or quotes quoted, a comment ignored; a degree of
+      // the equator is a·π/180 along either line.
+      {"", "route",
+       "1 \"Le Havre, FR\" \"\"\"Q\"\"\" 0.000000000 0.000000000 0.000000000 1.000000000 "
+       "90.000000000 "
+       "111319.4908 90.000000000 111319.4908\ntotal \"Le Havre, FR\" \"\"\"Q\"\"\" 0.000000000 "
+       "0.000000000 0.000000000 1.000000000 \"\" 111319.4908 \"\" 111319.4908\n",
+       0, "0 0 Le Havre, FR  # port\n0,0 1 \"Q\"\n"},
+      {"", "route --csv",
+       "leg;from;to;lat1;lon1;lat2;lon2;course;distance;gc_course;gc_distance\n1;Brest, FR;WP2;"
+       "0,000000000;0,000000000;0,000000000;1,500000000;90,000000000;166979,2362;90,000000000;"
+       "166979,2362\ntotal;Brest, FR;WP2;0,000000000;0,000000000;0,000000000;1,500000000;;"
+       "166979,2362;;166979,2362\n",
+       0, "lat;lon;nom\n0;0;Brest, FR\n0;1,5\n"},
+      // A passage stops at its waypoints that cannot be read, each named, or at the one where it
+      // has no route, and writes nothing, the file it would have replaced left as it was.
+      {"", "route --gpx=t.kml",
+       "orbalide-calc: -:2: lat is beyond 90°\norbalide-calc: -:3: 1 field, 2 expected\n", 1,
+       "48.38 -4.49 Brest\n91 0 B\nabc\n28.1 -15.4\n"},
+      {"", "route --csv --kml=t.kml a.csv", "orbalide-calc: a.csv:2: lat is beyond 90°\n", 1},
+      {"", "route --kml=t.kml", "orbalide-calc: -:1: name is not UTF-8 text", 1, "0 0 \xff\n0 1\n"},
+      {"", "route", "orbalide-calc: No route: the passage has no waypoint.\n", 1, " \n# none\n"},
+      {"", "route",
+       "orbalide-calc: -:3: No route: the passage has a single waypoint, hence no leg.\n", 1,
+       "\n# Brest\n48 -4 Brest\n"},
+      {"", "route --gpx=t.kml --max-latitude=50",
+       "orbalide-calc: -:2: No route: this waypoint lies poleward of the maximum latitude.\n", 1,
+       "48 -4\n-60 0 South\n"},
+      {"", "route --gpx=t.kml --every=0.001",
+       "orbalide-calc: -:2: No route: more than 100000 waypoints to make.\n", 1, "0 0\n0 1\n"},
       // Comments travel with their line; files are named, their lines numbered in each; the CSV
       // header once, its separator (and decimal commas) that of the first file read; columns
       // after the fourth travel too, across quoted line breaks, a trailing separator included.
@@ -356,6 +360,9 @@ TEST_F(Calc, MessagesAndStatuses) {
 // 2,000 random geodesics each way, every other inverse line within 1° of antipodal: each figure
 // within 1 mm and 1e-6° of GeographicLib's (courses where m12 is above 1 km), and each digit that
 // of the window's own solutions as printf prints it (the complete inverse, every line answered).
+// The same lines along the rhumb line, but those that end at a pole: GeographicLib's within
+// 0.1 mm and 1e-9°, the arrival's course the departure's, no arrival where it gives none (the
+// line passes a pole).
 // Random values never fall halfway between two texts: one direct line in four is of distance 0,
 // which gives back its departure and course, each an odd multiple of 2^-10, which 9 decimals
 // round half to even.
@@ -383,9 +390,11 @@ TEST_F(Calc, RandomLinesAgainstGeographicLibAndTheWindow) {
     directIn += Line({w, x, y, z});
   }
   const Outcome ri = Execute("inverse", inverseIn), rd = Execute("direct", directIn);
-  ASSERT_EQ(ri.out.size(), inverse.size());
-  ASSERT_EQ(rd.out.size(), direct.size());
-  EXPECT_EQ(ri.status + rd.status, 0);
+  const Outcome li = Execute("inverse --rhumb", inverseIn),
+                ld = Execute("direct --rhumb", directIn);
+  ASSERT_EQ(ri.out.size() + li.out.size(), 2 * inverse.size());
+  ASSERT_EQ(rd.out.size() + ld.out.size(), 2 * direct.size());
+  EXPECT_EQ(ri.status + rd.status + li.status, 0);
   for (std::size_t i = 0; i < inverse.size(); ++i) {
     const auto [lat1, lon1, lat2, lon2] = inverse[i];
     const ResultatInverse r = CalculInverseComplet(e, lat1, lon1, lat2, lon2);
@@ -397,6 +406,12 @@ TEST_F(Calc, RandomLinesAgainstGeographicLibAndTheWindow) {
     wgs84.Inverse(lat1, lon1, lat2, lon2, s12, azi1, azi2, m12);
     EXPECT_LT(m12 > 1000 ? Gap(std::stod(f[0]), azi1) + Gap(std::stod(f[1]), azi2) : 0, 1e-6) << i;
     EXPECT_NEAR(std::stod(f[2]), s12, 1e-3) << i;
+    const std::vector<std::string> l = Split(li.out[i], ' ');
+    EXPECT_EQ(l.at(0), l.at(1)) << i;
+    if (std::fabs(lat2) == 90) continue;  // GeographicLib's pole is a point beside it, off lon2
+    GeographicLib::Rhumb::WGS84().Inverse(lat1, lon1, lat2, lon2, s12, azi1);
+    EXPECT_LT(Gap(std::stod(l[0]), azi1), 1e-9) << i;
+    EXPECT_NEAR(std::stod(l[2]), s12, 1e-4) << i;
   }
   for (std::size_t i = 0; i < direct.size(); ++i) {
     const auto [lat1, lon1, azi1, s12] = direct[i];
@@ -410,6 +425,14 @@ TEST_F(Calc, RandomLinesAgainstGeographicLibAndTheWindow) {
     EXPECT_LT(std::fabs(std::stod(f[0]) - lat2) + Gap(std::stod(f[1]), lon2), 1e-6) << i;
     EXPECT_LT(Gap(std::stod(f[2]), azi2), 1e-6) << i;
     EXPECT_LT(miss, 1e-3) << i;
+    const std::vector<std::string> l = Split(ld.out[i], ' ');
+    GeographicLib::Rhumb::WGS84().Direct(lat1, lon1, azi1, s12, lat2, lon2);
+    ASSERT_EQ(l.size(), std::isnan(lon2) ? 0u : 3u) << i;
+    if (l.empty()) continue;
+    wgs84.Inverse(std::stod(l[0]), std::stod(l[1]), lat2, lon2, miss);
+    EXPECT_LT(std::fabs(std::stod(l[0]) - lat2), 1e-9) << i;
+    EXPECT_LT(miss, 1e-4) << i;
+    EXPECT_EQ(l[2], Course(azi1)) << i;
   }
 }
 
@@ -467,6 +490,7 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
        "00°00′00.000″N 000°00′00.000″E 000°00′00.000″"},
       {"direct", "-1e-12 -1e-12 359.9999999999 0", "0.000000000 0.000000000 0.000000000"},
       {"direct", "0 0 359.9999999994 0", "0.000000000 0.000000000 359.999999999"},
+      {"direct --rhumb", "0 0 -90 0", "0.000000000 0.000000000 270.000000000"},
       {"direct --dms --precision=2", "10:00:59.999S 179:59:59.999W 44.99999999 0",
        "10°01′00.00″S 180°00′00.00″W 045°00′00.00″"},
       {"direct --dms --precision=7", "0 0 359.99999999 0",
@@ -563,4 +587,77 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   // With several inputs, each track is named after its input and line.
   Execute("inverse --gpx=u.gpx - in", "0 0 1 1\n");
   EXPECT_EQ(Elements(dir_ / "u.gpx")["name"], (std::vector<std::string>{"-:1", "in:1"}));
+  // Along the rhumb line east, a track keeps to its parallel.
+  for (const auto& [command, line] : {std::pair{"direct --rhumb --gpx=r.gpx", "10 179.95 90 25e3"},
+                                      {"inverse --rhumb --gpx=r.gpx", "10 179.95 10 -179.8"}}) {
+    Execute(command, line);
+    const std::vector<std::string> parallel = Elements(dir_ / "r.gpx")["trkpt"];
+    EXPECT_EQ(parallel.size(), 4u) << command;
+    for (const std::string& p : parallel) EXPECT_TRUE(p.starts_with("10 ")) << p;
+  }
+}
+
+// A route in CSV under its header, with the times at the speed: each leg steered is
+// GeographicLib's rhumb line and geodesic between the positions as written (within 0.1 mm: 0.2 mm,
+// 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first made waypoint 300 nm along
+// the first geodesic, each time its leg's length at 6 knots to the minute, the time since the first
+// waypoint their sum, the last row the sums; names quoted as CSV has them. The GPX file is one
+// route of every waypoint, named, where the legs start; the KML document a placemark for each and
+// one for the line of the legs.
+TEST_F(Calc, Routes) {
+  const Outcome r = Execute("route --csv --unit=nm --every=300 --speed=6 --gpx=r.gpx --kml=r.kml",
+                            "lat,lon,name\n48.38,-4.49,Brest\n\n38.7,-9.15,\"Lisbon, "
+                            "\"\"Lisboa\"\"\"\n28.1,-15.4\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  ASSERT_EQ(r.out.size(), 8u);
+  EXPECT_EQ(r.out[0],
+            "leg,from,to,lat1,lon1,lat2,lon2,course,distance,gc_course,gc_distance,time,elapsed");
+  EXPECT_TRUE(
+      r.out[3].starts_with("3,\"Brest–Lisbon, \"\"Lisboa\"\" 2\",\"Lisbon, \"\"Lisboa\"\"\","));
+  EXPECT_TRUE(
+      r.out[7].starts_with("total,Brest,WP3,48.380000000,-4.490000000,28.100000000,"
+                           "-15.400000000,,"));
+  const auto time = [](double hours) {
+    const long minutes = std::lround(hours * 60);
+    return std::to_string(minutes / 60) + (minutes % 60 < 10 ? ":0" : ":") +
+           std::to_string(minutes % 60);
+  };
+  const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
+  const std::vector<std::string> gpxPoints = Elements(dir_ / "r.gpx")["rtept"];
+  ASSERT_EQ(gpxPoints.size(), 7u);
+  double rhumbs = 0, geodesics = 0, hours = 0, s = 0, azi = 0, azi2 = 0;
+  for (std::size_t i = 1; i < r.out.size(); ++i) {
+    const std::vector<std::string> f = Split(r.out[i], ',');
+    const auto field = [&](std::size_t fromEnd) { return std::stod(f.at(f.size() - fromEnd)); };
+    const double lat1 = field(10), lon1 = field(9), lat2 = field(8), lon2 = field(7);
+    if (i == 7) {
+      EXPECT_NEAR(field(5), rhumbs, 1e-7);
+      EXPECT_NEAR(field(3), geodesics, 1e-7);
+      EXPECT_EQ(f[f.size() - 2] + " " + f.back(), time(hours) + " " + time(hours));
+      break;
+    }
+    EXPECT_EQ(f[0], std::to_string(i));
+    double lat = 0, lon = 0;
+    std::istringstream(gpxPoints[i - 1]) >> lat >> lon;
+    EXPECT_LT(std::fabs(lat - lat1) + std::fabs(lon - lon1), 1e-9) << i;
+    if (i == 1) {
+      wgs84.Inverse(lat1, lon1, lat2, lon2, s);
+      EXPECT_NEAR(s, 300 * 1852, 1e-3);
+    }
+    GeographicLib::Rhumb::WGS84().Inverse(lat1, lon1, lat2, lon2, s, azi);
+    EXPECT_LT(Gap(field(6), azi), 1e-9 + 0.006 / s) << i;  // positions within 0.1 mm
+    EXPECT_NEAR(field(5) * 1852, s, 2e-4) << i;
+    wgs84.Inverse(lat1, lon1, lat2, lon2, s, azi, azi2);
+    EXPECT_LT(Gap(field(4), azi), 1e-7 + 0.006 / s) << i;
+    EXPECT_NEAR(field(3) * 1852, s, 1e-3) << i;
+    rhumbs += field(5), geodesics += field(3), hours += field(5) / 6;
+    EXPECT_EQ(f[f.size() - 2] + " " + f.back(), time(field(5) / 6) + " " + time(hours)) << i;
+  }
+  auto gpx = Elements(dir_ / "r.gpx"), kml = Elements(dir_ / "r.kml");
+  EXPECT_EQ(gpx["name"], (std::vector<std::string>{
+                             "Brest–WP3", "Brest", "Brest–Lisbon, \"Lisboa\" 1",
+                             "Brest–Lisbon, \"Lisboa\" 2", "Lisbon, \"Lisboa\"",
+                             "Lisbon, \"Lisboa\"–WP3 1", "Lisbon, \"Lisboa\"–WP3 2", "WP3"}));
+  EXPECT_EQ(kml["Placemark"].size(), 8u);
+  EXPECT_EQ(kml["description"], std::vector<std::string>{"Legs steered, along their rhumb lines"});
 }

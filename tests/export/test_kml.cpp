@@ -1,19 +1,18 @@
 // KML files through the window: the exact bytes of a position, what a real XML parser reads of
 // positions and routes, the route against GeographicLib, the folder of the files, the failures.
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
 #include <unistd.h>
 #include <GeographicLib/Geodesic.hpp>
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <set>
 #include <sstream>
 
 #include "Calculatrice.hpp"
 #include "Distribution.hpp"
 #include "Nombres.hpp"
+#include "Xml.hpp"
 
 using namespace orbalide;
 using namespace orbalide::test;
@@ -25,29 +24,6 @@ std::string Read(const fs::path& path) {
   std::ostringstream s;
   s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
-}
-
-// The texts of a file's elements by name, in document order, and its namespace ("xmlns"), as a
-// real XML parser reads them; nothing when the file is not well-formed.
-std::map<std::string, std::vector<std::string>> Elements(const fs::path& file) {
-  xmlDocPtr doc =
-      xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-  std::map<std::string, std::vector<std::string>> elements;
-  const std::function<void(xmlNodePtr)> walk = [&](xmlNodePtr n) {
-    for (; n != nullptr; n = n->next) {
-      if (n->type != XML_ELEMENT_NODE) continue;
-      xmlChar* text = xmlNodeGetContent(n);
-      elements[reinterpret_cast<const char*>(n->name)].emplace_back(
-          reinterpret_cast<const char*>(text));
-      xmlFree(text);
-      walk(n->children);
-    }
-  };
-  if (doc == nullptr) return elements;
-  elements["xmlns"] = {reinterpret_cast<const char*>(xmlDocGetRootElement(doc)->ns->href)};
-  walk(xmlDocGetRootElement(doc));
-  xmlFreeDoc(doc);
-  return elements;
 }
 
 using Points = std::vector<std::pair<double, double>>;  // longitude, latitude

@@ -1,7 +1,6 @@
 // Passages against independent oracles: GeographicLib's geodesics and rhumb lines for the legs,
 // the made waypoints and the composite routes; libxml2 and GDAL's ogrinfo for the files.
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/Rhumb.hpp>
 
@@ -9,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <variant>
@@ -17,8 +15,10 @@
 #include "Itineraire.hpp"
 #include "Nombres.hpp"
 #include "Passage.hpp"
+#include "Xml.hpp"
 
 using namespace orbalide;
+using orbalide::test::Elements;
 namespace fs = std::filesystem;
 using GeographicLib::Math;
 
@@ -28,44 +28,6 @@ constexpr double kMille = 1852;
 
 double Gap(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
-}
-
-struct Named {
-  std::string name, coordinates;  // "lat lon" of a GPX point, KML's coordinates
-};
-
-// The elements `element` of a file, with the text of their <name> and their coordinates, as a
-// real XML parser reads them.
-std::vector<Named> Read(const fs::path& file, const std::string& element) {
-  std::vector<Named> found;
-  xmlDocPtr doc = xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR);
-  if (doc == nullptr) return found;
-  const auto text = [](xmlChar* t) {
-    std::string s = reinterpret_cast<const char*>(t);
-    xmlFree(t);
-    return s;
-  };
-  const std::function<void(xmlNodePtr, Named*)> walk = [&](xmlNodePtr n, Named* in) {
-    for (; n != nullptr; n = n->next) {
-      if (n->type != XML_ELEMENT_NODE) continue;
-      const std::string name = reinterpret_cast<const char*>(n->name);
-      Named* here = in;
-      if (name == element) {
-        found.push_back({});
-        here = &found.back();
-        if (xmlHasProp(n, BAD_CAST "lat") != nullptr) {
-          here->coordinates =
-              text(xmlGetProp(n, BAD_CAST "lat")) + " " + text(xmlGetProp(n, BAD_CAST "lon"));
-        }
-      }
-      if (here != nullptr && name == "name") here->name = text(xmlNodeGetContent(n));
-      if (here != nullptr && name == "coordinates") here->coordinates = text(xmlNodeGetContent(n));
-      walk(n->children, here == in ? in : &found.back());
-    }
-  };
-  walk(xmlDocGetRootElement(doc), nullptr);
-  xmlFreeDoc(doc);
-  return found;
 }
 
 // The latitude of the vertex of the geodesic from lat1 on azi1 (GeographicLib's courses).
@@ -97,12 +59,7 @@ TEST(Passage, Routes) {
       {kIndexWgs84, iberia, 300 * kMille, 0, 90, 6},
       {kIndexWgs84, {{48.4, -4.5, "Brest"}, {44.65, -63.57, "Halifax"}}, 0, 10, 90, 0},
       {kIndexWgs84, {{35, 140, "Tokyo"}, {37.8, -122.4, "San Francisco"}}, 0, 15, 45, 12.5},
-      {kIndexSphere,
-       {{-33.9, 18.4, "Cape Town"}, {-31.95, 115.85, "Fremantle & Perth"}},
-       1e6,
-       0,
-       40,
-       0},
+      {kIndexSphere, {{-33.9, 18.4, "Cape Town"}, {-31.95, 115.85, "Perth & Co"}}, 1e6, 0, 40, 0},
       {2, {{45, 150, ""}, {40, 230, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},  // leaves from 45°
   };
   const fs::path folder =
@@ -235,20 +192,20 @@ TEST(Passage, Routes) {
     const fs::path gpx = folder / "route.gpx", kml = folder / "route.kml";
     std::ofstream(gpx) << TexteGpxPassage(p, "Passage");
     std::ofstream(kml) << TexteKmlPassage(p, "Passage", "legs steered");
-    const std::vector<Named> rtept = Read(gpx, "rtept"), placemarks = Read(kml, "Placemark");
-    EXPECT_EQ(Read(gpx, "rte").size(), 1u);
-    ASSERT_EQ(rtept.size(), p.Points.size());
-    ASSERT_EQ(placemarks.size(), p.Points.size() + 1);
+    auto read = Elements(gpx), placemarks = Elements(kml);
+    EXPECT_EQ(read["rte"].size(), 1u);
+    ASSERT_EQ(read["rtept"].size(), p.Points.size());
+    ASSERT_EQ(placemarks["Placemark"].size(), p.Points.size() + 1);
     for (std::size_t i = 0; i < p.Points.size(); ++i) {
-      const PointDePassage& w = p.Points[i];
-      EXPECT_EQ(rtept[i].name + placemarks[i].name, w.Nom + w.Nom);
+      const PointDePassage& w = p.Points[i];  // named after the route's and the document's name
+      EXPECT_EQ(read["name"].at(i + 1) + placemarks["name"].at(i + 1), w.Nom + w.Nom);
       EXPECT_LE(std::fabs(w.Longitude), 180);
       double lat = 0, lon = 0;
-      std::istringstream(rtept[i].coordinates) >> lat >> lon;
+      std::istringstream(read["rtept"][i]) >> lat >> lon;
       EXPECT_NEAR(lat, w.Latitude, 1e-12);
       EXPECT_LT(Gap(lon, w.Longitude), 1e-12);
     }
-    std::istringstream line(placemarks.back().coordinates);
+    std::istringstream line(placemarks["coordinates"].back());
     std::vector<std::pair<double, double>> samples;  // latitude, longitude
     for (std::string point; line >> point;) {
       samples.emplace_back(LireNombre(point.substr(point.find(',') + 1)), LireNombre(point));

@@ -1,0 +1,111 @@
+#include "Etapes.hpp"
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace orbalide::calc {
+namespace {
+
+constexpr std::array<std::string_view, 11> kColonnes{
+    "leg",  "from",   "to",       "lat1",      "lon1",       "lat2",
+    "lon2", "course", "distance", "gc_course", "gc_distance"};
+constexpr std::array<std::string_view, 2> kColonnesTemps{"time", "elapsed"};
+constexpr std::string_view kTotal = "total";
+constexpr char kGuillemet = '"';
+
+}  // namespace
+
+TableEtapes::TableEtapes(const Ecriture& ecriture, char separateur, bool temps)
+    : ecriture_(ecriture), separateur_(separateur), temps_(temps) {}
+
+void TableEtapes::EnTete(Tampon& sortie) const {
+  sortie.Ecrire(kColonnes[0]);
+  for (std::size_t i = 1; i < kColonnes.size(); ++i) Texte(kColonnes[i], sortie);
+  for (const std::string_view nom : kColonnesTemps) {
+    if (temps_) Texte(nom, sortie);
+  }
+  sortie.Ecrire('\n');
+}
+
+void TableEtapes::Ecrire(const Passage& p, Tampon& sortie) const {
+  for (std::size_t i = 0; i < p.Troncons.size(); ++i) {
+    const Troncon& t = p.Troncons[i];
+    Debut(std::to_string(i + 1), p.Points[t.Depart], p.Points[t.Arrivee], sortie);
+    Angle(t.Route, std::nullopt, sortie);
+    Distance(t.Distance, sortie);
+    Angle(t.RouteOrthodromie, std::nullopt, sortie);
+    Distance(t.DistanceOrthodromie, sortie);
+    Temps(t.Heures, t.HeuresCumulees, sortie);
+  }
+  Debut(kTotal, p.Points.front(), p.Points.back(), sortie);
+  Angle(std::nullopt, std::nullopt, sortie);
+  Distance(p.Distance, sortie);
+  Angle(std::nullopt, std::nullopt, sortie);
+  Distance(p.DistanceOrthodromie, sortie);
+  Temps(p.Heures, p.Heures, sortie);
+}
+
+// A line's first fields: its label, the names and the positions of its two waypoints.
+void TableEtapes::Debut(std::string_view etiquette, const PointDePassage& a,
+                        const PointDePassage& b, Tampon& sortie) const {
+  sortie.Ecrire(etiquette);
+  Texte(a.Nom, sortie);
+  Texte(b.Nom, sortie);
+  for (const PointDePassage* p : {&a, &b}) {
+    Angle(p->Latitude, Axe::Latitude, sortie);
+    Angle(p->Longitude, Axe::Longitude, sortie);
+  }
+}
+
+// A field of text after the separator, quoted where a reader would not take it whole.
+void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
+  sortie.Ecrire(separateur_);
+  const bool csv = separateur_ != ' ';
+  const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
+  const bool bords = !texte.empty() && (blanc(texte.front()) || blanc(texte.back()));
+  const bool guillemets = texte.find_first_of(csv ? "\"\r\n" : "\"\r\n \t") != texte.npos ||
+                          texte.find(separateur_) != texte.npos || (csv ? bords : texte.empty());
+  if (!guillemets) return sortie.Ecrire(texte);
+  sortie.Ecrire(kGuillemet);
+  for (const char c : texte) {
+    if (c == kGuillemet) sortie.Ecrire(kGuillemet);
+    sortie.Ecrire(c);
+  }
+  sortie.Ecrire(kGuillemet);
+}
+
+// An angle after the separator; none: an empty field.
+void TableEtapes::Angle(std::optional<double> v, std::optional<Axe> axe, Tampon& sortie) const {
+  if (!v) return Texte("", sortie);
+  sortie.Ecrire(separateur_);
+  const std::size_t debut = sortie.Position();
+  ecriture_.Angle(*v, axe, sortie);
+  DecimalesEnVirgules(debut, sortie);
+}
+
+void TableEtapes::Distance(double metres, Tampon& sortie) const {
+  sortie.Ecrire(separateur_);
+  const std::size_t debut = sortie.Position();
+  ecriture_.Distance(metres, sortie);
+  DecimalesEnVirgules(debut, sortie);
+}
+
+// With the times, both as hours:minutes; then the line's end.
+void TableEtapes::Temps(double heures, double depuisDepart, Tampon& sortie) const {
+  for (const double h : {heures, depuisDepart}) {
+    if (!temps_) break;
+    const HeuresMinutes hm = EnHeuresMinutes(h);
+    std::array<char, 400> texte{};  // the hours of the largest double: 309 digits
+    std::snprintf(texte.data(), texte.size(), "%.0f:%02d", hm.Heures, hm.Minutes);
+    Texte(texte.data(), sortie);
+  }
+  sortie.Ecrire('\n');
+}
+
+// A number written since `debut` with a decimal comma under the semicolons' separator.
+void TableEtapes::DecimalesEnVirgules(std::size_t debut, Tampon& sortie) const {
+  if (separateur_ == ';') sortie.Remplacer(debut, '.', ',');
+}
+
+}  // namespace orbalide::calc

@@ -1,0 +1,74 @@
+#include "Fichiers.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace orbalide::calc {
+
+FichiersExecution::FichiersExecution(const Options& o, bool anglais, std::FILE* sortie,
+                                     std::FILE* erreurs)
+    : o_(o), anglais_(anglais), sortie_(sortie), erreurs_(erreurs) {}
+
+FichiersExecution::~FichiersExecution() {
+  for (const Entree& e : entrees_) {
+    if (e.Nom) ::close(e.Fd);
+  }
+}
+
+// Every input is opened before any line is answered, so that a wrong name stops the run before
+// it writes anything.
+bool FichiersExecution::Ouvrir(int entreeStandard) {
+  for (const std::string& nom : o_.Fichiers.empty() ? std::vector<std::string>{"-"} : o_.Fichiers) {
+    if (nom == kEntreeStandard) {
+      entrees_.push_back({std::nullopt, entreeStandard});
+      continue;
+    }
+    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Signaler(Acces::Ouverture, nom, errno);
+    entrees_.push_back({nom, fd});
+  }
+  return OuvrirTrace(o_.Kml, kml_) && OuvrirTrace(o_.Gpx, gpx_);
+}
+
+// A file of geodesics never replaces one that the run reads or writes otherwise: what it holds
+// would be lost before it is read, or the answers or messages written to it.
+bool FichiersExecution::OuvrirTrace(const std::string& nom, FichierSortie& fichier) {
+  if (nom.empty()) return true;
+  if (const std::optional<Conflit> conflit = ConflitDe(nom)) {
+    std::fputs(TexteConflit(nom, *conflit, anglais_).c_str(), erreurs_);
+    return false;
+  }
+  const int erreur = fichier.Ouvrir(nom);
+  return erreur == 0 || Signaler(Acces::Ouverture, nom, erreur);
+}
+
+std::optional<Conflit> FichiersExecution::ConflitDe(const std::string& nom) const {
+  const bool lu = std::any_of(entrees_.begin(), entrees_.end(), [&](const Entree& e) {
+    return (e.Nom && MemeFichier(*e.Nom, nom)) || MemeFichier(e.Fd, nom);
+  });
+  if (lu) return Conflit::Lu;
+  if (!o_.Kml.empty() && !o_.Gpx.empty() && MemeFichier(o_.Kml, o_.Gpx)) return Conflit::DeuxFois;
+  if (MemeFichier(::fileno(sortie_), nom)) return Conflit::SortieStandard;
+  if (MemeFichier(::fileno(erreurs_), nom)) return Conflit::ErreurStandard;
+  return std::nullopt;
+}
+
+bool FichiersExecution::Fermer() {
+  return Fermer(kml_, o_.Kml) && Fermer(gpx_, o_.Gpx);
+}
+
+bool FichiersExecution::Fermer(FichierSortie& fichier, const std::string& nom) {
+  const int erreur = fichier.Fermer();
+  return erreur == 0 || Signaler(Acces::Ecriture, nom, erreur);
+}
+
+bool FichiersExecution::Signaler(Acces acces, std::optional<std::string_view> fichier,
+                                 int erreur) const {
+  std::fputs(TexteFichier(acces, fichier, erreur, anglais_).c_str(), erreurs_);
+  return false;
+}
+
+}  // namespace orbalide::calc
