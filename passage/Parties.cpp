@@ -48,9 +48,11 @@ std::vector<Partie> Composite(const Ellipsoide& e, const Partie& troncon, double
     if (g.Distance >= kEcartMinimal) parties.push_back(PartieGeodesique(debut, fin, g));
   };
   geodesique(troncon.Debut, entree);
-  // Both contacts are on the parallel, the exit beyond the entry the leg's way; when rounding
-  // puts it a hair before, they are one point.
-  const double sens = est ? 1 : -1, arc = Reduite((sortie.Longitude - entree.Longitude) * sens);
+  // Both contacts are on the parallel, the exit beyond the entry the leg's way, up to half a turn
+  // (contacts on opposite meridians); when rounding puts it a hair before, they are one point.
+  const double sens = est ? 1 : -1;
+  double arc = Reduite((sortie.Longitude - entree.Longitude) * sens);
+  if (arc < -kDemiTour / 2) arc += kTour;
   Position depart = entree;
   if (const Partie parallele = PartieParallele(e, entree, sortie, arc * sens);
       arc > 0 && parallele.Longueur >= kEcartMinimal) {
