@@ -246,9 +246,10 @@ TEST_F(Calc, MessagesAndStatuses) {
   EXPECT_EQ(fr.err,
             "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : une valeur est hors du domaine de calcul.\n");
-  // The same point, however written: no distance, GeodSolve's courses.
-  const Outcome same = Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n");
-  EXPECT_EQ(same.out, std::vector<std::string>(4, "180.000000000 180.000000000 0.0000"));
+  // The same point, however written (or too close for an arc's square): GeodSolve's courses.
+  const Outcome same =
+      Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n0 0 1e-170 0\n");
+  EXPECT_EQ(same.out, std::vector<std::string>(5, "180.000000000 180.000000000 0.0000"));
   EXPECT_EQ(same.status, 0);
   // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
   // figure east of 0°), that is −179.991°; 1,000 m west of −540°, 179.991°.
