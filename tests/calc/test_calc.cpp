@@ -262,7 +262,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   fs::permissions(dir_, fs::perms::all);  // for an ordinary user
   const std::string asUser =
       geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
-  std::ofstream(dir_ / "a.csv") << "lat1;lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
+  std::ofstream(dir_ / "a.csv") << "\"lat1, N\";lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
   std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
   const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
   const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
