@@ -516,17 +516,18 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
 }
 
 // The geodesic of each line answered, sampled as the window's route is (at most 10 km apart, a
-// negative distance as finely as a positive one), in one KML document and one GPX file: a
-// placemark and a track a line, named after it (and its input when there are several), described
-// by its answer; GPX's longitudes from −180 included to 180 excluded, KML's first point of a track
-// within −180…180 and the next ones
+// negative distance as finely as a positive one), in one KML document (written through the
+// symbolic link named, which stays) and one GPX file: a placemark and a track a line, named after
+// it (and its input when there are several), described by its answer; GPX's longitudes from −180
+// included to 180 excluded, KML's first point of a track within −180…180 and the next ones
 // continuous across the 180° meridian.
 TEST_F(Calc, TracksAsKmlAndGpx) {
+  std::ofstream(dir_ / "k.kml"), fs::create_symlink("k.kml", dir_ / "t.kml");
   const Outcome r =
       Execute("direct --kml=t.kml --gpx=t.gpx",
               "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n0 180 0 -20000\n10 500 90 1000\n");
   EXPECT_EQ(r.status, 1);
-  auto kml = Elements(dir_ / "t.kml"), gpx = Elements(dir_ / "t.gpx");
+  auto kml = Elements(dir_ / "k.kml"), gpx = Elements(dir_ / "t.gpx");
   EXPECT_EQ(kml["xmlns"].at(0), "http://www.opengis.net/kml/2.2");
   EXPECT_EQ(kml["name"], (std::vector<std::string>{"orbalide-calc direct", "line 1", "line 3",
                                                    "line 4", "line 5"}));
