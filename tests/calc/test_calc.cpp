@@ -539,9 +539,8 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   std::vector<std::string> kmlPoints, firstPoints;
   for (const std::string& line : kml["coordinates"]) {
     const std::size_t first = kmlPoints.size();
-    for (const std::string& p : Split(line, '\n')) {
+    for (const std::string& p : Split(line, '\n'))
       if (p.find(',') != std::string::npos) kmlPoints.push_back(p.substr(0, p.find('\r')));
-    }
     firstPoints.push_back(Split(kmlPoints.at(first), ',').at(0));
   }
   // 3 steps of 25 km ÷ 3, 50 of 10 km, 2 of 10 km back along the course, 1 of 1 km.
@@ -555,10 +554,8 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
     const double lon = std::stod(p.substr(p.find(' ')));
     EXPECT_TRUE(lon >= -180 && lon < 180) << p;
   }
-  const std::vector<std::string> arrival = Split(r.out[0], ' ');
-  const std::vector<std::string> last = Split(points[3], ' ');
-  EXPECT_NEAR(std::stod(last[0]), std::stod(arrival[0]), 1e-9);
-  EXPECT_NEAR(std::stod(last[1]), std::stod(arrival[1]), 1e-9);
+  for (const std::size_t k : {0u, 1u})  // the last point is the arrival
+    EXPECT_NEAR(std::stod(Split(points[3], ' ')[k]), std::stod(Split(r.out[0], ' ')[k]), 1e-9);
   EXPECT_EQ(points[4], "-33.5 151.25");
   EXPECT_EQ(points[55], "0 -180");
   EXPECT_LT(std::stod(points[57]), -0.18);  // 20 km south
