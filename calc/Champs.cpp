@@ -114,8 +114,12 @@ Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux) {
 }
 
 char SeparateurCsv(std::string_view enTete) {
-  const std::size_t premier = enTete.find_first_of(",;");
-  return premier != std::string_view::npos && enTete[premier] == ';' ? ';' : ',';
+  bool cite = false;  // a quoted name may hold either: "Latitude, départ";…
+  for (const char c : enTete) {
+    if (c == '"') cite = !cite;
+    if (!cite && (c == ',' || c == ';')) return c;
+  }
+  return ',';
 }
 
 void EtatCsv::Lire(std::string_view texte) {

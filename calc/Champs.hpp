@@ -36,8 +36,8 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLig
 // blanks alone has no field.
 Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux = kChampsParLigne);
 
-// The separator of a CSV file, from its header line: ';' when it comes before any comma (the
-// custom where the comma is the decimal separator, as in French), ',' otherwise.
+// The separator of a CSV file, from its header line: ';' when it comes before any comma outside
+// quotes (the custom where the comma is the decimal separator, as in French), ',' otherwise.
 char SeparateurCsv(std::string_view enTete);
 
 // Where a CSV record stands as its text is read: whether it ends inside a quoted field, and so

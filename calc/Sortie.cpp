@@ -26,22 +26,36 @@ void FichierSortie::Abandonner() {
   temporaire_.clear();
 }
 
+namespace {
+
+// The file that a name stands for: through a symbolic link, the file it leads to, which the
+// shell's ">" would write while the link stays; the name itself for a link that leads nowhere.
+std::string Cible(const std::string& nom) {
+  struct stat lien {};
+  if (::lstat(nom.c_str(), &lien) != 0 || !S_ISLNK(lien.st_mode)) return nom;
+  std::error_code erreur;
+  const std::filesystem::path cible = std::filesystem::canonical(nom, erreur);
+  return erreur ? nom : cible.string();
+}
+
+}  // namespace
+
 int FichierSortie::Ouvrir(const std::string& nom) {
-  nom_ = nom;
+  nom_ = Cible(nom);
   struct stat existant {};
-  const bool existe = ::stat(nom.c_str(), &existant) == 0;
+  const bool existe = ::stat(nom_.c_str(), &existant) == 0;
   if (existe && S_ISREG(existant.st_mode)) {
     // A file that the shell's ">" would refuse (read-only, on a read-only file system) is refused
     // too, though a new file could take its place.
-    const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
+    const int fd = ::open(nom_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return errno;
     ::close(fd);
   }
-  temporaire_ = nom + ".XXXXXX";
+  temporaire_ = nom_ + ".XXXXXX";
   const int fd = existe && !S_ISREG(existant.st_mode) ? -1 : CreerTemporaire(temporaire_.data());
   if (fd < 0) {
     temporaire_.clear();
-    flux_ = std::fopen(nom.c_str(), "wbe");
+    flux_ = std::fopen(nom_.c_str(), "wbe");
     return flux_ != nullptr ? 0 : errno;
   }
   const mode_t masque = ::umask(0);

@@ -14,9 +14,10 @@ class FichierSortie {
   // A file not closed is dropped: a regular file keeps what it held before.
   ~FichierSortie();
 
-  // A regular file, or one that does not exist yet, is written as a new file beside it, with the
-  // user's umask or the permissions of the file it replaces, and takes its name when closed (a
-  // signal that ends the process removes it: Temporaires.hpp); a device, a pipe, or a file whose
+  // A regular file, or one that does not exist yet, is written as a new file beside it (beside
+  // the file that a symbolic link leads to, the link staying), with the user's umask or the
+  // permissions of the file it replaces, and takes its name when closed (a signal that ends the
+  // process removes it: Temporaires.hpp); a device, a pipe, or a file whose
   // folder takes no new file (/dev/fd/3) is written in place. A file that exists and cannot be
   // opened for writing (EACCES for a read-only one) is refused. Returns the errno of a failure,
   // 0 when none.

@@ -34,7 +34,7 @@ constexpr double kDemiTour = 180;
 constexpr double kTour = 360;
 
 // The same point: distance 0 and courses 180, as GeographicLib's tools give them.
-constexpr double kRouteConfondus = 180;
+constexpr ResultatInverse kMemePoint{true, false, 0, 180, 180, 0};
 
 // Newton's method stops when the longitude is met within this (radians: 2.5e-8 m on the
 // ground, a few units in the last place of π, near which the longitude is computed), or after
@@ -232,12 +232,13 @@ ResultatInverse CalculInverseComplet(const Ellipsoide& e, double lat1, double lo
   if (std::fabs(lat2) == std::fabs(lat1)) {
     const double lon12 = std::remainder(static_cast<double>(Reel(lon2) - lon1), kTour);
     const bool pole = std::fabs(lat1) == kPole;
-    if (lat2 == lat1 && (lon12 == 0 || pole)) {
-      return {true, false, 0, kRouteConfondus, kRouteConfondus, 0};
-    }
+    if (lat2 == lat1 && (lon12 == 0 || pole)) return kMemePoint;
     if (lat2 == -lat1 && (std::fabs(lon12) == kDemiTour || pole)) return Antipodes(e, lat1, lon12);
   }
+  // Points closer than about 2e-162 rad, whose squares are no doubles, leave Vincenty's iteration
+  // no arc between them (1e-170 0 from 0 0): the same point, as GeographicLib's tools take them.
   const ResultatInverse r = CalculInverse(e, lat1, lon1, lat2, lon2);
+  if (r.Confondus) return kMemePoint;
   return r.Obtenu ? r : Newton(e, lat1, lon1, lat2, lon2);
 }
 

@@ -9,8 +9,9 @@ namespace orbalide {
 // The inverse problem on the ellipsoid e (oblate, or the sphere), for any two positions.
 // lat1, lon1, lat2, lon2: decimal degrees, north and east positive, as CalculInverse takes them.
 // Obtenu is always true and Confondus false; Distance in metres, courses from 0 to 360:
-// - the same point (equal latitudes, and longitudes whole turns apart or both at the same pole):
-//   Distance 0, both courses 180;
+// - the same point (equal latitudes, and longitudes whole turns apart or both at the same pole;
+//   or points so close that no arc between them is a double, 1e-160° and less): Distance 0, both
+//   courses 180;
 // - exactly antipodal points (lat2 = −lat1, longitudes an odd number of half turns apart) and
 //   points on opposite poles: half a meridian, b · A · π with Vincenty's A. On an ellipsoid the
 //   meridians over either pole are the two shortest geodesics (between opposite poles, every

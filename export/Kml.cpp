@@ -11,30 +11,6 @@ namespace {
 constexpr std::string_view kFinDeLigne = "\r\n";
 constexpr std::size_t kLongueurNomMaximale = 255;  // bytes of one file name
 
-}  // namespace
-
-std::string EchapperXml(std::string_view nom) {
-  std::string texte;
-  for (char c : nom) {
-    switch (c) {
-      case '&':
-        texte += "&amp;";
-        break;
-      case '<':
-        texte += "&lt;";
-        break;
-      case '>':
-        texte += "&gt;";
-        break;
-      default:
-        texte += c;
-    }
-  }
-  return texte;
-}
-
-namespace {
-
 // The character that starts at `i` (advancing `i` past it), or −1 when the bytes there are no
 // valid UTF-8: a stray continuation byte, a sequence cut short, an overlong form, a surrogate.
 long Caractere(std::string_view s, std::size_t& i) {
@@ -53,12 +29,40 @@ long Caractere(std::string_view s, std::size_t& i) {
   return c;
 }
 
+// Whether a character from Caractere may stand in XML text: neither invalid UTF-8 nor a control
+// character (C0, DEL and C1, U+0085 being a line break) nor a noncharacter that XML refuses.
+bool CaractereXml(long c) {
+  return c >= 0x20 && (c < 0x7F || c > 0x9F) && c != 0xFFFE && c != 0xFFFF;
+}
+
+// What stands for the bytes that are no character of XML text: U+FFFD.
+constexpr std::string_view kRemplacement = "\xEF\xBF\xBD";
+
 }  // namespace
+
+std::string EchapperXml(std::string_view nom) {
+  std::string texte;
+  for (std::size_t i = 0; i < nom.size();) {
+    const std::size_t debut = i;
+    const long c = Caractere(nom, i);
+    if (!CaractereXml(c)) {
+      texte += kRemplacement;
+    } else if (c == '&') {
+      texte += "&amp;";
+    } else if (c == '<') {
+      texte += "&lt;";
+    } else if (c == '>') {
+      texte += "&gt;";
+    } else {
+      texte += nom.substr(debut, i - debut);
+    }
+  }
+  return texte;
+}
 
 bool TexteXml(std::string_view nom) {
   for (std::size_t i = 0; i < nom.size();) {
-    const long c = Caractere(nom, i);
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFFFE || c == 0xFFFF) return false;
+    if (!CaractereXml(Caractere(nom, i))) return false;
   }
   return true;
 }

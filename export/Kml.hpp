@@ -7,7 +7,9 @@
 
 namespace orbalide {
 
-// The text with "&", "<" and ">" written as XML's entities.
+// The text with "&", "<" and ">" written as XML's entities, and each byte that is no valid UTF-8
+// and each character that XML text may not hold (the control characters of TexteXml) written
+// as U+FFFD, so that the file stays XML whatever the text: a file name in Latin-1, "a\x01b".
 std::string EchapperXml(std::string_view texte);
 
 // Whether a text can stand in a file as XML text: valid UTF-8 of characters that XML allows,

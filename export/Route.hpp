@@ -44,7 +44,7 @@ std::vector<PointRoute> PointsRoute(const Trajet& trajet);
 
 // The pieces of a KML 2.2 document in UTF-8, each a whole number of lines ended by CR LF: its
 // start, named; placemarks of a point and of a line of points, named and described; its end.
-// Names and descriptions are written as given, with "&", "<" and ">" escaped.
+// Names and descriptions are written as EchapperXml (Kml.hpp) writes them.
 std::string DebutKml(std::string_view nom);
 std::string RepereKml(std::string_view nom, const PointRoute& point);
 std::string LigneKml(std::string_view nom, std::string_view description,

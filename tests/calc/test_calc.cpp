@@ -215,9 +215,10 @@ TEST_F(Calc, MessagesAndStatuses) {
   EXPECT_EQ(fr.err,
             "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : une valeur est hors du domaine de calcul.\n");
-  // The same point, however written: no distance, GeodSolve's courses.
-  const Outcome same = Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n");
-  EXPECT_EQ(same.out, std::vector<std::string>(4, "180.000000000 180.000000000 0.0000"));
+  // The same point, however written (or too close for an arc's square): GeodSolve's courses.
+  const Outcome same =
+      Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n0 0 1e-170 0\n");
+  EXPECT_EQ(same.out, std::vector<std::string>(5, "180.000000000 180.000000000 0.0000"));
   EXPECT_EQ(same.status, 0);
   // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
   // figure east of 0°), that is −179.991°; 1,000 m west of −540°, 179.991°.
@@ -230,7 +231,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   fs::permissions(dir_, fs::perms::all);  // for an ordinary user
   const std::string asUser =
       geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
-  std::ofstream(dir_ / "a.csv") << "lat1;lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
+  std::ofstream(dir_ / "a.csv") << "\"lat1, N\";lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
   std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
   const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
   const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
@@ -539,17 +540,18 @@ TEST_F(Calc, DegreesMinutesSecondsReadBack) {
 }
 
 // The geodesic of each line answered, sampled as the window's route is (at most 10 km apart, a
-// negative distance as finely as a positive one), in one KML document and one GPX file: a
-// placemark and a track a line, named after it (and its input when there are several), described
-// by its answer; GPX's longitudes from −180 included to 180 excluded, KML's first point of a track
-// within −180…180 and the next ones
+// negative distance as finely as a positive one), in one KML document (written through the
+// symbolic link named, which stays) and one GPX file: a placemark and a track a line, named after
+// it (and its input when there are several), described by its answer; GPX's longitudes from −180
+// included to 180 excluded, KML's first point of a track within −180…180 and the next ones
 // continuous across the 180° meridian.
 TEST_F(Calc, TracksAsKmlAndGpx) {
+  std::ofstream(dir_ / "k.kml"), fs::create_symlink("k.kml", dir_ / "t.kml");
   const Outcome r =
       Execute("direct --kml=t.kml --gpx=t.gpx",
               "10 179.95 90 25000\nbad\n-33.5 151.25 225 500000\n0 180 0 -20000\n10 500 90 1000\n");
   EXPECT_EQ(r.status, 1);
-  auto kml = Elements(dir_ / "t.kml"), gpx = Elements(dir_ / "t.gpx");
+  auto kml = Elements(dir_ / "k.kml"), gpx = Elements(dir_ / "t.gpx");
   EXPECT_EQ(kml["xmlns"].at(0), "http://www.opengis.net/kml/2.2");
   EXPECT_EQ(kml["name"], (std::vector<std::string>{"orbalide-calc direct", "line 1", "line 3",
                                                    "line 4", "line 5"}));
@@ -561,9 +563,8 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   std::vector<std::string> kmlPoints, firstPoints;
   for (const std::string& line : kml["coordinates"]) {
     const std::size_t first = kmlPoints.size();
-    for (const std::string& p : Split(line, '\n')) {
+    for (const std::string& p : Split(line, '\n'))
       if (p.find(',') != std::string::npos) kmlPoints.push_back(p.substr(0, p.find('\r')));
-    }
     firstPoints.push_back(Split(kmlPoints.at(first), ',').at(0));
   }
   // 3 steps of 25 km ÷ 3, 50 of 10 km, 2 of 10 km back along the course, 1 of 1 km.
@@ -577,16 +578,16 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
     const double lon = std::stod(p.substr(p.find(' ')));
     EXPECT_TRUE(lon >= -180 && lon < 180) << p;
   }
-  const std::vector<std::string> arrival = Split(r.out[0], ' ');
-  const std::vector<std::string> last = Split(points[3], ' ');
-  EXPECT_NEAR(std::stod(last[0]), std::stod(arrival[0]), 1e-9);
-  EXPECT_NEAR(std::stod(last[1]), std::stod(arrival[1]), 1e-9);
+  for (const std::size_t k : {0u, 1u})  // the last point is the arrival
+    EXPECT_NEAR(std::stod(Split(points[3], ' ')[k]), std::stod(Split(r.out[0], ' ')[k]), 1e-9);
   EXPECT_EQ(points[4], "-33.5 151.25");
   EXPECT_EQ(points[55], "0 -180");
   EXPECT_LT(std::stod(points[57]), -0.18);  // 20 km south
-  // With several inputs, each track is named after its input and line.
-  Execute("inverse --gpx=u.gpx - in", "0 0 1 1\n");
-  EXPECT_EQ(Elements(dir_ / "u.gpx")["name"], (std::vector<std::string>{"-:1", "in:1"}));
+  // With several inputs, each track (of a nearly antipodal line too) is named after its input and
+  // line, with U+FFFD for what is no XML text: Latin-1's "é", a control character.
+  std::ofstream(dir_ / "\xE9\x01") << "0 0 1 1\n";
+  Execute("inverse --gpx=u.gpx - in '\xE9\x01'", "0 0 0.5 179.7\n");
+  EXPECT_EQ(Elements(dir_ / "u.gpx")["name"], Split("-:1 in:1 \uFFFD\uFFFD:1", ' '));
   // Along the rhumb line east, a track keeps to its parallel.
   for (const auto& [command, line] : {std::pair{"direct --rhumb --gpx=r.gpx", "10 179.95 90 25e3"},
                                       {"inverse --rhumb --gpx=r.gpx", "10 179.95 10 -179.8"}}) {
