@@ -45,7 +45,10 @@ Sommet SommetDevant(const Ellipsoide& e, Position depart, double course, bool no
   // tan φ0 = tan U0 ÷ (1 − f), with tan U0 = cos α ÷ |sin α|.
   const Reel latitude = RadiansEnDegres(ArcTan2(cosAlpha, (1 - f) * Abs(sinAlpha)));
   const Reel deuxPi = 2 * Reel(Pi);
-  const Reel sigma1 = ArcTan2(tanU1, Cos(alpha1));
+  // Due east or west the departure is its own vertex: the cosine is then 0 exactly, where the
+  // program's cos 270° (−4.6e-15) would put the vertex a whole turn ahead.
+  const bool travers = std::fabs(std::remainder(course, 180.0)) == 90;
+  const Reel sigma1 = ArcTan2(tanU1, travers ? Reel(0) : Cos(alpha1));
   Reel sigma = Reel(Pi) / 2 - sigma1;
   if (sigma < 0) sigma = sigma + deuxPi;
   const Reel uSq = vincenty::UCarre(cosSqAlpha, a, b);

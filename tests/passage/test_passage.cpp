@@ -60,7 +60,8 @@ TEST(Passage, Routes) {
       {kIndexWgs84, {{48.4, -4.5, "Brest"}, {44.65, -63.57, "Halifax"}}, 0, 10, 90, 0},
       {kIndexWgs84, {{35, 140, "Tokyo"}, {37.8, -122.4, "San Francisco"}}, 0, 15, 45, 12.5},
       {kIndexSphere, {{-33.9, 18.4, "Cape Town"}, {-31.95, 115.85, "Perth & Co"}}, 1e6, 0, 40, 0},
-      {2, {{45, 150, ""}, {40, 230, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},    // leaves from 45°
+      // Arrives at 45° eastward, and leaves from it.
+      {2, {{40, 110, ""}, {45, 150, ""}, {40, 230, ""}, {-10, -140, ""}}, 2e6, 0, 45, 0},
       {kIndexWgs84, {{-0.0, 108, "A"}, {-0.0, -72, "B"}}, 5e6, 0, 1e-12, 0},  // opposite, by -0
   };
   const fs::path folder =
