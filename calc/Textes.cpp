@@ -76,8 +76,10 @@ formules de Vincenty, une ligne des FICHIERs (ou de l'entrée standard) à la
 fois, une ligne en sortie pour chacune ; ou prépare une navigation par les
 points des FICHIERs.
 
-  direct   chaque ligne « lat1 lon1 course1 distance » donne « lat2 lon2 course2 »
-  inverse  chaque ligne « lat1 lon1 lat2 lon2 » donne « course1 course2 distance »
+  direct   chaque ligne « lat1 lon1 course1 distance » donne
+           « lat2 lon2 course2 »
+  inverse  chaque ligne « lat1 lon1 lat2 lon2 » donne
+           « course1 course2 distance »
   route    chaque ligne « lat lon [nom] » est un point ; chaque étape d'un point
            au suivant donne « leg from to lat1 lon1 lat2 lon2 course distance
            gc_course gc_distance » : la route et la longueur de sa loxodromie,

@@ -334,6 +334,11 @@ TEST_F(Calc, MessagesAndStatuses) {
     for (const std::string& l : r.out) written += l + "\n";
     EXPECT_TRUE((written + r.err).starts_with(c.starts)) << c.arguments << ": " << written + r.err;
     EXPECT_EQ(r.status, c.status) << c.arguments;
+    for (const std::string& l : r.out) {  // the help, the version, the list: within 80 columns
+      const auto columns =
+          std::count_if(l.begin(), l.end(), [](char b) { return (b & 0xC0) != 0x80; });
+      EXPECT_TRUE(c.arguments[0] != '-' || columns <= 80) << l;
+    }
   }
   // Ended by a signal or a closed pipe after its first answer (written at once, the next line not
   // at hand), a run leaves no temporary file, and the file it would have replaced whole.
