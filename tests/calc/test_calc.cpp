@@ -301,6 +301,12 @@ TEST_F(Calc, MessagesAndStatuses) {
        "orbalide-calc: -:2: lat is beyond 90°\norbalide-calc: -:3: 1 field, 2 expected\n", 1,
        "48.38 -4.49 Brest\n91 0 B\nabc\n28.1 -15.4\n"},
       {"", "route --csv --kml=t.kml a.csv", "orbalide-calc: a.csv:2: lat is beyond 90°\n", 1},
+      // Several inputs are one passage, its waypoints ranked across them (RhumbSolve, GeodSolve).
+      {"", "route --csv - b.csv",
+       "leg,from,to,lat1,lon1,lat2,lon2,course,distance,gc_course,gc_distance\n1,Here,WP2,"
+       "0.000000000,0.000000000,1.000000000,2.000000000,63.587403585,248575.5662,63.581584896,"
+       "248575.5652\n2,WP2,60:01,",
+       0, "lat,lon\n0,0,Here\n"},
       {"", "route --kml=t.kml", "orbalide-calc: -:1: name is not UTF-8 text", 1, "0 0 \xff\n0 1\n"},
       {"", "route", "orbalide-calc: No route: the passage has no waypoint.\n", 1, " \n# none\n"},
       {"", "route",
