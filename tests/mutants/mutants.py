@@ -284,8 +284,8 @@ FAULTS = [
      "if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Texte();",
      "if (t == QAccessible::Name) return Texte();", "labels named by their text"),
     # the keyboard and screen readers
-    ("Disposition.cpp", "    image->TabStop = true;\n", "",
-     "the flags and the globe out of the tab order"),
+    ("Disposition.cpp", "    bouton->TabStop = true;\n", "",
+     "the flags, the globe and the unit out of the tab order"),
     ("Fabrique.cpp", "control.Pressable() ? Qt::TabFocus : Qt::NoFocus", "Qt::NoFocus",
      "the flags, the globe and the links not focusable"),
     ("Accessibles.cpp", "if (Widget()->Pressable) names.prepend(pressAction());", "",

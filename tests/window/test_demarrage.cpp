@@ -91,6 +91,8 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
       {{&f.Image2[0].AccessibleName}, "Français", "Français"},
       {{&f.Image1.AccessibleName}, "À propos", "About"},
       {{&f.Frame1.AccessibleName}, "Unité de distance", "Distance unit"},
+      {{&f.Label10.AccessibleName}, "Passer en mètres", "Switch to meters"},
+      {{&f.INS[0].ActionName, &f.INS[3].ActionName}, "Lire la position", "Read the position"},
       {{&about.AccessibleName}, "À propos d'Orbalide", "About Orbalide"},
       {{&about.Label3.AccessibleName}, "Écrire à l'auteur", "Write to the author"},
       {{&about.Label2[1].Caption},
