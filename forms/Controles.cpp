@@ -303,6 +303,12 @@ void Form::UserMouseDown(TextBox& box, int button, int shift) {
   });
 }
 
+void Form::UserAction(TextBox& box) {
+  Deliver(box, [&] {
+    if (box.Action) box.Action();
+  });
+}
+
 void Form::UserType(TextBox& box, std::string_view text) {
   Deliver(box, [&] {
     if (box.ReadOnly) return;
@@ -385,6 +391,12 @@ bool Form::UserKey(Key key) {
     case Key::ContextMenu:
       if (focus_ == nullptr || !focus_->ContextMenu) return false;
       UserContextMenu(*focus_);
+      return true;
+    case Key::ShiftReturn:
+      if (focus_ == nullptr || focus_->GetKind() != Kind::TextBox ||
+          !static_cast<TextBox*>(focus_)->Action)
+        return false;
+      UserAction(static_cast<TextBox&>(*focus_));
       return true;
   }
   return false;

@@ -2,7 +2,8 @@
 // a window system applies to them: a text write runs the change handler, option buttons of one
 // frame exclude each other, a panel covers the controls under it, a control that is not shown or
 // is disabled cannot take the focus, Tab walks the tab order, Space presses the focused control,
-// Return the focused one or the default button; and what assistive technology is told of each.
+// Return the focused one or the default button, Shift+Return runs the focused box's own command;
+// and what assistive technology is told of each.
 // Handlers are attached as callbacks by the window that owns the controls; a view draws the
 // controls from this data and forwards the user's events to them.
 #pragma once
@@ -46,8 +47,9 @@ inline constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 // The keys that a window system gives a meaning of its own: Tab and Shift+Tab move the focus,
 // Return presses the focused button or else the default one, Escape cancels, the desktop's Quit
 // key ends the program, the context-menu key (or Shift+F10) opens the focused control's menu,
-// Space presses the focused control, F1 asks for help.
-enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu, Space, Help };
+// Space presses the focused control, F1 asks for help, Shift+Return runs the focused box's own
+// command.
+enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu, Space, Help, ShiftReturn };
 
 // What assistive technology is told a control is. Each kind has its own; a window may make a
 // picture a button, or a label a link.
@@ -131,6 +133,11 @@ class TextBox : public Control {
   bool CommaIsPoint = false;  // a "," that the user types or pastes is written as "."
   std::function<void()> Change;
   std::function<void(int button, int shift)> MouseDown;
+  // The box's own command besides typing, when it has one (a paste box reads its line):
+  // Shift+Return runs it while the box has the focus, and assistive technology offers it by its
+  // name.
+  std::function<void()> Action;
+  std::string ActionName;
 
  private:
   std::string text_;
@@ -268,6 +275,8 @@ class Form {
   void UserClick(Control& control);
   void UserDblClick(Control& control);
   void UserMouseDown(TextBox& box, int button, int shift);
+  // A box's own command, asked for by Shift+Return or by a screen reader.
+  void UserAction(TextBox& box);
   // The whole new text of a box; only what differs from its present text, the part the user put
   // in, is taken as typed.
   void UserType(TextBox& box, std::string_view text);

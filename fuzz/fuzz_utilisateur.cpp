@@ -34,7 +34,7 @@ class User {
     const std::function<void()> events[] = {
         [&] { c_.Click(*Any<TextBox>(f)), c_.Keys(Text()); },
         [&] { c_.Keys(Text()); },
-        [&] { f.UserKey(static_cast<Key>(Pick(8))); },
+        [&] { f.UserKey(static_cast<Key>(Pick(9))); },
         [&] { f.SetFocus(*Any<Control>(f)), f.UserClick(*Any<Control>(f)); },
         [&] { f.UserContextMenu(*Any<Control>(f)); },
         [&] { f.UserSelect(*Any<ComboBox>(f), static_cast<std::int16_t>(Pick(12) - 1)); },

@@ -18,6 +18,17 @@ void Etiquette::paintEvent(QPaintEvent* event) {
   painter.drawRect(frame.adjusted(1, 1, -1, -1));
 }
 
+// Drawn on one line from where the cursor stands, which the box keeps in view.
+QRect Champ::Caractere(int position) const {
+  const QFontMetrics m(font());
+  const QString t = text();
+  if (position < 0 || position >= t.size()) return {};
+  const int x = cursorRect().center().x() - m.horizontalAdvance(t.left(cursorPosition())) +
+                m.horizontalAdvance(t.left(position));
+  return {mapToGlobal(QPoint(x, cursorRect().top())),
+          QSize(m.horizontalAdvance(t.at(position)), m.height())};
+}
+
 QAccessible::Role RoleQt(Role role) {
   switch (role) {
     case Role::Text:
@@ -109,6 +120,100 @@ class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInte
   QString Texte() const { return Widget()->text(); }
 };
 
+// A text box as Qt's own accessible line edit shows it, which cannot be given another action,
+// with its command first among its actions. A text written by a screen reader is taken as typed.
+class ChampAccessible : public QAccessibleWidget,
+                        public QAccessibleTextInterface,
+                        public QAccessibleEditableTextInterface {
+ public:
+  explicit ChampAccessible(Champ* champ) : QAccessibleWidget(champ, QAccessible::EditableText) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? Widget()->text() : QAccessibleWidget::text(t);
+  }
+  void setText(QAccessible::Text t, const QString& text) override {
+    if (t == QAccessible::Value) {
+      Ecrire(text);
+    } else {
+      QAccessibleWidget::setText(t, text);
+    }
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = state.selectableText = true;
+    state.readOnly = Widget()->isReadOnly();
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{Widget()->Commande} + QAccessibleWidget::actionNames();
+  }
+  QString localizedActionName(const QString& action) const override {
+    return action == Widget()->Commande ? action : QAccessibleWidget::localizedActionName(action);
+  }
+  void doAction(const QString& action) override {
+    if (action == Widget()->Commande) {
+      emit Widget()->Commandee();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (t == QAccessible::EditableTextInterface)
+      return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
+  QString text(int start, int end) const override {
+    return start > end ? QString() : Widget()->text().mid(start, end - start);
+  }
+  int characterCount() const override { return static_cast<int>(Widget()->text().size()); }
+  void selection(int index, int* start, int* end) const override {
+    const bool some = index == 0 && Widget()->hasSelectedText();
+    *start = some ? Widget()->selectionStart() : 0;
+    *end = some ? Widget()->selectionEnd() : 0;
+  }
+  int selectionCount() const override { return Widget()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int index) override {
+    if (index == 0) Widget()->deselect();
+  }
+  void setSelection(int index, int start, int end) override {
+    if (index == 0) Widget()->setSelection(start, end - start);
+  }
+  int cursorPosition() const override { return Widget()->cursorPosition(); }
+  void setCursorPosition(int position) override { Widget()->setCursorPosition(position); }
+  QRect characterRect(int position) const override { return Widget()->Caractere(position); }
+  int offsetAtPoint(const QPoint& point) const override {
+    return Widget()->cursorPositionAt(Widget()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int start, int end) override {
+    Widget()->setCursorPosition(end);
+    Widget()->setCursorPosition(start);
+  }
+  QString attributes(int position, int* start, int* end) const override {
+    *start = *end = position;
+    return {};
+  }
+
+  void deleteText(int start, int end) override {
+    Ecrire(Widget()->text().remove(start, end - start));
+  }
+  void insertText(int position, const QString& text) override {
+    Ecrire(Widget()->text().insert(position, text));
+  }
+  void replaceText(int start, int end, const QString& text) override {
+    Ecrire(Widget()->text().replace(start, end - start, text));
+  }
+
+ private:
+  Champ* Widget() const { return static_cast<Champ*>(widget()); }
+  void Ecrire(const QString& text) {
+    Widget()->setText(text);
+    emit Widget()->textEdited(text);
+  }
+};
+
 // The surface is the window itself where the window has no frame of its own (the About window),
 // else the client area of a main window.
 class SurfaceAccessible : public QAccessibleWidget {
@@ -124,6 +229,8 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
     return new ListeAccessible(static_cast<Liste*>(objet));
   if (classe == Etiquette::staticMetaObject.className())
     return new EtiquetteAccessible(static_cast<Etiquette*>(objet));
+  if (classe == Champ::staticMetaObject.className())
+    return new ChampAccessible(static_cast<Champ*>(objet));
   if (classe == Groupe::staticMetaObject.className())
     return new QAccessibleWidget(static_cast<Groupe*>(objet), QAccessible::Grouping);
   if (classe == Surface::staticMetaObject.className())

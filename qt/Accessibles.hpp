@@ -2,14 +2,16 @@
 // the model names it (Qt's accessible combo box takes its current text as its name on this
 // platform); a label or a picture keeps the name and the role that the model gives it while it
 // gives its text to screen readers, and one that is pressed as a button is also pressed by them
-// and shows a focus frame; a borderless frame is a group of controls, not a border; a window's
-// own surface is a window for screen readers.
+// and shows a focus frame; a text box with a command of its own offers it to them too; a
+// borderless frame is a group of controls, not a border; a window's own surface is a window for
+// screen readers.
 #pragma once
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "Controles.hpp"
 
@@ -35,6 +37,20 @@ class Etiquette : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
+
+class Champ : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using QLineEdit::QLineEdit;
+  QString Commande;  // its name for screen readers
+
+  // Where a character of the text is drawn, on the screen.
+  QRect Caractere(int position) const;
+
+ signals:
+  void Commandee();  // by a screen reader
 };
 
 class Groupe : public QFrame {

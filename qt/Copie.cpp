@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 
+#include "Accessibles.hpp"
 #include "Ajustement.hpp"
 #include "Images.hpp"
 #include "Polices.hpp"
@@ -123,6 +124,7 @@ void Vue::CopyText(TextBox& box, QLineEdit* edit) {
     if (sameLength) edit->setCursorPosition(cursor);
   }
   Fit(box, edit, text);
+  if (auto* champ = qobject_cast<Champ*>(edit)) champ->Commande = Q(box.ActionName);
   if (form_.Focus() != &box) {
     if (edit->hasSelectedText()) edit->deselect();
     return;

@@ -45,6 +45,7 @@ std::optional<Key> KeyOf(const QKeyEvent& e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if (m == Qt::NoModifier) return Key::Return;
+      if (m == Qt::ShiftModifier) return Key::ShiftReturn;
       break;
     case Qt::Key_Escape:
       if (m == Qt::NoModifier) return Key::Escape;

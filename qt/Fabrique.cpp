@@ -15,7 +15,8 @@ namespace {
 QWidget* NewWidget(const Control& control, QWidget* parent) {
   switch (control.GetKind()) {
     case Kind::TextBox: {
-      auto* edit = new QLineEdit(parent);
+      auto* edit =
+          static_cast<const TextBox&>(control).Action ? new Champ(parent) : new QLineEdit(parent);
       edit->setFrame(true);
       edit->setTextMargins(0, 0, 0, 0);
       return edit;
@@ -96,6 +97,8 @@ void Vue::Style(const Control& control, QWidget* w) const {
   }
   if (control.GetKind() == Kind::Label && static_cast<const Label&>(control).Centered) {
     static_cast<QLabel*>(w)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  } else if (control.GetKind() == Kind::Label && control.Pressable()) {
+    w->setContentsMargins(3, 0, 0, 0);  // the text clear of the focus frame's two lines
   }
 }
 
@@ -110,6 +113,10 @@ void Vue::Connect(Control& control, QWidget* w) {
                        [this, &box](const QString& text) {
                          Forward([this, &box, t = text.toStdString()] { form_.UserType(box, t); });
                        });
+      if (auto* champ = qobject_cast<Champ*>(w)) {
+        QObject::connect(champ, &Champ::Commandee, this,
+                         [this, &box] { Forward([this, &box] { form_.UserAction(box); }); });
+      }
       break;
     }
     case Kind::ComboBox: {

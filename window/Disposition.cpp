@@ -162,8 +162,9 @@ void FormFormules::Habillage() {
 }
 
 // The design's texts of the inputs; outputs read-only without a tab stop; a comma typed in a
-// number is a decimal point; Return computes in either panel. The flags and the globe are
-// buttons for the keyboard and for screen readers; Alt+P opens the menu in either language.
+// number is a decimal point; Return computes in either panel. The flags, the globe and the
+// inverse panel's unit are buttons for the keyboard and for screen readers; Alt+P opens the menu
+// in either language.
 void FormFormules::Comportements() {
   Text1[0].SetText("60");
   Text1[1].SetText("00");
@@ -181,15 +182,16 @@ void FormFormules::Comportements() {
   for (std::int16_t i = 0; i < 3; ++i) Text1[i].CommaIsPoint = true;
   Text2.CommaIsPoint = true;
   Command2.Default = Command4.Default = true;
-  for (Image* image : {&Image2[0], &Image2[1], &Image1}) {
-    image->AccessibleRole = Role::Button;
-    image->TabStop = true;
+  for (Control* bouton :
+       std::initializer_list<Control*>{&Image2[0], &Image2[1], &Image1, &Label10}) {
+    bouton->AccessibleRole = Role::Button;
+    bouton->TabStop = true;
   }
   MPrec.AccessKey = 'P';
 }
 
 // Each panel's entry order, then its other controls, the flags and the globe last in the direct
-// panel; then what takes no tab.
+// panel, the unit last in the inverse one; then what takes no tab.
 void FormFormules::OrdreDeTabulation() {
   std::vector<Control*> ordre{&Command1, &LatD[0], &LATM[0],    &LATS[0],   &LOnD[0],
                               &LonM[0],  &LonS[0], &Command2,   &Text1[0],  &Text1[1],
@@ -212,6 +214,7 @@ void FormFormules::OrdreDeTabulation() {
     for (Control* c : std::initializer_list<Control*>{Emplacements(k).Nom, &INS[k], &Command11[k]})
       ordre.push_back(c);
   }
+  ordre.push_back(&Label10);
   for (Control* c : Controls()) {
     if (std::find(ordre.begin(), ordre.end(), c) == ordre.end()) ordre.push_back(c);
   }

@@ -64,10 +64,13 @@ void FormFormules::Relier() {
   for (std::int16_t k = 0; k < 4; ++k) {
     INS[k].MouseDown = [this, k](int button, int shift) { INS_MouseDown(k, button, shift); };
     INS[k].DblClick = [this, k] { INS_DblClick(k); };
+    INS[k].Action = [this, k] { LireCollage(k); };
     Command11[k].Click = [this, k] { Command11_Click(k); };
     Command11[k].ContextMenu = [this, k] { Command11_ContextMenu(k); };
   }
   for (std::int16_t i = 0; i < 2; ++i) Image2[i].Click = [this, i] { Image2_Click(i); };
+  // The unit chosen in the direct panel renames the inverse panel's unit button for readers.
+  for (OptionButton& o : Option1) o.Click = [this] { NommerBascule(EnAnglais()); };
 
   const struct {
     Control* control;

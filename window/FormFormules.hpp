@@ -169,6 +169,9 @@ class FormFormules : public Form {
   void Text2_GotFocus();
   void INS_MouseDown(std::int16_t Index, int Button, int Shift);
   void INS_DblClick(std::int16_t Index);
+  // Reads the paste box's line into its position and beeps: a Shift-click, Shift+Return or a
+  // screen reader's action.
+  void LireCollage(std::int16_t Index);
 
   // Precision and units.
   void Mcent_Click();
@@ -177,6 +180,7 @@ class FormFormules : public Form {
   void AppliquerPrecision();
   void Label10_Click();
   void NommerUnite();
+  void NommerBascule(bool anglais);
 
   // Transfers and modes.
   void Command3_Click();

@@ -25,6 +25,7 @@ void FormFormules::NommerPourLecteurs(bool anglais) {
     }
     e.Nom->AccessibleName = Nomme(textes::NomDuPoint, role, anglais);
     INS[k].AccessibleName = Nomme(textes::Collage, role, anglais);
+    INS[k].ActionName = textes::LirePosition.En(anglais);
     Command11[k].AccessibleName = Nomme(textes::ExporterKml, role, anglais);
   }
   const struct {
@@ -47,6 +48,7 @@ void FormFormules::NommerPourLecteurs(bool anglais) {
                 {&Image2[0], textes::Francais},      {&Image2[1], textes::Anglais},
                 {&Frame1, textes::UniteDistance}};
   for (const auto& a : autres) a.control->AccessibleName = a.nom.En(anglais);
+  NommerBascule(anglais);
 }
 
 void FormFormules::Traduire(bool anglais) {

@@ -69,8 +69,9 @@ inline constexpr Mots Roles[] = {{"départ", "departure"},
 inline constexpr Mots Hemispheres[] = {{"Nord ou sud", "North or south"},
                                        {"Est ou ouest", "East or west"}};
 inline constexpr Mots NomDuPoint{"Nom du point", "Point name"};
-inline constexpr Mots Collage{"Position sur une ligne, Maj+clic pour la lire",
-                              "Position on one line, Shift+click to read it"};
+inline constexpr Mots Collage{"Position sur une ligne, Maj+Entrée pour la lire",
+                              "Position on one line, Shift+Return to read it"};
+inline constexpr Mots LirePosition{"Lire la position", "Read the position"};
 inline constexpr Mots ExporterKml{"Exporter en KML", "Export as KML"};
 inline constexpr Mots Unites[] = {
     {"degrés", "degrees"}, {"minutes", "minutes"}, {"secondes", "seconds"}};
@@ -81,6 +82,8 @@ inline constexpr Mots DistanceCalculee{"Distance calculée", "Computed distance"
 inline constexpr Mots ListeEllipsoides{"Ellipsoïde", "Ellipsoid"};
 inline constexpr Mots Apropos{"À propos", "About"};
 inline constexpr Mots UniteDistance{"Unité de distance", "Distance unit"};
+inline constexpr Mots VersMetres{"Passer en mètres", "Switch to meters"};
+inline constexpr Mots VersMilles{"Passer en milles nautiques", "Switch to nautical miles"};
 // A flag is named after the language it switches to, in that language, as language choices are.
 inline constexpr Mots Francais{"Français", "Français"}, Anglais{"English", "English"};
 

@@ -74,11 +74,20 @@ void FormFormules::Label10_Click() {
   sansResultat_.reset();
   Option1[static_cast<std::int16_t>(Option1[1].Value() ? 0 : 1)].SetValue(true);
   NommerUnite();
+  NommerBascule(EnAnglais());
 }
 
 // The unit label names the unit in French, whatever the language.
 void FormFormules::NommerUnite() {
   Label10.Caption = (UniteChoisie() == Unite::Milles ? textes::Milles : textes::Metres).En(false);
+}
+
+// To screen readers the unit label is a button named after the unit it switches to, in the
+// window's language, as a flag is after its language (its caption, the unit in use, is empty
+// until the first computation).
+void FormFormules::NommerBascule(bool anglais) {
+  Label10.AccessibleName =
+      (UniteChoisie() == Unite::Milles ? textes::VersMetres : textes::VersMilles).En(anglais);
 }
 
 }  // namespace orbalide

@@ -127,7 +127,10 @@ void FormFormules::Text2_GotFocus() {
 }
 
 void FormFormules::INS_MouseDown(std::int16_t Index, int /*Button*/, int Shift) {
-  if (Shift != kShift) return;
+  if (Shift == kShift) LireCollage(Index);
+}
+
+void FormFormules::LireCollage(std::int16_t Index) {
   Coller(Index);
   platform_.Beep();
 }

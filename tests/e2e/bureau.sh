@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program on a real X server, from the keyboard alone: a forward computation, the
 # export of its arrival and, from that button's menu, of its route, the arrival's letters as a
-# screen reader reads them; an inverse computation read back the same way, a hemisphere list
-# driven with its keys, and back to the direct panel; the flag from the keyboard, the globe
+# screen reader reads them; an inverse computation, its departure pasted on one line and read by
+# Shift+Return, read back the same way, a hemisphere list driven with its keys, its unit switched
+# by Space on the unit button, and back to the direct panel; the flag from the keyboard, the globe
 # by a screen reader's action and the About window found by its name and closed by Escape; then
 # the About window's mail link with the mouse, and Ctrl+Q. The desktop's openers are replaced by
 # a recorder.
@@ -52,8 +53,9 @@ xdotool key Up && sleep 0.2
 tab_to "Inverse" && xdotool key Return
 lecteur showing "Calculer" || fail "the inverse panel is not shown"
 [ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the inverse panel"
-xdotool type --delay 60 "45" "00" "00.000" "000"  # longitudes here do not move on by themselves
-for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
+tab_to "Position sur une ligne, Maj+Entrée pour la lire — départ" shift+Tab
+xdotool type --delay 60 "A N45:00:00.00 E000:00:00.00" && xdotool key shift+Return
+# Longitudes here do not move on by themselves.
 tab_to "Latitude, degrés — arrivée" && xdotool type --delay 60 "44" "00" "00.000" "000"
 for part in "00" "00.000"; do xdotool key Tab && xdotool type --delay 60 "$part"; done
 # A hemisphere list takes the first key, however the focus came in.
@@ -65,6 +67,10 @@ xdotool key Return
 import -window root "$build/bureau-inverse.png"
 distance=$(lecteur text "Distance calculée")
 [ "$distance" = "111122.008" ] || fail "the inverse distance reads '$distance'"  # GeographicLib
+# The unit beside it, a button named after the unit it switches to: Space empties the distance.
+tab_to "Passer en milles nautiques" && xdotool key space && sleep 0.2
+[ "$(lecteur focus)/$(lecteur text "Distance calculée")" = "Passer en mètres/" ] ||
+  fail "Space on the unit left '$(lecteur focus)/$(lecteur text "Distance calculée")'"
 tab_to "Directe" && xdotool key Return
 lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
 [ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the direct panel"

@@ -105,7 +105,7 @@ class Window : public testing::Test {
 
 }  // namespace
 
-// The mouse: the precision menu and the paste box.
+// The mouse: the precision menu and the paste box, its line written by a screen reader.
 TEST_F(Window, MouseOnMenuAndPasteBox) {
   QMenu* precision = static_cast<QMainWindow*>(Main())->menuBar()->findChildren<QMenu*>().front();
   const QList<QAction*> items = precision->actions();
@@ -114,8 +114,8 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   EXPECT_TRUE(items[0]->isChecked() && !items[1]->isChecked() && !items[2]->isChecked());
   EXPECT_EQ(precision->title() + " " + items[0]->text() + " " + Edit(f.LATS[0])->text(),
             "&Précision 100eme seconde 23.26");
-  f.INS[0].SetText("WP1 N49°00'23,26 E006°09'41,28");
-  platform.SynchroniserTout();
+  auto* reader = QAccessible::queryAccessibleInterface(Edit(f.INS[0]))->editableTextInterface();
+  reader->insertText(0, "WP1 N49°00'23,26 E006°09'41,28");
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
   QString shown;
   for (const FormFormules::Composante c : kComposantes) shown += Edit(f.Boite(c, 0))->text() + " ";
@@ -181,10 +181,8 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
         for (const auto& [from, key, item] : keys) {
           list->SetText(list->Items()[static_cast<std::size_t>(from)]);
           platform.SynchroniserTout();
-          if (key < 128)
-            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key));
-          else
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+          key < 128 ? QTest::keyClick(QApplication::focusWidget(), static_cast<char>(key))
+                    : QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
           EXPECT_EQ(list->ListIndex() * 10 + Of<QComboBox>(*list)->currentIndex(), item * 11)
               << list->FullName() << " " << key;
         }
@@ -208,11 +206,12 @@ TEST_F(Window, PlacesSelectionsTabAndLists) {
 // when the model shows its control and shows its caption and tooltip; no two visible widgets
 // overlap unless the design overlaps them; nothing either window shows is cut (also at twice the
 // scale, Window.StatesAtScaleTwo); screen readers find each window and control with the role the
-// model gives it (the About window a window), a press action on what a click presses, the name
-// the model gives it, and a name, in the window's language, for every control that takes the
-// focus or shows a result; results are read-only, and what they read of results and labels is
-// what the screen shows. Each state is grabbed into the build folder for a person to look at
-// ("-x2" at scale 2). Then the About window's web link keeps it open, Escape closes it.
+// model gives it (the About window a window), a press action on what a click presses and a box's
+// own command under its name, the name the model gives it, and a name, in the window's language,
+// for every control that takes the focus or shows a result; results are read-only, and what they
+// read of boxes and labels is what the screen shows. Each state is grabbed into the build folder
+// for a person to look at ("-x2" at scale 2). Then the About window's web link keeps it open,
+// Escape closes it.
 TEST_F(Window, EveryStateOfBothWindows) {
   const auto design = [](const Control& c) {
     QRect r(c.Place.Left, c.Place.Top, c.Place.Width, c.Place.Height);
@@ -232,13 +231,14 @@ TEST_F(Window, EveryStateOfBothWindows) {
   f.Label3[1].Caption = "W";
   f.Text3.SetText("19999999.9999999");
   f.Label10.Caption = "Mètres";
+  for (TextBox& paste : f.INS) paste.SetText("WP1");
   EXPECT_EQ(Of(f.Image2[0]), nullptr);  // made when first shown
   QTest::mouseClick(Of(f.Image1), Qt::LeftButton);
   const QPalette saved = QApplication::palette();
   QApplication::setPalette(QPalette(QColor(40, 40, 40)));  // a dark desktop theme
-  const QPalette box = Edit(f.LatD[0])->palette();         // the design's colours on a light base
-  EXPECT_GT(box.color(QPalette::Base).lightness(), 200);
-  EXPECT_EQ(box.color(QPalette::Text), QColor(0, 0, 192));
+  const QPalette boxes = Edit(f.LatD[0])->palette();       // the design's colours on a light base
+  EXPECT_GT(boxes.color(QPalette::Base).lightness(), 200);
+  EXPECT_EQ(boxes.color(QPalette::Text), QColor(0, 0, 192));
   EXPECT_LT(Of(f.Label1)->palette().color(QPalette::WindowText).lightness(), 60);
   std::map<const Control*, QString> french;
   const std::set<QString> sameInBoth{"Distance", "Nm", "Inverse", "RAZ", Q(std::string(kSiteWeb))};
@@ -275,41 +275,37 @@ TEST_F(Window, EveryStateOfBothWindows) {
                 << c->FullName() << " over " << b->FullName();
           }
           shown.push_back(c);
-          const bool result =
-              c->GetKind() == Kind::TextBox && static_cast<const TextBox*>(c)->ReadOnly;
+          const auto* box = dynamic_cast<const TextBox*>(c);
           QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Of(*c));
           EXPECT_EQ(a->role(), roles.at(c->AccessibleRole)) << c->FullName();
-          EXPECT_TRUE(!c->Pressable() || !c->Reachable() ||
-                      a->actionInterface()->actionNames().contains(
-                          QAccessibleActionInterface::pressAction()))
+          const QString action = c->Pressable() ? QAccessibleActionInterface::pressAction()
+                                                : Q(box && box->Action ? box->ActionName : "");
+          EXPECT_TRUE(action.isEmpty() || !c->Reachable() ||
+                      a->actionInterface()->actionNames().contains(action))
               << c->FullName();
           if (!c->AccessibleName.empty()) {
             EXPECT_EQ(a->text(QAccessible::Name).toStdString(), c->AccessibleName) << c->FullName();
           }
-          if (result || c->GetKind() == Kind::Label) {  // a reader reads what the screen shows
+          if (box || c->GetKind() == Kind::Label) {  // a reader reads what the screen shows
             const auto* edit = qobject_cast<const QLineEdit*>(w);
             ASSERT_NE(a->textInterface(), nullptr) << c->FullName();
             EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()),
                       edit ? edit->text() : Caption(w))
                 << c->FullName();
           }
-          if (!c->TabStop && !result) continue;
+          if (!c->TabStop && !(box && box->ReadOnly)) continue;
           const QString name = a->text(QAccessible::Name);
           EXPECT_FALSE(name.isEmpty()) << c->FullName();
           EXPECT_TRUE(a->state().focusable) << c->FullName();
-          EXPECT_EQ(a->state().readOnly, result) << c->FullName();
+          EXPECT_EQ(a->state().readOnly, box && box->ReadOnly) << c->FullName();
           if (flag == 1) french[c] = name;
           EXPECT_TRUE(flag == 1 || sameInBoth.contains(name) || name != french[c]) << c->FullName();
         }
       }
     }
-    if (flag == 1) {
-      QAccessible::queryAccessibleInterface(Of(f.Image2[flag]))
-          ->actionInterface()
-          ->doAction(QAccessibleActionInterface::pressAction());
-    } else {
-      QTest::mouseClick(Of(f.Image2[flag]), Qt::LeftButton);
-    }
+    auto* reader = QAccessible::queryAccessibleInterface(Of(f.Image2[flag]))->actionInterface();
+    flag == 1 ? reader->doAction(QAccessibleActionInterface::pressAction())
+              : QTest::mouseClick(Of(f.Image2[flag]), Qt::LeftButton);
     EXPECT_EQ(static_cast<QMainWindow*>(Main())->menuBar()->actions()[0]->text().remove('&'),
               Q(f.MPrec.Caption));
   }
@@ -328,8 +324,10 @@ TEST_F(Window, EveryStateOfBothWindows) {
 // either language; Space and Return press the flag, which keeps the focus at its place, and the
 // globe, and so does a screen reader's action; keypad Enter computes; Shift+F10 opens the focused
 // export button's menu; a letter typed in the ellipsoid list chooses the next name it starts; a
-// reader's toggle of "Mètres" chooses metres. The focused flag, globe and link are grabbed into
-// the build folder ("focus-*.png").
+// reader's toggle of "Mètres" chooses metres; Shift+Return in a paste box reads its line, as the
+// reader's action does, and Return there computes; Space, Return and the reader's action press
+// the inverse panel's unit in either language. The focused flag, globe, unit and link are
+// grabbed into the build folder ("focus-*.png").
 TEST_F(Window, KeysAndReaderActions) {
   const auto aboutShown = [&] {
     const Vue* view = about.Fenetre() ? platform.View(*about.Fenetre()) : nullptr;
@@ -344,40 +342,47 @@ TEST_F(Window, KeysAndReaderActions) {
   };
   const auto ellipsoid = [&] { return Of<QComboBox>(f.Combo3)->currentText().toStdString(); };
   f.Text2.SetText("10");
+  f.INS[0].SetText("WP1 N49°00'23.26 E006°09'41.28");
   const struct {
-    Control* focus;  // given the focus first; nullptr: where it is
-    Qt::Key key;     // Key_unknown: a screen reader's first action on the focused control
-    Qt::KeyboardModifiers modifiers;
+    Control* focus;       // given the focus first; nullptr: where it is
+    QKeyCombination key;  // Key_unknown: a screen reader's first action on the focused control
     std::function<bool()> done;
-    const char* grab;  // the state before the key, grabbed
+    const char* grab = nullptr;  // the state before the key, grabbed
   } steps[] = {
       // clang-format off
-      {&f.LatD[0], Qt::Key_F1, {}, [&] { return aboutShown() && !QApplication::focusWidget(); },
-       nullptr},
-      {nullptr, Qt::Key_Tab, {}, [&] { return focused(about.Fenetre()->Label6[1]); }, nullptr},
-      {nullptr, Qt::Key_Return, {}, [&] { return aboutShown() && platform.opened.size() == 1; },
+      {&f.LatD[0], Qt::Key_F1, [&] { return aboutShown() && !QApplication::focusWidget(); }},
+      {nullptr, Qt::Key_Tab, [&] { return focused(about.Fenetre()->Label6[1]); }},
+      {nullptr, Qt::Key_Return, [&] { return aboutShown() && platform.opened.size() == 1; },
        "focus-apropos-lien"},
-      {nullptr, Qt::Key_Tab, {}, [&] { return focused(about.Fenetre()->Label3); }, nullptr},
-      {nullptr, Qt::Key_Space, {}, [&] { return platform.opened.size() == 2; }, nullptr},
-      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre() && focused(f.LatD[0]); }, nullptr},
-      {nullptr, Qt::Key_P, Qt::AltModifier, [&] { return popup() == "100eme seconde"; }, nullptr},
-      {&f.Image2[1], Qt::Key_Space, {}, [&] { return f.EnAnglais() && focused(f.Image2[0]); },
+      {nullptr, Qt::Key_Tab, [&] { return focused(about.Fenetre()->Label3); }},
+      {nullptr, Qt::Key_Space, [&] { return platform.opened.size() == 2; }},
+      {nullptr, Qt::Key_Escape, [&] { return !about.Fenetre() && focused(f.LatD[0]); }},
+      {nullptr, Qt::ALT | Qt::Key_P, [&] { return popup() == "100eme seconde"; }},
+      {&f.Image2[1], Qt::Key_Space, [&] { return f.EnAnglais() && focused(f.Image2[0]); },
        "focus-drapeau-fr"},
-      {nullptr, Qt::Key_P, Qt::AltModifier, [&] { return popup() == "100eme second"; }, nullptr},
-      {nullptr, Qt::Key_Return, {}, [&] { return !f.EnAnglais() && focused(f.Image2[1]); },
+      {nullptr, Qt::ALT | Qt::Key_P, [&] { return popup() == "100eme second"; }},
+      {&f.Command8, Qt::Key_Space, [&] { return f.Frame4.Visible; }},
+      {&f.Label10, Qt::Key_unknown, [&] { return f.UniteChoisie() == Unite::Metres; }},
+      {nullptr, Qt::Key_Space, [&] { return f.UniteChoisie() == Unite::Milles; }, "focus-unite-en"},
+      {&f.Command7, Qt::Key_Space, [&] { return !f.Frame4.Visible; }},
+      {&f.Image2[0], Qt::Key_Return, [&] { return !f.EnAnglais() && focused(f.Image2[1]); },
        "focus-drapeau-en"},
-      {&f.Image1, Qt::Key_Space, {}, aboutShown, "focus-globe"},
-      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre() && focused(f.Image1); }, nullptr},
-      {nullptr, Qt::Key_unknown, {}, aboutShown, nullptr},
-      {nullptr, Qt::Key_Escape, {}, [&] { return !about.Fenetre(); }, nullptr},
-      {&f.Text2, Qt::Key_Enter, Qt::KeypadModifier, [&] { return Edit(f.LATM[1])->text() == "10"; },
-       nullptr},
-      {&f.Command11[0], Qt::Key_F10, Qt::ShiftModifier,
-       [&] { return popup() == "Exporter la position"; }, nullptr},
-      {&f.Combo3, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1866"; }, nullptr},
-      {nullptr, Qt::Key_C, {}, [&] { return ellipsoid() == "Clarke 1880"; }, nullptr},
-      {&f.Option1[0], Qt::Key_unknown, {}, [&] { return f.UniteChoisie() == Unite::Metres; },
-       nullptr},  // its toggle, which clicks nothing
+      {&f.Image1, Qt::Key_Space, aboutShown, "focus-globe"},
+      {nullptr, Qt::Key_Escape, [&] { return !about.Fenetre() && focused(f.Image1); }},
+      {nullptr, Qt::Key_unknown, aboutShown},
+      {nullptr, Qt::Key_Escape, [&] { return !about.Fenetre(); }},
+      {&f.Text2, Qt::KeypadModifier | Qt::Key_Enter, [&] { return f.LATM[1].Text() == "10"; }},
+      {&f.INS[0], Qt::SHIFT | Qt::Key_Return, [&] { return platform.beeps == 1; }},
+      {&f.INS[0], Qt::Key_unknown, [&] { return platform.beeps == 2; }},
+      {&f.INS[0], Qt::Key_Return, [&] { return Edit(f.LatD[1])->text() == "49"; }},
+      {&f.Command11[0], Qt::SHIFT | Qt::Key_F10, [&] { return popup() == "Exporter la position"; }},
+      {&f.Combo3, Qt::Key_C, [&] { return ellipsoid() == "Clarke 1866"; }},
+      {nullptr, Qt::Key_C, [&] { return ellipsoid() == "Clarke 1880"; }},
+      // "Mètres" toggled by the reader, which clicks nothing
+      {&f.Option1[0], Qt::Key_unknown, [&] { return f.UniteChoisie() == Unite::Metres; }},
+      {&f.Command8, Qt::Key_Space, [&] { return f.Frame4.Visible; }},
+      {&f.Label10, Qt::Key_Return, [&] { return f.UniteChoisie() == Unite::Milles; },
+       "focus-unite-fr"},
       // clang-format on
   };
   for (const auto& s : steps) {
@@ -386,14 +391,11 @@ TEST_F(Window, KeysAndReaderActions) {
     if (s.grab) Grab(aboutShown() ? static_cast<Form&>(*about.Fenetre()) : f, s.grab);
     QWidget* to =
         QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    if (s.key == Qt::Key_unknown) {
-      auto* reader = QAccessible::queryAccessibleInterface(to)->actionInterface();
-      reader->doAction(reader->actionNames().front());
-    } else {
-      QTest::keyClick(to, s.key, s.modifiers);
-    }
+    auto* reader = QAccessible::queryAccessibleInterface(to)->actionInterface();
+    s.key.key() == Qt::Key_unknown ? reader->doAction(reader->actionNames().front())
+                                   : QTest::keyClick(to, s.key.key(), s.key.keyboardModifiers());
     QApplication::processEvents();
-    ASSERT_TRUE(s.done()) << QTest::toString(QKeySequence(s.key | s.modifiers));
+    ASSERT_TRUE(s.done()) << QTest::toString(QKeySequence(s.key));
     if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
     QApplication::processEvents();
   }

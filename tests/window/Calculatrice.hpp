@@ -47,10 +47,9 @@ class FakePlatform : public Platform {
   std::vector<std::string> messages, opened;
   std::vector<const Form*> shown, unloaded;
   std::vector<const MenuItem*> popups;
-  std::string directory = ".", documents, home = ".";
+  std::string directory = ".", documents, home = ".", separator = ".";
   std::set<std::string> readOnly;  // folders the user could not write
   bool failWrites = false;         // a write that fails once the folder is found writable
-  std::string separator = ".";
   VersionNumbers version{1, 0, 0};
 };
 

@@ -15,9 +15,9 @@ TEST(StartUp, StateAfterLoadAndTheEllipsoidList) {
   EXPECT_EQ(f.Caption + " " + f.FormatSecondes + " " + f.Label10.Caption,
             "Orbalide ** WGS-84 ** 00.000 ");
   EXPECT_EQ(f.Focus(), &f.LatD[0]);
-  EXPECT_FALSE(f.Command2.Enabled || f.Frame4.Visible || f.Image2[0].Visible);
+  EXPECT_FALSE(f.Command2.Enabled || f.Frame4.Visible || f.Image2[0].Visible || f.Mcent.Checked ||
+               f.Mmaxi.Checked);
   EXPECT_TRUE(f.Image2[1].Visible && f.Option1[1].Value() && f.Mmille.Checked);
-  EXPECT_FALSE(f.Mcent.Checked || f.Mmaxi.Checked);
   EXPECT_EQ(f.Frame4.Place.Left, 60);
   EXPECT_EQ(c.Shown(0) + c.Shown(1) + f.Text2.Text(), "          ");
   EXPECT_EQ(c.Shown(2) + " " + c.Shown(3),  // the inverse panel keeps its design texts
@@ -91,6 +91,8 @@ TEST(Language, EnglishAndBackRestoresTheStartUpCaptions) {
       {{&f.Image2[0].AccessibleName}, "Français", "Français"},
       {{&f.Image1.AccessibleName}, "À propos", "About"},
       {{&f.Frame1.AccessibleName}, "Unité de distance", "Distance unit"},
+      {{&f.Label10.AccessibleName}, "Passer en mètres", "Switch to meters"},
+      {{&f.INS[0].ActionName, &f.INS[3].ActionName}, "Lire la position", "Read the position"},
       {{&about.AccessibleName}, "À propos d'Orbalide", "About Orbalide"},
       {{&about.Label3.AccessibleName}, "Écrire à l'auteur", "Write to the author"},
       {{&about.Label2[1].Caption},

@@ -18,9 +18,7 @@ TEST(Precision, HundredthsRewriteTheDepartureSeconds) {
                {"23.", "23.00"},    {"1.2x5", "1.20"},    {".005", ".00"}};
   for (const auto& t : cases) {
     Calculatrice c;
-    c.f.LATS[0].SetText(t.before);
-    c.f.LonS[0].SetText(t.before);
-    c.f.LATS[2].SetText(t.before);
+    for (TextBox* s : {&c.f.LATS[0], &c.f.LonS[0], &c.f.LATS[2]}) s->SetText(t.before);
     c.f.UserClick(c.f.Mcent);
     EXPECT_EQ(c.f.LATS[0].Text() + " " + c.f.LonS[0].Text(), std::string(t.after) + " " + t.after);
     EXPECT_EQ(c.f.LATS[2].Text(), t.before);

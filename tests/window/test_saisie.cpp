@@ -79,22 +79,22 @@ TEST(Entry, TypedTexts) {
   EXPECT_EQ(c.f.Text2.Text(), ".12,5");
 }
 
-// A Shift-click reads a whole position from the paste box, in its fixed layout, and beeps; a
-// double click empties the box.
+// A Shift-click, or Shift+Return in the box, reads a whole position from the paste box, in its
+// fixed layout, and beeps; a double click empties the box.
 TEST(Entry, PasteBox) {
   const struct {
     std::int16_t slot;
     const char* text;
-    int shift;
+    int shift;          // of the mouse press; -1: Shift+Return in the box
     const char* shown;  // nullptr: unchanged
     const char* nameAndHemispheres;
   } cases[] = {
       // clang-format off
       {0, "WP1 N49°00'23.26 E006°09'41.28", kShift, "49 00 23.26 006 09 41.28", "WP1 NE"},
-      {2, "WP1 N49°00'23,26 E006°09'41,28", kShift, "49 00 23.26 006 09 41.28", "WP1 NE"},
+      {2, "WP1 N49°00'23,26 E006°09'41,28", -1, "49 00 23.26 006 09 41.28", "WP1 NE"},
       {0, "  Brest   n48 23 12.34 e004 29 10.5  ", kShift, "48 23 12. 4 e 04 29 10.5",
        "Brest SW"},  // lower case: S and W; spaces shift the layout
-      {3, "X S33:51:54.51 W151:12:34.99", kShift, "33 51 54.51 151 12 34.99", "X SW"},
+      {3, "X S33:51:54.51 W151:12:34.99", -1, "33 51 54.51 151 12 34.99", "X SW"},
       {0, "WP1 N49°00'23.260 E006°09'41.280", kShift, "49 00 23.26  E0 6° 9'41.280",
        "WP1 NW"},  // three decimals overflow the layout
       {0, "A B", kShift, "     ", "A SW"},
@@ -109,12 +109,13 @@ TEST(Entry, PasteBox) {
     const std::string before = c.Shown(t.slot);
     const Emplacement& e = c.f.Emplacements(t.slot);
     c.f.INS[t.slot].SetText(t.text);
-    c.f.UserMouseDown(c.f.INS[t.slot], 2, t.shift);
+    t.shift < 0 ? (void)(c.f.SetFocus(c.f.INS[t.slot]) && c.f.UserKey(Key::ShiftReturn))
+                : c.f.UserMouseDown(c.f.INS[t.slot], 2, t.shift);
     EXPECT_EQ(c.Shown(t.slot), t.shown ? t.shown : before) << t.text;
     EXPECT_EQ(
         e.Nom->Text() + " " + e.Liste(Axe::Latitude)->Text() + e.Liste(Axe::Longitude)->Text(),
         t.nameAndHemispheres);
-    EXPECT_EQ(c.platform.beeps, t.shift == kShift);
+    EXPECT_EQ(c.platform.beeps, t.shift == kShift || t.shift < 0);
     c.f.UserDblClick(c.f.INS[t.slot]);
     EXPECT_EQ(c.f.INS[t.slot].Text(), "");
   }
@@ -122,14 +123,15 @@ TEST(Entry, PasteBox) {
 
 // In each panel, with or without the About window open, Tab visits every control that can take
 // the focus once, in the design's entry order (any of them first), the flag and the globe last in
-// the direct panel only, and comes back; Shift+Tab walks back the same way.
+// the direct panel only, the unit last in the inverse one, and comes back; Shift+Tab walks back
+// the same way.
 TEST(Keyboard, TabWalksThePanelAndWraps) {
   const std::vector<std::string> orders[] = {
       {"Command1", "LatD(0)", "LATM(0)", "LATS(0)", "LOnD(0)", "LonM(0)", "LonS(0)", "Text1(0)",
        "Text1(1)", "Text1(2)", "Text2", "Command8", "Combo3", "Image2(1)", "Image1"},
-      {"LatD(2)", "LATM(2)", "LATS(2)",  "Combo5",   "LOnD(2)",   "LonM(2)",     "LonS(2)",
-       "Combo4",  "LatD(3)", "LATM(3)",  "LATS(3)",  "Combo7",    "LOnD(3)",     "LonM(3)",
-       "LonS(3)", "Combo6",  "Command4", "Command7", "Command10", "Command11(3)"}};
+      {"LatD(2)", "LATM(2)", "LATS(2)",  "Combo5",   "LOnD(2)",   "LonM(2)",      "LonS(2)",
+       "Combo4",  "LatD(3)", "LATM(3)",  "LATS(3)",  "Combo7",    "LOnD(3)",      "LonM(3)",
+       "LonS(3)", "Combo6",  "Command4", "Command7", "Command10", "Command11(3)", "Label10"}};
   const auto walk = [](Calculatrice& c, Key key) {  // from the focus until it comes back
     std::vector<std::string> names;
     const Control* start = c.f.Focus();
@@ -145,11 +147,11 @@ TEST(Keyboard, TabWalksThePanelAndWraps) {
     for (const auto& order : orders) {
       if (&order == &orders[1]) c.f.UserClick(c.f.Command8);
       const std::vector<std::string> tab = walk(c, Key::Tab);
-      std::vector<std::string> twice = tab;
-      twice.insert(twice.end(), tab.begin(), tab.end());
-      auto at = twice.begin();
-      for (const std::string& name : order) at = std::find(at, twice.end(), name);
-      EXPECT_NE(at, twice.end()) << testing::PrintToString(tab);
+      std::vector<std::string> round = tab;  // from the order's first control, once round
+      std::rotate(round.begin(), std::find(round.begin(), round.end(), order[0]), round.end());
+      auto at = round.begin();
+      for (const std::string& name : order) at = std::find(at, round.end(), name);
+      EXPECT_NE(at, round.end()) << testing::PrintToString(tab);
       EXPECT_EQ(std::set<std::string>(tab.begin(), tab.end()).size(), tab.size());
       for (const char* output : {"LatD(1)", "FB(0)", "FB(5)", "Text1(5)", "Text1(6)", "Text3"})
         EXPECT_EQ(std::count(tab.begin(), tab.end(), output), 0) << output;  // results: no tab
@@ -189,15 +191,17 @@ TEST(Keyboard, ReturnEscapeAndQuit) {
 }
 
 // Space presses the focused button, picture or option button, Return the focused button or
-// picture, or else the default one: the flag, which leaves the focus at its place, and the globe;
-// F1 opens the About window from either panel. Space in a box is the box's.
+// picture, or else the default one: the flag, which leaves the focus at its place, the globe and
+// the inverse panel's unit; F1 opens the About window from either panel. Space in a box is the
+// box's, and so is Shift+Return but in a paste box. The unit is told by the name screen readers
+// hear for the unit label, the unit it switches to.
 TEST(Keyboard, SpaceReturnAndHelp) {
   Calculatrice c;
   FormFormules& f = c.f;
   const auto state = [&] {
     const bool about = c.about.Fenetre() && c.platform.shown.back() == c.about.Fenetre();
-    return std::string(f.EnAnglais() ? "en " : "fr ") + f.Focus()->FullName() +
-           (f.UniteChoisie() == Unite::Milles ? " Nm" : " m") + (about ? " about" : "");
+    return std::string(f.EnAnglais() ? "en " : "fr ") + f.Focus()->FullName() + " " +
+           f.Label10.AccessibleName + (about ? " about" : "");
   };
   const struct {
     Control* focus;  // given the focus first; nullptr: where it is
@@ -205,15 +209,18 @@ TEST(Keyboard, SpaceReturnAndHelp) {
     bool used;
     const char* after;
   } cases[] = {
-      {&f.Image2[1], Key::Space, true, "en Image2(0) Nm"},
-      {nullptr, Key::Return, true, "fr Image2(1) Nm"},
-      {&f.Option1[0], Key::Space, true, "fr Option1(0) m"},
-      {nullptr, Key::Return, false, "fr Option1(0) m"},  // "Calculer" is disabled
-      {&f.Text2, Key::Space, false, "fr Text2 m"},
-      {&f.Image1, Key::Return, true, "fr Image1 m about"},
-      {&f.LatD[0], Key::Help, true, "fr LatD(0) m about"},
-      {&f.Command8, Key::Space, true, "fr LatD(2) m"},
-      {nullptr, Key::Help, true, "fr LatD(2) m about"},
+      {&f.Image2[1], Key::Space, true, "en Image2(0) Switch to meters"},
+      {nullptr, Key::Return, true, "fr Image2(1) Passer en mètres"},
+      {&f.Option1[0], Key::Space, true, "fr Option1(0) Passer en milles nautiques"},
+      {nullptr, Key::Return, false, "fr Option1(0) Passer en milles nautiques"},  // "Calculer" off
+      {&f.Text2, Key::Space, false, "fr Text2 Passer en milles nautiques"},
+      {&f.Image1, Key::Return, true, "fr Image1 Passer en milles nautiques about"},
+      {&f.LatD[0], Key::Help, true, "fr LatD(0) Passer en milles nautiques about"},
+      {&f.Command8, Key::Space, true, "fr LatD(2) Passer en milles nautiques"},
+      {nullptr, Key::ShiftReturn, false, "fr LatD(2) Passer en milles nautiques"},
+      {nullptr, Key::Help, true, "fr LatD(2) Passer en milles nautiques about"},
+      {&f.Label10, Key::Space, true, "fr Label10 Passer en mètres"},
+      {nullptr, Key::Return, true, "fr Label10 Passer en milles nautiques"},
   };
   for (const auto& t : cases) {
     if (t.focus) f.SetFocus(*t.focus);

@@ -33,8 +33,7 @@ TEST(Transfers, RunBackInverseAndInverser) {
   c.f.UserClick(c.f.Command2);
   EXPECT_EQ(c.f.LatD[1].Text() + c.f.LATM[1].Text() + c.f.LOnD[1].Text() + c.f.LonM[1].Text(),
             "48300430");
-  EXPECT_NEAR(LireNombre(c.f.LATS[1].Text()), 0, 0.0015);
-  EXPECT_NEAR(LireNombre(c.f.LonS[1].Text()), 0, 0.0015);
+  for (TextBox* s : {&c.f.LATS[1], &c.f.LonS[1]}) EXPECT_NEAR(LireNombre(s->Text()), 0, 0.0015);
   c.f.UserClick(c.f.Command8);
   EXPECT_TRUE(c.f.Frame4.Visible && !c.f.Combo3.Reachable());
   EXPECT_EQ(c.Shown(2) + c.Shown(3), c.Shown(0) + c.Shown(1));
