@@ -121,7 +121,8 @@ class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInte
 };
 
 // A text box as Qt's own accessible line edit shows it, which cannot be given another action,
-// with its command first among its actions. A text written by a screen reader is taken as typed.
+// with its command, if it has one, first among its actions. A text written by a screen reader is
+// taken as typed (a locked box takes none).
 class ChampAccessible : public QAccessibleWidget,
                         public QAccessibleTextInterface,
                         public QAccessibleEditableTextInterface {
@@ -145,13 +146,16 @@ class ChampAccessible : public QAccessibleWidget,
     return state;
   }
   QStringList actionNames() const override {
-    return QStringList{Widget()->Commande} + QAccessibleWidget::actionNames();
+    const QStringList qt = QAccessibleWidget::actionNames();
+    return Commandable() ? QStringList{Widget()->Commande} + qt : qt;
   }
   QString localizedActionName(const QString& action) const override {
-    return action == Widget()->Commande ? action : QAccessibleWidget::localizedActionName(action);
+    return Commandable() && action == Widget()->Commande
+               ? action
+               : QAccessibleWidget::localizedActionName(action);
   }
   void doAction(const QString& action) override {
-    if (action == Widget()->Commande) {
+    if (Commandable() && action == Widget()->Commande) {
       emit Widget()->Commandee();
       return;
     }
@@ -208,6 +212,7 @@ class ChampAccessible : public QAccessibleWidget,
 
  private:
   Champ* Widget() const { return static_cast<Champ*>(widget()); }
+  bool Commandable() const { return !Widget()->Commande.isEmpty(); }
   void Ecrire(const QString& text) {
     Widget()->setText(text);
     emit Widget()->textEdited(text);

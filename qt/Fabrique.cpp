@@ -15,8 +15,7 @@ namespace {
 QWidget* NewWidget(const Control& control, QWidget* parent) {
   switch (control.GetKind()) {
     case Kind::TextBox: {
-      auto* edit =
-          static_cast<const TextBox&>(control).Action ? new Champ(parent) : new QLineEdit(parent);
+      auto* edit = new Champ(parent);
       edit->setFrame(true);
       edit->setTextMargins(0, 0, 0, 0);
       return edit;

@@ -105,7 +105,8 @@ class Window : public testing::Test {
 
 }  // namespace
 
-// The mouse: the precision menu and the paste box, its line written by a screen reader.
+// The mouse: the precision menu and the paste box, its line written by a screen reader, as any
+// box's text but for the locked ones.
 TEST_F(Window, MouseOnMenuAndPasteBox) {
   QMenu* precision = static_cast<QMainWindow*>(Main())->menuBar()->findChildren<QMenu*>().front();
   const QList<QAction*> items = precision->actions();
@@ -114,8 +115,14 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   EXPECT_TRUE(items[0]->isChecked() && !items[1]->isChecked() && !items[2]->isChecked());
   EXPECT_EQ(precision->title() + " " + items[0]->text() + " " + Edit(f.LATS[0])->text(),
             "&Précision 100eme seconde 23.26");
-  auto* reader = QAccessible::queryAccessibleInterface(Edit(f.INS[0]))->editableTextInterface();
-  reader->insertText(0, "WP1 N49°00'23,26 E006°09'41,28");
+  const auto reader = [&](TextBox& box) {
+    return QAccessible::queryAccessibleInterface(Edit(box))->editableTextInterface();
+  };
+  reader(f.LatD[1])->insertText(0, "12");  // an arrival box: locked
+  reader(f.Text4[0])->insertText(0, "Brest");
+  EXPECT_EQ(f.LatD[1].Text() + Edit(f.LatD[1])->text().toStdString() + "|" + f.Text4[0].Text(),
+            "|Brest");
+  reader(f.INS[0])->insertText(0, "WP1 N49°00'23,26 E006°09'41,28");
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
   QString shown;
   for (const FormFormules::Composante c : kComposantes) shown += Edit(f.Boite(c, 0))->text() + " ";
