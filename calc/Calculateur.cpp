@@ -10,11 +10,6 @@
 namespace orbalide::calc {
 namespace {
 
-struct Colonne {
-  std::string_view Nom;
-  Genre Lu;
-};
-
 constexpr std::array<Colonne, kChampsParLigne> kDirecte{{{"lat1", Genre::Latitude},
                                                          {"lon1", Genre::Longitude},
                                                          {"course1", Genre::Route},
@@ -54,6 +49,21 @@ double RouteReduite(double course) {
 }
 
 }  // namespace
+
+std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
+                                  std::span<double> valeurs) {
+  for (std::size_t i = 0; i < colonnes.size(); ++i) {
+    const ValeurLue lue = Lire(colonnes[i].Lu, champs.Texte[i]);
+    if (lue.Defaut != DefautLecture::Aucun) {
+      return Refus{.Quoi = Refus::Motif::Champ,
+                   .Colonne = colonnes[i].Nom,
+                   .Lu = colonnes[i].Lu,
+                   .Defaut = lue.Defaut};
+    }
+    valeurs[i] = lue.Valeur;
+  }
+  return std::nullopt;
+}
 
 Calculateur::Calculateur(const Reglages& reglages)
     : r_(reglages),
@@ -99,16 +109,7 @@ Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
   if (champs.Nombre > kChampsParLigne) return Refus{.Quoi = Refus::Motif::TropDeChamps};
   const auto& colonnes = r_.Calcul == Commande::Directe ? kDirecte : kInverse;
   Valeurs v{};
-  for (std::size_t i = 0; i < kChampsParLigne; ++i) {
-    const ValeurLue lue = Lire(colonnes[i].Lu, champs.Texte[i]);
-    if (lue.Defaut != DefautLecture::Aucun) {
-      return Refus{.Quoi = Refus::Motif::Champ,
-                   .Colonne = colonnes[i].Nom,
-                   .Lu = colonnes[i].Lu,
-                   .Defaut = lue.Defaut};
-    }
-    v[i] = lue.Valeur;
-  }
+  if (std::optional<Refus> refus = LireColonnes(colonnes, champs, v)) return *refus;
   try {
     return r_.Calcul == Commande::Directe ? Directe(v, sortie) : Inverse(v, sortie);
   } catch (const ErreurArithmetique&) {

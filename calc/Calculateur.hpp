@@ -55,6 +55,18 @@ struct Refus {
   SansResultat Cause = SansResultat::HorsDomaine;  // SansResultat
 };
 
+// A field's name, as the CSV header names it and refusals quote it, and what it holds.
+struct Colonne {
+  std::string_view Nom;
+  Genre Lu;
+};
+
+// Reads the first colonnes.size() fields of `champs` into `valeurs`, each by what it holds:
+// LireAngle on its axis, LireRoute, LireNombreSeul. Nothing, or the refusal of the first field
+// that gives no value.
+std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
+                                  std::span<double> valeurs);
+
 // A line of blanks, answered by an empty line.
 struct LigneVide {};
 

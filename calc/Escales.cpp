@@ -1,23 +1,16 @@
 #include "Escales.hpp"
 
 #include <array>
-
-#include "Lecture.hpp"
+#include <optional>
 
 namespace orbalide::calc {
 namespace {
 
 constexpr std::string_view kBlancs = " \t";
 
-struct Colonne {
-  std::string_view Nom;
-  Axe Lu;
-  Genre Quoi;  // in a refusal
-};
-
 constexpr std::array<Colonne, kChampsEscale> kColonnes{{
-    {"lat", Axe::Latitude, Genre::Latitude},
-    {"lon", Axe::Longitude, Genre::Longitude},
+    {"lat", Genre::Latitude},
+    {"lon", Genre::Longitude},
 }};
 
 // The text between the end of the waypoint's fields and `fin`, without the blanks around it.
@@ -40,16 +33,7 @@ std::variant<LigneVide, PointDePassage, Refus> LireEscale(std::span<char> ligne,
         .Quoi = Refus::Motif::TropPeuDeChamps, .Champs = c.Nombre, .Attendus = kChampsEscale};
   }
   std::array<double, kChampsEscale> v{};
-  for (std::size_t i = 0; i < kChampsEscale; ++i) {
-    const ValeurLue lue = LireAngle(c.Texte[i], kColonnes[i].Lu);
-    if (lue.Defaut != DefautLecture::Aucun) {
-      return Refus{.Quoi = Refus::Motif::Champ,
-                   .Colonne = kColonnes[i].Nom,
-                   .Lu = kColonnes[i].Quoi,
-                   .Defaut = lue.Defaut};
-    }
-    v[i] = lue.Valeur;
-  }
+  if (std::optional<Refus> refus = LireColonnes(kColonnes, c, v)) return *refus;
   std::string_view nom;
   if (csv && c.Nombre > kChampsEscale) {
     nom = c.Texte[kChampsEscale];
