@@ -164,13 +164,17 @@ char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+bool SameLetters(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
 }  // namespace
 
 std::int16_t ComboBox::ItemStartingWith(std::string_view character) const {
   const auto starts = [&](const std::string& item) {
-    return item.size() >= character.size() && !character.empty() &&
-           std::equal(character.begin(), character.end(), item.begin(),
-                      [](char a, char b) { return Lower(a) == Lower(b); });
+    return !character.empty() &&
+           SameLetters(character, std::string_view(item).substr(0, character.size()));
   };
   const auto n = static_cast<std::int16_t>(items_.size());
   const std::int16_t shown = ShownItem();
@@ -179,6 +183,12 @@ std::int16_t ComboBox::ItemStartingWith(std::string_view character) const {
     if (starts(items_[static_cast<std::size_t>(i)])) return i;
   }
   return -1;
+}
+
+std::int16_t ComboBox::ItemNamed(std::string_view name) const {
+  const auto item = std::find_if(items_.begin(), items_.end(),
+                                 [&](const std::string& i) { return SameLetters(i, name); });
+  return item == items_.end() ? -1 : static_cast<std::int16_t>(item - items_.begin());
 }
 
 CommandButton::CommandButton(Form& form, std::string_view name, std::int16_t index)
@@ -338,6 +348,12 @@ void Form::UserType(ComboBox& combo, std::string_view text) {
   Deliver(combo, [&] {
     if (combo.Editable) combo.SetText(text);
   });
+}
+
+void Form::UserWrite(ComboBox& combo, std::string_view text) {
+  const std::int16_t item = combo.ItemNamed(text);
+  if (combo.Editable && item >= 0) return UserSelect(combo, item);
+  UserType(combo, text);
 }
 
 void Form::UserSelect(OptionButton& option) {

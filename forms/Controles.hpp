@@ -181,6 +181,8 @@ class ComboBox : public Control {
   // The next item after the one shown, going round, that starts with the typed character
   // (either case); −1 when none does.
   std::int16_t ItemStartingWith(std::string_view character) const;
+  // The item of that name (either case); −1 when none has it.
+  std::int16_t ItemNamed(std::string_view name) const;
 
   bool Editable = true;  // false: a list to choose from, without an edit field
 
@@ -282,6 +284,9 @@ class Form {
   void UserType(TextBox& box, std::string_view text);
   void UserSelect(ComboBox& combo, std::int16_t index);
   void UserType(ComboBox& combo, std::string_view text);
+  // The whole text that a screen reader writes into an editable list: the name of one of its
+  // items (either case) chooses it as a click on it would; any other text is taken as typed.
+  void UserWrite(ComboBox& combo, std::string_view text);
   void UserSelect(OptionButton& option);
   void UserContextMenu(Control& control);
   // Returns whether the key meant something here; a view passes on the keys that did not.

@@ -215,7 +215,7 @@ class ChampAccessible : public QAccessibleWidget,
   bool Commandable() const { return !Widget()->Commande.isEmpty(); }
   void Ecrire(const QString& text) {
     Widget()->setText(text);
-    emit Widget()->textEdited(text);
+    emit Widget()->Ecrit(text);
   }
 };
 

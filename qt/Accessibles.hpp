@@ -50,7 +50,8 @@ class Champ : public QLineEdit {
   QRect Caractere(int position) const;
 
  signals:
-  void Commandee();  // by a screen reader
+  void Commandee();                  // by a screen reader
+  void Ecrit(const QString& texte);  // the whole new text, by a screen reader
 };
 
 class Groupe : public QFrame {

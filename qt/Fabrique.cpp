@@ -32,7 +32,7 @@ QWidget* NewWidget(const Control& control, QWidget* parent) {
     }
     case Kind::ComboBox: {
       auto* combo = new Liste(parent);
-      if (static_cast<const ComboBox&>(control).Editable) combo->setLineEdit(new QLineEdit(combo));
+      if (static_cast<const ComboBox&>(control).Editable) combo->setLineEdit(new Champ(combo));
       combo->setInsertPolicy(QComboBox::NoInsert);
       return combo;
     }
@@ -108,14 +108,14 @@ void Vue::Connect(Control& control, QWidget* w) {
   switch (control.GetKind()) {
     case Kind::TextBox: {
       auto& box = static_cast<TextBox&>(control);
-      QObject::connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-                       [this, &box](const QString& text) {
-                         Forward([this, &box, t = text.toStdString()] { form_.UserType(box, t); });
-                       });
-      if (auto* champ = qobject_cast<Champ*>(w)) {
-        QObject::connect(champ, &Champ::Commandee, this,
-                         [this, &box] { Forward([this, &box] { form_.UserAction(box); }); });
-      }
+      auto* champ = static_cast<Champ*>(w);
+      const auto tape = [this, &box](const QString& text) {
+        Forward([this, &box, t = text.toStdString()] { form_.UserType(box, t); });
+      };
+      QObject::connect(champ, &QLineEdit::textEdited, this, tape);
+      QObject::connect(champ, &Champ::Ecrit, this, tape);
+      QObject::connect(champ, &Champ::Commandee, this,
+                       [this, &box] { Forward([this, &box] { form_.UserAction(box); }); });
       break;
     }
     case Kind::ComboBox: {
@@ -125,9 +125,12 @@ void Vue::Connect(Control& control, QWidget* w) {
         Forward(
             [this, &combo, index] { form_.UserSelect(combo, static_cast<std::int16_t>(index)); });
       });
-      if (QLineEdit* edit = q->lineEdit()) {
+      if (auto* edit = static_cast<Champ*>(q->lineEdit())) {
         QObject::connect(edit, &QLineEdit::textEdited, this, [this, &combo](const QString& t) {
           Forward([this, &combo, s = t.toStdString()] { form_.UserType(combo, s); });
+        });
+        QObject::connect(edit, &Champ::Ecrit, this, [this, &combo](const QString& t) {
+          Forward([this, &combo, s = t.toStdString()] { form_.UserWrite(combo, s); });
         });
         edit->installEventFilter(this);
         controls_[edit] = &control;

@@ -106,7 +106,7 @@ class Window : public testing::Test {
 }  // namespace
 
 // The mouse: the precision menu and the paste box, its line written by a screen reader, as any
-// box's text but for the locked ones.
+// box's text but for the locked ones; a hemisphere written into a list chooses it.
 TEST_F(Window, MouseOnMenuAndPasteBox) {
   QMenu* precision = static_cast<QMainWindow*>(Main())->menuBar()->findChildren<QMenu*>().front();
   const QList<QAction*> items = precision->actions();
@@ -115,14 +115,17 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   EXPECT_TRUE(items[0]->isChecked() && !items[1]->isChecked() && !items[2]->isChecked());
   EXPECT_EQ(precision->title() + " " + items[0]->text() + " " + Edit(f.LATS[0])->text(),
             "&Précision 100eme seconde 23.26");
-  const auto reader = [&](TextBox& box) {
-    return QAccessible::queryAccessibleInterface(Edit(box))->editableTextInterface();
+  const auto reader = [&](QLineEdit* edit) {
+    return QAccessible::queryAccessibleInterface(edit)->editableTextInterface();
   };
-  reader(f.LatD[1])->insertText(0, "12");  // an arrival box: locked
-  reader(f.Text4[0])->insertText(0, "Brest");
-  EXPECT_EQ(f.LatD[1].Text() + Edit(f.LatD[1])->text().toStdString() + "|" + f.Text4[0].Text(),
-            "|Brest");
-  reader(f.INS[0])->insertText(0, "WP1 N49°00'23,26 E006°09'41,28");
+  reader(Edit(f.LatD[1]))->insertText(0, "12");  // an arrival box: locked
+  reader(Edit(f.Text4[0]))->insertText(0, "Brest");
+  reader(Of<QComboBox>(f.Combo1)->lineEdit())->replaceText(0, 1, "s");  // chooses "S"
+  reader(Of<QComboBox>(f.Combo2)->lineEdit())->replaceText(0, 1, "x");  // typed
+  EXPECT_EQ(f.LatD[1].Text() + Edit(f.LatD[1])->text().toStdString() + "|" + f.Text4[0].Text() +
+                std::to_string(f.Combo1.ListIndex()) + f.Combo2.Text(),
+            "|Brest1x");
+  reader(Edit(f.INS[0]))->insertText(0, "WP1 N49°00'23,26 E006°09'41,28");
   QTest::mouseClick(Edit(f.INS[0]), Qt::LeftButton, Qt::ShiftModifier);
   QString shown;
   for (const FormFormules::Composante c : kComposantes) shown += Edit(f.Boite(c, 0))->text() + " ";
