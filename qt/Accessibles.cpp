@@ -213,7 +213,10 @@ class ChampAccessible : public QAccessibleWidget,
  private:
   Champ* Widget() const { return static_cast<Champ*>(widget()); }
   bool Commandable() const { return !Widget()->Commande.isEmpty(); }
-  void Ecrire(const QString& text) {
+  // Without the NULs that the accessibility bus pads a text with when its reader counts bytes
+  // where Qt counts characters ("é" given as 2 long): no key types one.
+  void Ecrire(QString text) {
+    text.remove(QChar(0));
     Widget()->setText(text);
     emit Widget()->Ecrit(text);
   }

@@ -118,10 +118,10 @@ TEST_F(Window, MouseOnMenuAndPasteBox) {
   const auto reader = [&](QLineEdit* edit) {
     return QAccessible::queryAccessibleInterface(edit)->editableTextInterface();
   };
-  reader(Edit(f.LatD[1]))->insertText(0, "12");  // an arrival box: locked
-  reader(Edit(f.Text4[0]))->insertText(0, "Brest");
-  reader(Of<QComboBox>(f.Combo1)->lineEdit())->replaceText(0, 1, "s");  // chooses "S"
-  reader(Of<QComboBox>(f.Combo2)->lineEdit())->replaceText(0, 1, "x");  // typed
+  reader(Edit(f.LatD[1]))->insertText(0, "12");                          // an arrival box: locked
+  reader(Edit(f.Text4[0]))->insertText(0, QString("Brest") + QChar(0));  // as the bus pads it
+  reader(Of<QComboBox>(f.Combo1)->lineEdit())->replaceText(0, 1, "s");   // chooses "S"
+  reader(Of<QComboBox>(f.Combo2)->lineEdit())->replaceText(0, 1, "x");   // typed
   EXPECT_EQ(f.LatD[1].Text() + Edit(f.LatD[1])->text().toStdString() + "|" + f.Text4[0].Text() +
                 std::to_string(f.Combo1.ListIndex()) + f.Combo2.Text(),
             "|Brest1x");
