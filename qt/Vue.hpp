@@ -66,6 +66,7 @@ class Vue : public QObject {
   bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
   bool Click(QObject* watched, Control* control);
 
+  void Show(Control& control);
   void CopyMenu(Control& control);
   void Copy(Control& control, QWidget* widget);
   void CopyText(TextBox& box, QLineEdit* edit);
