@@ -1,6 +1,7 @@
 #include "Controles.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "Texte.hpp"
 
@@ -139,6 +140,11 @@ Image::Image(Form& form, std::string_view name, std::int16_t index)
 
 Form::Form(std::string_view name, int clientWidth, int clientHeight)
     : name_(name), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+
+void Form::Announce(std::string text) {
+  announcement_ = std::move(text);
+  ++announcements_;
+}
 
 namespace {
 

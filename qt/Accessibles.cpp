@@ -32,6 +32,19 @@ QRect Champ::Caractere(int position) const {
           QSize(m.horizontalAdvance(t.at(position)), m.height())};
 }
 
+Statut::Statut(QWidget* parent) : QWidget(parent) {
+  setGeometry(0, 0, 1, 1);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();  // nothing to read before the first announcement
+}
+
+// Shown again, so that readers hear it even when the text is the same.
+void Statut::Annoncer(const QString& texte) {
+  hide();
+  texte_ = texte;
+  show();
+}
+
 QAccessible::Role RoleQt(Role role) {
   switch (role) {
     case Role::Text:
@@ -293,6 +306,17 @@ class SurfaceAccessible : public QAccessibleWidget {
   }
 };
 
+// What a status line reads out: its last announcement, as a notification.
+class StatutAccessible : public QAccessibleWidget {
+ public:
+  explicit StatutAccessible(Statut* statut)
+      : QAccessibleWidget(statut, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<Statut*>(widget())->Texte()
+                                  : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
   if (classe == Liste::staticMetaObject.className())
     return new ListeAccessible(static_cast<Liste*>(objet));
@@ -304,6 +328,8 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
     return new QAccessibleWidget(static_cast<Groupe*>(objet), QAccessible::Grouping);
   if (classe == Surface::staticMetaObject.className())
     return new SurfaceAccessible(static_cast<Surface*>(objet));
+  if (classe == Statut::staticMetaObject.className())
+    return new StatutAccessible(static_cast<Statut*>(objet));
   return nullptr;
 }
 

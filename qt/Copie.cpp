@@ -21,7 +21,7 @@ namespace orbalide {
 // anything else of that control: what becomes shown is shown first, the focus moves, and only
 // then are the controls copied and what is no longer shown hidden, which leaves Qt no focus of
 // its own to move. Without a focused control the window itself holds the focus, where Qt would
-// give it to the window's first control.
+// give it to the window's first control. The announcement comes last.
 void Vue::Synchroniser() {
   const QScopedValueRollback<bool> guard(synchronising_, true);
   window_->setWindowTitle(Q(form_.Caption));
@@ -36,6 +36,10 @@ void Vue::Synchroniser() {
     } else if (QWidget* w = Widget(*c)) {
       Copy(*c, w);
     }
+  }
+  if (form_.AnnouncementCount() != annonces_) {
+    annonces_ = form_.AnnouncementCount();
+    statut_->Annoncer(Q(form_.Announcement()));
   }
 }
 

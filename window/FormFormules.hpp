@@ -1,5 +1,6 @@
 // The calculator's main window: its controls, its state and its handlers. The handlers are
-// grouped by concern in Commandes.cpp (the two computations), Saisie.cpp (entry rules),
+// grouped by concern in Commandes.cpp (the two computations) and Annonces.cpp (what a screen
+// reader hears of them), Saisie.cpp (entry rules),
 // Precision.cpp (precision and units), Transferts.cpp (transfers and modes), Langue.cpp
 // (captions and names for screen readers), Demarrage.cpp (start-up and shutdown) and Export.cpp
 // (KML files); the controls' places, fonts and colours are in Disposition.cpp.
@@ -237,6 +238,9 @@ class FormFormules : public Form {
   void ViderDirecte(Vidage vidage);
   void ViderInverse(Vidage vidage);
   void ExpliquerSansResultat(bool anglais);
+  void AnnoncerDirecte();
+  void AnnoncerInverse();
+  void AnnoncerSansResultat(SansResultat cause);
   std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
     std::string Nom;
