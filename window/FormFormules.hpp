@@ -215,6 +215,11 @@ class FormFormules : public Form {
   TextBox& Boite(Composante composante, std::int16_t slot) { return (this->*composante)[slot]; }
 
  private:
+  // The inverse panel's results in reading order: the initial course, the arrival course, the
+  // distance.
+  std::array<TextBox*, 7> ResultatsInverses() {
+    return {&Text1[5], &Text1[4], &Text1[3], &Text1[8], &Text1[7], &Text1[6], &Text3};
+  }
   void Disposer();
   void Placement();
   void DisposerEmplacements();

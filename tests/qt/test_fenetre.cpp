@@ -335,9 +335,9 @@ TEST_F(Window, EveryStateOfBothWindows) {
 // screen reader's action; keypad Enter computes; Shift+F10 opens the focused export button's menu;
 // a letter typed in the ellipsoid list chooses the next name it starts; a reader's toggle of
 // "Mètres" chooses metres; Shift+Return in a paste box reads its line, as the reader's action does,
-// and Return there computes; Space, Return and the reader's action press the inverse panel's unit
-// in either language. The focused flag, globe, unit and link are grabbed into the build folder
-// ("focus-*.png").
+// and Return there computes; Tab goes from the distance, a result, to the inverse panel's unit,
+// which Space, Return and the reader's action press in either language. The focused flag, globe,
+// distance, unit and link are grabbed into the build folder ("focus-*.png").
 TEST_F(Window, KeysAndReaderActions) {
   const auto aboutShown = [&] {
     const Vue* view = about.Fenetre() ? platform.View(*about.Fenetre()) : nullptr;
@@ -375,7 +375,8 @@ TEST_F(Window, KeysAndReaderActions) {
        "focus-drapeau-fr"},
       {nullptr, Qt::ALT | Qt::Key_P, [&] { return popup() == "100eme second"; }},
       {&f.Command8, Qt::Key_Space, [&] { return f.Frame4.Visible; }},
-      {&f.Label10, Qt::Key_unknown, [&] { return f.UniteChoisie() == Unite::Metres; }},
+      {&f.Text3, Qt::Key_Tab, [&] { return focused(f.Label10); }, "focus-distance"},
+      {nullptr, Qt::Key_unknown, [&] { return f.UniteChoisie() == Unite::Metres; }},
       {nullptr, Qt::Key_Space, [&] { return f.UniteChoisie() == Unite::Milles; }, "focus-unite-en"},
       {&f.Command7, Qt::Key_Space, [&] { return !f.Frame4.Visible; }},
       {&f.Image2[0], Qt::Key_Return, [&] { return !f.EnAnglais() && focused(f.Image2[1]); },
