@@ -56,7 +56,11 @@ void Calculateur::EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon
 
 Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const {
   const std::size_t debut = sortie.Position();
-  const Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  // Too many words for one field each: a GPS unit's positions, N48 23.500 W004 29.000.
+  if (champs.Nombre > kChampsParLigne && !r_.Csv) {
+    champs = ChampsSepares(ligne, kChampsParLigne, true);
+  }
   Reponse reponse{Resoudre(champs, sortie), champs.Suite};
   if (separateur_ == ';') sortie.Remplacer(debut, '.', ',');
   return reponse;

@@ -67,7 +67,9 @@ class Calculateur {
   //   (CalculInverseComplet).
   // Along the rhumb line, course2 is course1 (CalculDirectLoxodromie, CalculInverseLoxodromie);
   // a direct line that would reach a pole has no result.
-  // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, as
+  // Positions by LireCoordonnee, courses by LireRoute, the distance by LireNombreSeul in the
+  // unit; blank-separated words make one field each, unless there are more than four: then
+  // the words of a GPS unit's coordinate make one (ChampsSepares with positions). Out, as
   // Ecriture writes them: longitudes from −180 to 180, courses from 0 included to 360 excluded;
   // decimal commas in CSV separated by ';'. The output may hold part of an answer when the line
   // is refused: the caller takes it back.

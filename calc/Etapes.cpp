@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "Lecture.hpp"
+
 namespace orbalide::calc {
 namespace {
 
@@ -64,8 +66,10 @@ void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
   const bool csv = separateur_ != ' ';
   const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
   const bool bords = !texte.empty() && (blanc(texte.front()) || blanc(texte.back()));
+  const bool position = !csv && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
   const bool guillemets = texte.find_first_of(csv ? "\"\r\n" : "\"\r\n \t") != texte.npos ||
-                          texte.find(separateur_) != texte.npos || (csv ? bords : texte.empty());
+                          texte.find(separateur_) != texte.npos ||
+                          (csv ? bords : texte.empty() || position);
   if (!guillemets) return sortie.Ecrire(texte);
   sortie.Ecrire(kGuillemet);
   for (const char c : texte) {

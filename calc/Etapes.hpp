@@ -27,7 +27,8 @@ class TableEtapes {
   // 131:40); then the line "total" with the first and the last waypoints, no courses, the sums
   // of the lengths and the whole time twice. A name is quoted as CSV quotes a field ("Le
   // ""Havre""") where it holds the separator, a quote or a line break, or blanks around it; in
-  // plain text also where it holds a blank or is empty, as is an empty field.
+  // plain text also where it holds a blank, is empty (as is an empty field) or begins with a
+  // word that reads as a number or an angle (MotDePosition: "12", "N1").
   void Ecrire(const Passage& passage, Tampon& sortie) const;
 
  private:

@@ -23,10 +23,12 @@ plan a passage through the waypoints of the FILEs.
            distance gc_course gc_distance": its rhumb line's course and length,
            then its geodesic's; a last line "total" gives the sums
 
-Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
-seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
+Angles in decimal degrees (-49.5, 49.5S, S49.5), in degrees, minutes and
+seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26), or as GPS
+units print them (N48 23.500 W004 29.000, 48 23.500 N 004 29.000 W); fields
 separated by spaces or tabs, where a decimal comma is read as a point; a # and
-the text after it are written back after the answer (route: ignored).
+the text after it are written back after the answer (route: ignored). route: a
+name that begins with a number or an angle is written in double quotes.
 Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
 0 to 360, metres with 4 decimals or nautical miles with 8; route's names in
 double quotes when they hold blanks or quotes, or are empty.
@@ -86,11 +88,13 @@ points des FICHIERs.
            les sommes
   (course : la route, en degrés)
 
-Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
-secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ; champs
-séparés par des espaces ou des tabulations, où la virgule décimale est lue
-comme un point ; un # et le texte qui le suit sont réécrits après la réponse
-(route : ignorés).
+Angles en degrés décimaux (-49.5, 49.5S, S49.5), en degrés, minutes et
+secondes (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26) ou comme
+les écrivent les GPS (N48 23.500 W004 29.000, 48 23.500 N 004 29.000 W) ;
+champs séparés par des espaces ou des tabulations, où la virgule décimale est
+lue comme un point ; un # et le texte qui le suit sont réécrits après la
+réponse (route : ignorés). route : un nom qui commence par un nombre ou un
+angle s'écrit entre guillemets droits.
 En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes de
 0 à 360, mètres à 4 décimales ou milles marins à 8 ; les noms de route entre
 guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.

@@ -24,8 +24,10 @@ struct Champs {
 // Fields separated by runs of spaces and tabs, with blanks before the first and after the last,
 // up to a comment mark "#" (the delimiter of GeodSolve's --comment-delimiter): the mark and what
 // follows it are the Suite. A comma in the first `decimaux` fields is a decimal comma: it is made
-// a point in the line.
-Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLigne);
+// a point in the line. With `positions`, the words that make one coordinate as GPS units print it
+// (MotsCoordonnee: N48 23.500) are one field, blanks included.
+Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLigne,
+                     bool positions = false);
 
 // Fields separated by `separateur` (',' or ';') as RFC 4180 has them: blanks around a field are
 // ignored; a field in double quotes may hold separators, blanks, line breaks and doubled quotes,

@@ -28,7 +28,8 @@ struct Refus {
     GuillemetOuvert,  // CSV: the input ends inside a quoted field
     Champ,
     SansResultat,
-    NomXml,  // a waypoint's name that a GPX or KML file cannot hold
+    NomXml,       // a waypoint's name that a GPX or KML file cannot hold
+    NomPosition,  // a waypoint's name that begins with a word of a position (MotDePosition)
   };
   Motif Quoi;
   std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
@@ -48,7 +49,7 @@ struct Colonne {
   Genre Lu;
 };
 
-// One field's text read by what it holds: LireAngle on its axis, LireRoute, LireNombreSeul.
+// One field's text read by what it holds: LireCoordonnee on its axis, LireRoute, LireNombreSeul.
 ValeurLue LireChamp(Genre genre, std::string_view texte);
 
 // A record that cannot be read whatever its fields: one that the input ends inside a quoted field

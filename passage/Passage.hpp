@@ -37,7 +37,7 @@ struct ReglagesPassage {
 // A leg steered: the rhumb line from one waypoint of the passage to the next.
 struct Troncon {
   std::size_t Depart, Arrivee;  // indexes into Passage::Points
-  double Route;                 // the rhumb line's course, degrees, 0 to 360
+  double Route;                 // the rhumb line's course, degrees, 0 to 360; 180 for no length
   double Distance;              // its length, metres
   double RouteOrthodromie;      // the geodesic's initial course between the same points
   double DistanceOrthodromie;   // its length, metres

@@ -216,9 +216,10 @@ TEST_F(Calc, MessagesAndStatuses) {
             "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : une valeur est hors du domaine de calcul.\n");
   // The same point, however written (or too close for an arc's square): GeodSolve's courses.
-  const Outcome same =
-      Execute("inverse", "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n0 0 1e-170 0\n");
-  EXPECT_EQ(same.out, std::vector<std::string>(5, "180.000000000 180.000000000 0.0000"));
+  const Outcome same = Execute("inverse",
+                               "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n0 0 1e-170 0\n"
+                               "N48 23,500 W004 29.000 48 23.5 N 4 29 W\n");
+  EXPECT_EQ(same.out, std::vector<std::string>(6, "180.000000000 180.000000000 0.0000"));
   EXPECT_EQ(same.status, 0);
   // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
   // figure east of 0°), that is −179.991°; 1,000 m west of −540°, 179.991°.
@@ -288,13 +289,25 @@ TEST_F(Calc, MessagesAndStatuses) {
        "90.000000000 "
        "111319.4908 90.000000000 111319.4908\ntotal \"Le Havre, FR\" \"\"\"Q\"\"\" 0.000000000 "
        "0.000000000 0.000000000 1.000000000 \"\" 111319.4908 \"\" 111319.4908\n",
-       0, "0 0 Le Havre, FR  # port\n0,0 1 \"Q\"\n"},
+       0, "0 0 Le Havre, FR  # port\n0,0 1 \"\"\"Q\"\"\"\n"},
       {"", "route --csv",
        "leg;from;to;lat1;lon1;lat2;lon2;course;distance;gc_course;gc_distance\n1;Brest, FR;WP2;"
        "0,000000000;0,000000000;0,000000000;1,500000000;90,000000000;166979,2362;90,000000000;"
        "166979,2362\ntotal;Brest, FR;WP2;0,000000000;0,000000000;0,000000000;1,500000000;;"
        "166979,2362;;166979,2362\n",
-       0, "lat;lon;nom\n0;0;Brest, FR\n0;1,5\n"},
+       0, "lat;lon;nom\n0;0;Brest, FR\nN0 00,0;E1 30\n"},
+      // Positions as GPS units write them; a zero-length leg's courses as the inverse's; names
+      // that read as numbers quoted, or refused where a position may end them.
+      {"", "direct --rhumb",
+       "48.391666667 -4.483333333 0.000000000\n48.000000000 -4.000000000 45.000000000\n"
+       "48.391666667 -4.483333333 90.000000000\n",
+       0, "N48 23.500 W004 29.000 0 0\nN48 W4 45 0\n48 23,5 N 4 29 W 90 0\n"},
+      {"", "route",
+       "1 Brest \"12\" 48.391666667 -4.483333333 48.391666667 -4.483333333 180.000000000 0.0000 "
+       "180.000000000 0.0000\n",
+       0, "N48 23.500 W004 29.000 Brest\n48 23.500 N 004 29.000 W \"12\"\n"},
+      {"", "route", "orbalide-calc: -:1: name begins with a number or an angle: write it in", 1,
+       "48 23.5 -4 29.0 Brest\n0 0\n"},
       // A passage stops at its waypoints that cannot be read, each named, or at the one where it
       // has no route, and writes nothing, the file it would have replaced left as it was.
       {"", "route --gpx=t.kml",

@@ -315,7 +315,7 @@ TEST(Passage, WaypointTexts) {
   EXPECT_EQ(show(LireEscales("\xEF\xBB\xBF"
                              "48,5 -4.5  Le Conquet # port\r\n\n  # comment\n"
                              "91 0\n49:30S 6.25w\n" +
-                                 std::string(4097, '1') + "\n1 2 3",
+                                 std::string(4097, '1') + "\n1 2 \"3\"",
                              false)),
             "1 48.5 -4.5 Le Conquet\n4 lat is beyond 90° / lat dépasse 90°\n5 -49.5 -6.25 \n"
             "6 line longer than 4096 bytes / ligne de plus de 4096 octets\n7 1 2 3\n");
