@@ -95,6 +95,7 @@ Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
 Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, course1, distance] = v;
   const double metres = EnMetres(distance, r_.Distances);
+  if (std::fabs(metres) > kDistanceDirecteMax) return Refus{.Quoi = Refus::Motif::TropLoin};
   Trajet t{r_.Reference, lat1, lon1, course1, metres, 0, 0, RouteReduite(course1), r_.Chemin};
   if (r_.Chemin == Ligne::Loxodromie) {
     const ResultatDirectLoxodromie r =

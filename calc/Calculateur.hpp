@@ -66,7 +66,8 @@ class Calculateur {
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
   //   (CalculInverseComplet).
   // Along the rhumb line, course2 is course1 (CalculDirectLoxodromie, CalculInverseLoxodromie);
-  // a direct line that would reach a pole has no result.
+  // a direct line that would reach a pole has no result. A direct line beyond
+  // kDistanceDirecteMax either way is refused.
   // Positions by LireCoordonnee, courses by LireRoute, the distance by LireNombreSeul in the
   // unit; blank-separated words make one field each, unless there are more than four: then
   // the words of a GPS unit's coordinate make one (ChampsSepares with positions). Out, as

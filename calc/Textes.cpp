@@ -16,7 +16,8 @@ Solve geodesic problems on a reference ellipsoid with Vincenty's formulae, one
 line of the FILEs (or of standard input) at a time, one line out for each; or
 plan a passage through the waypoints of the FILEs.
 
-  direct   each line "lat1 lon1 course1 distance" gives "lat2 lon2 course2"
+  direct   each line "lat1 lon1 course1 distance" gives "lat2 lon2 course2", the
+           distance up to 100000 km either way
   inverse  each line "lat1 lon1 lat2 lon2" gives "course1 course2 distance"
   route    each line "lat lon [name]" is a waypoint; each leg steered from one
            waypoint to the next gives "leg from to lat1 lon1 lat2 lon2 course
@@ -78,7 +79,8 @@ fois, une ligne en sortie pour chacune ; ou prépare une navigation par les
 points des FICHIERs.
 
   direct   chaque ligne « lat1 lon1 course1 distance » donne
-           « lat2 lon2 course2 »
+           « lat2 lon2 course2 », la distance jusqu'à 100000 km dans un sens
+           ou dans l'autre
   inverse  chaque ligne « lat1 lon1 lat2 lon2 » donne
            « course1 course2 distance »
   route    chaque ligne « lat lon [nom] » est un point ; chaque étape d'un point

@@ -98,6 +98,11 @@ std::string RaisonRefus(const Refus& r, bool anglais) {
                        "position as 48.3917 -4.4833 or N48 23.500 W004 29.000"
                      : "le nom commence par un nombre ou un angle : l'écrire entre guillemets "
                        "droits, ou la position comme 48.3917 -4.4833 ou N48 23.500 W004 29.000";
+    case Refus::Motif::TropLoin: {
+      const std::string km = std::to_string(static_cast<long>(kDistanceDirecteMax / 1000));
+      return anglais ? "distance is beyond " + km + " km, where the answer would lose its accuracy"
+                     : "la distance dépasse " + km + " km, où la réponse perdrait sa précision";
+    }
     case Refus::Motif::SansResultat:
       break;
   }

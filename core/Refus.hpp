@@ -16,6 +16,10 @@
 
 namespace orbalide {
 
+// The longest distance of a direct problem answered, metres either way: the direct solution's
+// error grows with the distance, by about 7e-12 of it, and beyond this would pass 1 mm.
+inline constexpr double kDistanceDirecteMax = 1e8;
+
 // What a field holds.
 enum class Genre { Latitude, Longitude, Route, Distance };
 
@@ -30,6 +34,7 @@ struct Refus {
     SansResultat,
     NomXml,       // a waypoint's name that a GPX or KML file cannot hold
     NomPosition,  // a waypoint's name that begins with a word of a position (MotDePosition)
+    TropLoin,     // a direct problem's distance beyond kDistanceDirecteMax
   };
   Motif Quoi;
   std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
