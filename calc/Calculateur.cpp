@@ -51,7 +51,8 @@ void Calculateur::EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon
     if (i > 0) Separer(sortie);
     sortie.Ecrire(noms[i]);
   }
-  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite) EcrireSuite(*suite, true, sortie);
+  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite)
+    EcrireSuite(*suite, separateurLu, true, sortie);
 }
 
 Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const {
@@ -66,14 +67,15 @@ Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& 
   return reponse;
 }
 
-void Calculateur::EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const {
-  if (r_.Csv) {
-    const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
-    for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
-  } else if (repondue) {
-    sortie.Ecrire(' ');
+void Calculateur::EcrireSuite(std::string_view suite, char separateurLu, bool repondue,
+                              Tampon& sortie) const {
+  if (!r_.Csv) {
+    if (repondue) sortie.Ecrire(' ');
+    return sortie.Ecrire(suite);
   }
-  sortie.Ecrire(suite);
+  const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
+  for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
+  sortie.Ecrire(ColonnesCsv(suite, separateurLu, separateur_));
 }
 
 Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {

@@ -78,8 +78,9 @@ class Calculateur {
 
   // Writes what a line carries after its fields after its answer (repondue) or in place of one,
   // without a line end: " # comment" after blank-separated fields, a comment alone; CSV's
-  // columns after the answer's, with empty answer fields before them when there is no answer.
-  void EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const;
+  // columns (separated by separateurLu) after the answer's, with empty answer fields before them
+  // when there is no answer, in the answers' dialect (ColonnesCsv).
+  void EcrireSuite(std::string_view suite, char separateurLu, bool repondue, Tampon& sortie) const;
 
  private:
   using Valeurs = std::array<double, kChampsParLigne>;

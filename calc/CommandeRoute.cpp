@@ -77,15 +77,13 @@ int ExecutionRoute::Lancer(int entreeStandard) {
 
 // Every waypoint of the input, each refused one told.
 bool ExecutionRoute::Lire(const Entree& entree) {
-  LecteurLignes lignes(entree.Fd);
+  const EntreeOuverte ouverte(entree);
+  if (ouverte.Fd() < 0) return fichiers_.Signaler(Acces::Ouverture, entree.Nom, ouverte.Erreur());
+  LecteurLignes lignes(ouverte.Fd());
   LecteurEnregistrements lecteur(lignes, o_.Csv);
-  bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
-    if (enTete) {
-      if (separateur_ == 0) separateur_ = lecteur.Separateur();
-      enTete = false;
-      continue;
-    }
+    if (o_.Csv && separateur_ == 0) separateur_ = lecteur.Separateur();
+    if (e->EnTete) continue;
     Lu lu = Escale(*e, lecteur.Separateur());
     if (auto* point = std::get_if<PointDePassage>(&lu)) {
       points_.push_back(std::move(*point));

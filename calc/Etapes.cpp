@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Champs.hpp"
 #include "Lecture.hpp"
 
 namespace orbalide::calc {
@@ -14,7 +15,6 @@ constexpr std::array<std::string_view, 11> kColonnes{
     "lon2", "course", "distance", "gc_course", "gc_distance"};
 constexpr std::array<std::string_view, 2> kColonnesTemps{"time", "elapsed"};
 constexpr std::string_view kTotal = "total";
-constexpr char kGuillemet = '"';
 
 }  // namespace
 
@@ -63,20 +63,10 @@ void TableEtapes::Debut(std::string_view etiquette, const PointDePassage& a,
 // A field of text after the separator, quoted where a reader would not take it whole.
 void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
   sortie.Ecrire(separateur_);
-  const bool csv = separateur_ != ' ';
-  const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
-  const bool bords = !texte.empty() && (blanc(texte.front()) || blanc(texte.back()));
-  const bool position = !csv && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
-  const bool guillemets = texte.find_first_of(csv ? "\"\r\n" : "\"\r\n \t") != texte.npos ||
-                          texte.find(separateur_) != texte.npos ||
-                          (csv ? bords : texte.empty() || position);
-  if (!guillemets) return sortie.Ecrire(texte);
-  sortie.Ecrire(kGuillemet);
-  for (const char c : texte) {
-    if (c == kGuillemet) sortie.Ecrire(kGuillemet);
-    sortie.Ecrire(c);
-  }
-  sortie.Ecrire(kGuillemet);
+  const bool plain = separateur_ == ' ';
+  const bool position = plain && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
+  const bool guillemets = plain && (texte.empty() || position || texte.find('\t') != texte.npos);
+  sortie.Ecrire(ChampCsv(texte, separateur_, guillemets));
 }
 
 // An angle after the separator; none: an empty field.

@@ -34,18 +34,20 @@ Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
 0 to 360, metres with 4 decimals or nautical miles with 8; route's names in
 double quotes when they hold blanks or quotes, or are empty.
 
-      --csv              CSV in and out: a header line, then fields separated
-                           by commas, or by semicolons with decimal commas when
-                           the first header has them; columns after the fourth
-                           are written back after the answer (route reads
-                           lat,lon,name)
+      --csv              CSV in and out: a header line (none when the first
+                           field is a number), then fields separated by commas,
+                           or by semicolons with decimal commas when the first
+                           header has them; columns after the fourth are
+                           written back after the answer, in its dialect
+                           (route reads lat,lon,name)
       --dms              write degrees, minutes and seconds
       --precision=N      decimals of the seconds written: 2, 3 (default) or 7
       --unit=UNIT        distances in m (metres, default) or nm (nautical miles)
       --ellipsoid=NAME   the ellipsoid, named as listed (default WGS-84)
       --list-ellipsoids  list the ellipsoids and exit
       --kml=FILE         also write each line's geodesic to FILE as KML (route:
-                           the waypoints and the legs steered)
+                           the waypoints and the legs steered), whole or not at
+                           all: a new file that replaces FILE at the end
       --gpx=FILE         also write each line's geodesic to FILE as GPX (route:
                            a route of every waypoint, for chart plotters)
       --rhumb            direct, inverse: along the rhumb line, whose course2 is
@@ -101,19 +103,22 @@ En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes
 0 à 360, mètres à 4 décimales ou milles marins à 8 ; les noms de route entre
 guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
 
-      --csv              CSV en entrée et en sortie : une ligne d'en-tête, puis
+      --csv              CSV en entrée et en sortie : une ligne d'en-tête
+                           (aucune si le premier champ est un nombre), puis
                            des champs séparés par des virgules, ou par des
                            points-virgules avec virgule décimale si le premier
                            en-tête en a ; les colonnes après la quatrième sont
-                           réécrites après la réponse (route lit
-                           lat,lon,nom)
+                           réécrites après la réponse, dans son dialecte
+                           (route lit lat,lon,nom)
       --dms              écrit degrés, minutes et secondes
       --precision=N      décimales des secondes écrites : 2, 3 (défaut) ou 7
       --unit=UNITÉ       distances en m (mètres, défaut) ou nm (milles marins)
       --ellipsoid=NOM    l'ellipsoïde, nommé comme la liste (défaut WGS-84)
       --list-ellipsoids  affiche la liste des ellipsoïdes et quitte
       --kml=FICHIER      écrit aussi la géodésique de chaque ligne en KML
-                           (route : les points et les étapes)
+                           (route : les points et les étapes), en entier ou
+                           pas du tout : un nouveau fichier qui remplace
+                           FICHIER à la fin
       --gpx=FICHIER      écrit aussi la géodésique de chaque ligne en GPX
                            (route : une route de tous les points, pour les
                            traceurs de cartes)
@@ -315,6 +320,14 @@ std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, i
       break;
     case Acces::Ecriture:
       quoi = anglais ? "error writing " + nom : "erreur d'écriture de " + nom;
+      break;
+    case Acces::Temporaire:
+      quoi = anglais
+                 ? "cannot write " + nom + " whole: no temporary file beside it"
+                 : "impossible d'écrire " + nom + " en entier : pas de fichier temporaire à côté";
+      break;
+    case Acces::Remplacement:
+      quoi = anglais ? "cannot replace " + nom : "impossible de remplacer " + nom;
       break;
   }
   return Prefixe(anglais) + quoi + (anglais ? ": " : " : ") + std::strerror(erreur) + "\n";

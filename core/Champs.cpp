@@ -134,6 +134,34 @@ Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux) {
   return LectureCsv(ligne, separateur, decimaux).Lire();
 }
 
+std::string ChampCsv(std::string_view texte, char separateur, bool guillemets) {
+  const bool bords = !texte.empty() && (Blanc(texte.front()) || Blanc(texte.back()));
+  if (!guillemets && !bords && texte.find_first_of("\"\r\n") == texte.npos &&
+      texte.find(separateur) == texte.npos) {
+    return std::string(texte);
+  }
+  std::string cite = "\"";
+  for (const char c : texte) cite.append(c == '"' ? 2 : 1, c);
+  return cite + "\"";
+}
+
+std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit) {
+  if (lu == ecrit) return std::string(colonnes);
+  std::string texte(colonnes), ecrits;
+  std::span<char> reste(texte);
+  for (bool premier = true;; premier = false) {
+    const Champs c = ChampsCsv(reste, lu, 0);
+    // Blanks alone after a separator are one empty field.
+    const std::size_t n = std::max<std::size_t>(1, std::min(c.Nombre, kChampsParLigne));
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!premier || i > 0) ecrits += ecrit;
+      ecrits += ChampCsv(c.Nombre == 0 ? "" : c.Texte[i], ecrit);
+    }
+    if (!c.Suite) return ecrits;
+    reste = reste.subspan(static_cast<std::size_t>(c.Suite->data() - reste.data()));
+  }
+}
+
 char SeparateurCsv(std::string_view enTete) {
   bool cite = false;  // a quoted name may hold either: "Latitude, départ";…
   for (const char c : enTete) {

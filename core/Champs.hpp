@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace orbalide {
@@ -37,6 +38,15 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLig
 // point. After the fourth field and its separator, the rest of the line is the Suite. A line of
 // blanks alone has no field.
 Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux = kChampsParLigne);
+
+// A field as RFC 4180 writes it with `separateur`: in double quotes, each quote doubled, where it
+// holds the separator, a quote or a line break, or blanks at either end (which a reader drops),
+// or `guillemets` asks for them.
+std::string ChampCsv(std::string_view texte, char separateur, bool guillemets = false);
+
+// CSV's columns `colonnes`, fields separated by `lu` (a record's Suite), with their fields
+// separated by `ecrit` instead, each written by ChampCsv: as they stand when both are the same.
+std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit);
 
 // The separator of a CSV file, from its header line: ';' when it comes before any comma outside
 // quotes (the custom where the comma is the decimal separator, as in French), ',' otherwise.

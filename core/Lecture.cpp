@@ -303,8 +303,8 @@ bool MotDePosition(std::string_view mot) {
   const auto lu = [](ValeurLue v) {
     return v.Defaut != DefautLecture::Illisible && v.Defaut != DefautLecture::NonFini;
   };
-  return LettreSeule(mot) || lu(LireRoute(mot)) || lu(LireAngle(mot, Axe::Latitude)) ||
-         lu(LireAngle(mot, Axe::Longitude));
+  return LettreSeule(mot) || lu(LireRoute(mot)) || lu(LireCoordonnee(mot, Axe::Latitude)) ||
+         lu(LireCoordonnee(mot, Axe::Longitude));
 }
 
 ValeurLue LireRoute(std::string_view texte) {

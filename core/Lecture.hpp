@@ -59,8 +59,8 @@ ValeurLue LireCoordonnee(std::string_view texte, Axe axe);
 // LireCoordonnee's notations: 1 unless two or three of them do.
 std::size_t MotsCoordonnee(std::span<const std::string_view> mots);
 
-// Whether a word reads as a number, an angle or a hemisphere letter: at the start of a name, part
-// of a position to a reader.
+// Whether a word reads as a number, an angle or a hemisphere letter (a field, as a coordinate
+// in words): at the start of a name, part of a position to a reader.
 bool MotDePosition(std::string_view mot);
 
 // A course in degrees, by the notations of LireAngle without a hemisphere letter, up to 540°

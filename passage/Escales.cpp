@@ -76,9 +76,8 @@ std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv) {
   LignesTexte lignes(texte);
   LecteurEnregistrements lecteur(lignes, csv);
   std::vector<EscaleLue> escales;
-  for (bool enTete = csv; const std::optional<Enregistrement> e = lecteur.Suivant();
-       enTete = false) {
-    if (enTete) continue;
+  while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
+    if (e->EnTete) continue;
     auto lu = LireEscale(*e, csv, lecteur.Separateur());
     if (auto* point = std::get_if<PointDePassage>(&lu)) {
       escales.push_back({e->Ligne, std::move(*point)});

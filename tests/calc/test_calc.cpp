@@ -65,6 +65,8 @@ double Gap(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
 }
 
+constexpr std::array kSignals{SIGHUP, SIGINT, SIGPIPE, SIGQUIT, SIGTERM, SIGXCPU, SIGXFSZ};
+
 struct Outcome {
   std::vector<std::string> out;  // lines
   std::string err;
@@ -72,7 +74,7 @@ struct Outcome {
 };
 
 // The program with its standard input and output on pipes that stay open, to talk with it line
-// by line; its standard error in `dir`/err. SIGINT, SIGTERM and SIGPIPE at their default action.
+// by line; its standard error in `dir`/err. The signals sent at their default action, no core.
 class Running {
  public:
   Running(const fs::path& dir, const std::string& arguments) {
@@ -86,11 +88,11 @@ class Running {
     posix_spawnattr_init(&attributes);
     sigset_t signals;
     sigemptyset(&signals);
-    for (const int signal : {SIGINT, SIGTERM, SIGPIPE}) sigaddset(&signals, signal);
+    for (const int signal : kSignals) sigaddset(&signals, signal);
     posix_spawnattr_setsigdefault(&attributes, &signals);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     const std::string command =
-        "cd " + dir.string() + " && exec " ORBALIDE_CALC " " + arguments + " 2> err";
+        "cd " + dir.string() + " && ulimit -c 0 && exec " ORBALIDE_CALC " " + arguments + " 2> err";
     const std::array<const char*, 4> argv{"sh", "-c", command.c_str(), nullptr};
     EXPECT_EQ(posix_spawn(&pid, "/bin/sh", &actions, &attributes, const_cast<char**>(argv.data()),
                           environ),
@@ -226,21 +228,33 @@ TEST_F(Calc, MessagesAndStatuses) {
   EXPECT_EQ(Execute("direct", "0 540 90 1000\n0 -540 270 1000\n").out,
             (std::vector<std::string>{"0.000000000 -179.991016847 90.000000000",
                                       "0.000000000 179.991016847 270.000000000"}));
-  std::ofstream(dir_ / "t.kml") << "kept";
-  std::ofstream(dir_ / "ro.kml") << "kept";
-  fs::permissions(dir_ / "ro.kml", fs::perms::owner_read | fs::perms::group_read);
+  // Files kept: one read-only; one in a folder that takes no new file; another user's in a sticky
+  // folder, which a rename may not replace. A link that leads nowhere yet; a long name.
+  for (const char* kept : {"t.kml", "ro.kml", "d/w.kml", "s/w.kml"}) {
+    fs::create_directories((dir_ / kept).parent_path());
+    std::ofstream(dir_ / kept) << "kept";
+    fs::permissions(dir_ / kept, fs::perms::owner_read | fs::perms::group_read |
+                                     (kept[1] == '/' ? fs::perms::all : fs::perms::none));
+  }
+  fs::permissions(dir_ / "d", fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
+                                                 fs::perms::others_write));
+  fs::permissions(dir_ / "s", fs::perms::all | fs::perms::sticky_bit);
   fs::permissions(dir_, fs::perms::all);  // for an ordinary user
-  const std::string asUser =
-      geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
-  std::ofstream(dir_ / "a.csv") << "\"lat1, N\";lon1;lat2;lon2;nom\n91;0;0;0;Brest\n";
-  std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\n";
+  const bool root = geteuid() == 0;
+  const std::string asUser = root ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
+  fs::create_symlink("nothere.kml", dir_ / "n.kml");
+  const std::string longName(251, 'x');
+  fs::create_directory(dir_ / "many");  // more than the file descriptors a run may hold
+  for (int i = 0; i < 20; ++i) std::ofstream(dir_ / "many" / std::to_string(i)) << "60 0 60:01 0\n";
+  std::ofstream(dir_ / "a.csv") << "\"lat1, N\";lon1;lat2;lon2;nom\n91;0;0;0;Brest, 3,5\n";
+  std::ofstream(dir_ / "b.csv") << "lat1,lon1,lat2,lon2\n1,2\n60,0,60:01,0,\"B,7\",x\n";
   const locale_t french = newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
   const std::string full = french != nullptr ? strerror_l(ENOSPC, french) : std::strerror(ENOSPC);
   if (french != nullptr) freelocale(french);
   const std::string kLine = "60 0 60:01 0\n", kAnswer = "0.000000000 0.000000000 1856.8738\n";
   const struct {
     std::string env;
-    const char* arguments;
+    std::string arguments;
     std::string starts;  // the text written, output then error
     int status;
     std::string input = "60 0 60:01 0\n";
@@ -270,6 +284,20 @@ TEST_F(Calc, MessagesAndStatuses) {
        2},
       {asUser, "inverse --kml=ro.kml", "orbalide-calc: cannot open 'ro.kml': Permission denied\n",
        2},
+      {asUser, "inverse --kml=d/w.kml",
+       "orbalide-calc: cannot write 'd/w.kml' whole: no temporary file beside it: Permission", 2},
+      {asUser, "inverse --kml=s/w.kml",
+       root ? "orbalide-calc: cannot replace 's/w.kml': Operation not permitted\n" : kAnswer,
+       root ? 2 : 0},
+      {"", "inverse --kml=err", "orbalide-calc: 'err' is the standard error: it is not", 2},
+      {"", "inverse --kml=n.kml --gpx=" + longName, kAnswer, 0},
+      {"prlimit --nofile=12 --", "inverse many/*",
+       [&] {
+         std::string answers;
+         for (int i = 0; i < 20; ++i) answers += kAnswer;
+         return answers;
+       }(),
+       0},
       {"", "inverse --gpx=-", "orbalide-calc: option '--gpx' needs a file", 2},
       {"LANG=C LC_MESSAGES=fr", "invert", "orbalide-calc : commande « invert » inconnue", 2},
       {"LANG=fr_BE.UTF-8", "--help", "Usage : orbalide-calc direct [OPTION]... [FICHIER]...", 0},
@@ -338,14 +366,23 @@ TEST_F(Calc, MessagesAndStatuses) {
            "orbalide-calc: -:3: 2 fields, 4 expected\n",
        1, "60 0 60:01 0 # Brest, 1,5\n# seul\n1 2 # x\n"},
       {"", "inverse --csv a.csv - b.csv",
-       "course1;course2;distance;nom\n;;;Brest\n0,000000000;0,000000000;1856,8738\n\n"
-       "0,000000000;0,000000000;1856,8738;\n"
+       "course1;course2;distance;nom\n;;;Brest, 3,5\n0,000000000;0,000000000;1856,8738\n\n"
+       "0,000000000;0,000000000;1856,8738;B,7;x\n"
        "orbalide-calc: a.csv:2: lat1 is beyond 90°\norbalide-calc: b.csv:2: 2 fields, 4 expected\n",
        1, "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
       {"", "inverse --csv",
        "course1,course2,distance,id,\n0.000000000,0.000000000,1856.8738,\"Le\nHavre\",\n,,,x\n\n"
        "orbalide-calc: -:4: lat1 is beyond 90°\norbalide-calc: -:5: quoted field not closed\n",
        1, "lat1,lon1,lat2,lon2,id,\n60,0,60:01,0,\"Le\nHavre\",\n91,0,0,0,x\n\"60,0\n1,1\n"},
+      // Carried columns in the answers' dialect; a file without a header is read from its first
+      // line.
+      {"", "inverse --csv - a.csv",
+       "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n,,,\"Brest, 3,5\"\n", 1,
+       "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
+      {"", "inverse --csv",
+       "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n"
+       "0.000000000,0.000000000,1856.8738\n",
+       0, "60,0,60:01,0\n60,0,60:01,0\n"},
   };
   for (const auto& c : commands) {
     const Outcome r = Execute(c.arguments, c.input, c.env);
@@ -361,7 +398,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   }
   // Ended by a signal or a closed pipe after its first answer (written at once, the next line not
   // at hand), a run leaves no temporary file, and the file it would have replaced whole.
-  for (const int signal : {SIGINT, SIGTERM, SIGPIPE}) {
+  for (const int signal : kSignals) {
     Running run(dir_, "inverse --kml=t.kml --gpx=t.gpx");
     run.Write(kLine);
     EXPECT_EQ(run.ReadLine(), kAnswer);
@@ -376,10 +413,14 @@ TEST_F(Calc, MessagesAndStatuses) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
   }
   std::ostringstream kept, in;
-  kept << std::ifstream(dir_ / "t.kml").rdbuf() << std::ifstream(dir_ / "ro.kml").rdbuf();
+  for (const char* k : {"t.kml", "ro.kml", "d/w.kml", "s/w.kml"})
+    kept << std::ifstream(dir_ / k).rdbuf();
   in << std::ifstream(dir_ / "in").rdbuf();
-  EXPECT_EQ(kept.str() + " " + in.str(), "keptkept " + std::end(commands)[-1].input);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 7);  // in, out, err, 2 KML, 2 CSV
+  EXPECT_EQ(kept.str() + " " + in.str(), "keptkeptkeptkept " + std::end(commands)[-1].input);
+  // in, out, err, 2 CSV, t.kml, ro.kml, d, s, many, the link and the file it leads to, the long
+  // name: no temporary file left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 13);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "n.kml") && fs::is_regular_file(dir_ / "nothere.kml"));
 }
 
 // 2,000 random geodesics each way, every other inverse line within 1° of antipodal, direct ones

@@ -315,8 +315,8 @@ TEST(Passage, BadPassages) {
 
 // A whole text's waypoints, each with its line or its refusal in both languages, as a route reads
 // them: plain or CSV in either dialect (a byte order mark, CR LF, a name over two lines, a header
-// whose quoted name holds the other separator), blank and comment records skipped; and one
-// cell's coordinate.
+// whose quoted name holds the other separator, or none), blank and comment records skipped; and
+// one cell's coordinate.
 TEST(Passage, WaypointTexts) {
   const auto show = [](const std::vector<EscaleLue>& read) {
     std::ostringstream text;
@@ -341,10 +341,10 @@ TEST(Passage, WaypointTexts) {
   EXPECT_EQ(show(LireEscales("\"lat, N\";lon;nom\n48,5;-4,5;\"Brest;\nFR\";x\n\n1;x\n2", true)),
             "2 48.5 -4.5 Brest;\nFR\n5 lon is not an angle / lon n'est pas un angle\n"
             "6 1 field, 2 expected / 1 champ, 2 attendus\n");
-  EXPECT_EQ(show(LireEscales("lat,lon\n1,2,Ré\n3,\"4", true)),
-            "2 1 2 Ré\n3 quoted field not closed / champ entre guillemets non fermé\n");
+  EXPECT_EQ(show(LireEscales("1,2,Ré\n3,\"4", true)),  // without a header
+            "1 1 2 Ré\n2 quoted field not closed / champ entre guillemets non fermé\n");
   EXPECT_EQ(std::get<double>(LireCoordonneeEscale(" 48,5 ", Axe::Latitude)), 48.5);
-  EXPECT_EQ(std::get<double>(LireCoordonneeEscale("004°30'W", Axe::Longitude)), -4.5);
+  EXPECT_EQ(std::get<double>(LireCoordonneeEscale("W004 30,0", Axe::Longitude)), -4.5);
   EXPECT_EQ(RaisonRefus(std::get<Refus>(LireCoordonneeEscale("4.5E", Axe::Latitude)), true),
             "lat has the hemisphere letter of a longitude");
 }
