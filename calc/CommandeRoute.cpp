@@ -100,7 +100,7 @@ Lu ExecutionRoute::Escale(const Enregistrement& e, char separateur) const {
   Lu lu = LireEscale(e, o_.Csv, separateur);
   const auto* point = std::get_if<PointDePassage>(&lu);
   const bool documents = !o_.Gpx.empty() || !o_.Kml.empty();
-  if (point != nullptr && documents && !TexteXml(point->Nom)) {
+  if (point != nullptr && documents && !TexteXml(point->Nom, true)) {
     return Refus{.Quoi = Refus::Motif::NomXml};
   }
   return lu;

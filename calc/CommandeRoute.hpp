@@ -11,8 +11,8 @@ namespace orbalide::calc {
 // for "-" or when none is named), in order, with route's settings on the ellipsoid (--every in
 // the distance unit). Each input's records are read as LireEscale reads them, with --csv after
 // the input's header; with --gpx or --kml, a name must be UTF-8 text without control characters
-// (TexteXml). The legs are written on `sortie` as TableEtapes writes them (with --csv, under its
-// header, separated as the first header read is), the route into the file of --gpx
+// (TexteXml, tabs allowed). The legs are written on `sortie` as TableEtapes writes them (with
+// --csv, under its header, separated as the first header read is), the route into the file of --gpx
 // (TexteGpxPassage) and the passage into that of --kml (TexteKmlPassage), each named after the
 // first and the last waypoint, "Brest–Las Palmas". A waypoint that cannot be read, or a passage
 // without a route, stops the run: each message names the input and line of the waypoint

@@ -52,19 +52,20 @@ void TableEtapes::Ecrire(const Passage& p, Tampon& sortie) const {
 void TableEtapes::Debut(std::string_view etiquette, const PointDePassage& a,
                         const PointDePassage& b, Tampon& sortie) const {
   sortie.Ecrire(etiquette);
-  Texte(a.Nom, sortie);
-  Texte(b.Nom, sortie);
+  Texte(a.Nom, sortie, true);
+  Texte(b.Nom, sortie, true);
   for (const PointDePassage* p : {&a, &b}) {
     Angle(p->Latitude, Axe::Latitude, sortie);
     Angle(p->Longitude, Axe::Longitude, sortie);
   }
 }
 
-// A field of text after the separator, quoted where a reader would not take it whole.
-void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
+// A field of text after the separator, quoted where a reader would not take it whole; a name
+// also where it would be taken for part of a position.
+void TableEtapes::Texte(std::string_view texte, Tampon& sortie, bool nom) const {
   sortie.Ecrire(separateur_);
   const bool plain = separateur_ == ' ';
-  const bool position = plain && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
+  const bool position = nom && plain && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
   const bool guillemets = plain && (texte.empty() || position || texte.find('\t') != texte.npos);
   sortie.Ecrire(ChampCsv(texte, separateur_, guillemets));
 }

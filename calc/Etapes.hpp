@@ -34,7 +34,7 @@ class TableEtapes {
  private:
   void Debut(std::string_view etiquette, const PointDePassage& a, const PointDePassage& b,
              Tampon& sortie) const;
-  void Texte(std::string_view texte, Tampon& sortie) const;
+  void Texte(std::string_view texte, Tampon& sortie, bool nom = false) const;
   void Angle(std::optional<double> v, std::optional<Axe> axe, Tampon& sortie) const;
   void Distance(double metres, Tampon& sortie) const;
   void Temps(double heures, double depuisDepart, Tampon& sortie) const;

@@ -54,11 +54,11 @@ double quotes when they hold blanks or quotes, or are empty.
                            course1, rather than the geodesic
       --every=DIST       route: waypoints made every DIST along each geodesic
       --meridians=DEG    route: waypoints made where each geodesic crosses a
-                           multiple of DEG degrees of longitude
+                           multiple of DEG degrees of longitude (at most 180)
       --max-latitude=LAT route: keep within LAT north and south (composite
-                           sailing)
+                           sailing, or a leg's rhumb line where shorter)
       --speed=KNOTS      route: each leg's time and the time since the first
-                           waypoint, as hours:minutes
+                           waypoint, as hours:minutes (at least 0.1 knot)
   -h, --help             display this help and exit
   -V, --version          output version information and exit
 
@@ -127,11 +127,13 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
       --every=DIST       route : des points tous les DIST le long de chaque
                            orthodromie
       --meridians=DEG    route : des points où chaque orthodromie coupe un
-                           multiple de DEG degrés de longitude
+                           multiple de DEG degrés de longitude (au plus 180)
       --max-latitude=LAT route : ne pas passer LAT au nord ni au sud
-                           (navigation mixte)
+                           (navigation mixte, ou la loxodromie d'une étape
+                           si elle est plus courte)
       --speed=NŒUDS      route : la durée de chaque étape et le temps écoulé
-                           depuis le premier point, en heures:minutes
+                           depuis le premier point, en heures:minutes (au
+                           moins 0,1 nœud)
   -h, --help             affiche cette aide et quitte
   -V, --version          affiche la version et quitte
 
@@ -160,9 +162,11 @@ std::string Prefixe(bool anglais) {
 std::string Attendu(const ErreurUsage& e, bool anglais) {
   constexpr std::array<std::array<std::string_view, 3>, 4> kAttendus{{
       {"--every", "a distance above 0", "une distance supérieure à 0"},
-      {"--meridians", "an angle above 0", "un angle supérieur à 0"},
-      {"--max-latitude", "a latitude above 0", "une latitude supérieure à 0"},
-      {"--speed", "a number of knots above 0", "un nombre de nœuds supérieur à 0"},
+      {"--meridians", "an angle above 0 and at most 180",
+       "un angle supérieur à 0 et d'au plus 180"},
+      {"--max-latitude", "a latitude above 0 and at most 90, north or south",
+       "une latitude supérieure à 0 et d'au plus 90, nord ou sud"},
+      {"--speed", "a number of knots of at least 0.1", "un nombre de nœuds d'au moins 0,1"},
   }};
   const auto attendu = std::find_if(kAttendus.begin(), kAttendus.end(),
                                     [&](const auto& a) { return a[0] == e.Option; });

@@ -90,9 +90,10 @@ std::string RaisonRefus(const Refus& r, bool anglais) {
     case Refus::Motif::Champ:
       return Defaut(r, anglais);
     case Refus::Motif::NomXml:
-      return anglais ? "name is not UTF-8 text without control characters, as GPX and KML take"
-                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle, comme en "
-                       "prennent GPX et KML";
+      return anglais ? "name is not UTF-8 text without control characters but tabs, as GPX and "
+                       "KML take"
+                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle autre que la "
+                       "tabulation, comme en prennent GPX et KML";
     case Refus::Motif::NomPosition:
       return anglais ? "name begins with a number or an angle: write it in double quotes, or the "
                        "position as 48.3917 -4.4833 or N48 23.500 W004 29.000"

@@ -19,8 +19,9 @@ constexpr double kTour = 360;
 
 bool Valides(const ReglagesPassage& r) {
   const auto positif = [](double v) { return std::isfinite(v) && v >= 0; };
-  return positif(r.Intervalle) && positif(r.PasMeridiens) && positif(r.Vitesse) &&
-         r.LatitudeMax > 0 && r.LatitudeMax <= 90;
+  return positif(r.Intervalle) && positif(r.PasMeridiens) && r.PasMeridiens <= kPasMeridiensMax &&
+         positif(r.Vitesse) && (r.Vitesse == 0 || r.Vitesse >= kVitesseMin) && r.LatitudeMax > 0 &&
+         r.LatitudeMax <= 90;
 }
 
 Position PositionDe(const PointDePassage& p) {
