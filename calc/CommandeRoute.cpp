@@ -1,5 +1,6 @@
 #include "CommandeRoute.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <variant>
@@ -16,6 +17,7 @@
 #include "Reel.hpp"
 #include "Tampon.hpp"
 #include "Textes.hpp"
+#include "Traceurs.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -37,7 +39,7 @@ class ExecutionRoute {
   bool Lire(const Entree& entree);
   Lu Escale(const Enregistrement& e, char separateur) const;
   int SansRoute(const ErreurPassage& erreur);
-  bool Documents(const Passage& p);
+  bool Documents(const Passage& p, const std::string& nom);
 
   const Options& o_;
   bool anglais_;
@@ -56,18 +58,32 @@ int ExecutionRoute::Lancer(int entreeStandard) {
     if (!Lire(e)) return kEchec;
   }
   if (!tousLus_) return kLignesSansReponse;
+  if (o_.Inverse) {
+    points_ = PointsInverses(std::move(points_));
+    std::reverse(lieux_.begin(), lieux_.end());
+  }
   std::variant<Passage, ErreurPassage> issue = ErreurPassage{ErreurPassage::Motif::Reglages};
   try {
     const Ellipsoide e = *EllipsoideDuCatalogue(o_.Ellipsoide);
     issue = CalculerPassage(points_, {e, EnMetres(o_.Intervalle, o_.Distances), o_.PasMeridiens,
-                                      o_.LatitudeMax, o_.Vitesse});
+                                      o_.LatitudeMax, o_.Vitesse, o_.Depart});
   } catch (const ErreurArithmetique&) {  // --every beyond the doubles in metres
   }
   if (const auto* erreur = std::get_if<ErreurPassage>(&issue)) return SansRoute(*erreur);
-  const Passage& p = std::get<Passage>(issue);
-  if (!Documents(p)) return kLignesSansReponse;
+  Passage& p = std::get<Passage>(issue);
+  const std::string nom = p.Points.front().Nom + std::string(kTiretNom) + p.Points.back().Nom;
+  if (o_.LongueurNoms > 0) {
+    std::optional<Passage> court = AvecNomsCourts(std::move(p), o_.LongueurNoms);
+    if (!court) {
+      std::fputs(TexteNomsIndistincts(o_.LongueurNoms, anglais_).c_str(), erreurs_);
+      return kLignesSansReponse;
+    }
+    p = std::move(*court);
+  }
+  if (!Documents(p, nom)) return kLignesSansReponse;
   const Ecriture ecriture(o_.Dms, o_.Decimales, o_.Distances);
-  const TableEtapes table(ecriture, o_.Csv ? separateur_ : ' ', o_.Vitesse > 0);
+  const TableEtapes table(ecriture, o_.Csv ? separateur_ : ' ', o_.Vitesse > 0,
+                          p.Depart.has_value());
   if (o_.Csv) table.EnTete(tampon_);
   table.Ecrire(p, tampon_);
   const int erreur = tampon_.Vider();
@@ -118,12 +134,19 @@ int ExecutionRoute::SansRoute(const ErreurPassage& erreur) {
   return kLignesSansReponse;
 }
 
-// The GPX route and the KML document, each made whole before any is written.
-bool ExecutionRoute::Documents(const Passage& p) {
-  const std::string nom = p.Points.front().Nom + std::string(kTiretNom) + p.Points.back().Nom;
+// The GPX route and the KML document named `nom`, each made whole before any is written; a
+// route longer than plotters take told.
+bool ExecutionRoute::Documents(const Passage& p, const std::string& nom) {
   std::string gpx, kml;
   try {
-    if (fichiers_.Gpx() != nullptr) gpx = TexteGpxPassage(p, nom);
+    if (fichiers_.Gpx() != nullptr) {
+      gpx = TexteGpxPassage(p, nom, o_.PointsMax);
+      const std::size_t points =
+          o_.PointsMax > 0 ? std::min(o_.PointsMax, p.Points.size()) : p.Points.size();
+      if (points > kPointsRouteTraceur) {
+        std::fputs(TexteRouteLongue(points, anglais_).c_str(), erreurs_);
+      }
+    }
     if (fichiers_.Kml() != nullptr) kml = TexteKmlPassage(p, nom, TexteLigneKml(anglais_));
   } catch (const ErreurArithmetique&) {
     const ErreurPassage erreur{ErreurPassage::Motif::SansResultat};

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Lignes.hpp"
+#include "Traceurs.hpp"
 #include "Version.hpp"
 
 namespace orbalide::calc {
@@ -148,7 +149,12 @@ std::string Prefixe(bool anglais) {
 
 // A setting of route that does not fit, and what it takes.
 std::string Attendu(const ErreurUsage& e, bool anglais) {
-  constexpr std::array<std::array<std::string_view, 3>, 4> kAttendus{{
+  constexpr std::array<std::array<std::string_view, 3>, 8> kAttendus{{
+      {"--depart", "a date and time with its zone, as 2026-12-24T06:00Z",
+       "une date et une heure avec leur fuseau, comme 2026-12-24T06:00Z"},
+      {"--route", "a rank from 1, or a name", "un rang à partir de 1, ou un nom"},
+      {"--name-length", "a whole number above 0", "un nombre entier supérieur à 0"},
+      {"--max-points", "a whole number above 1", "un nombre entier supérieur à 1"},
       {"--every", "a distance above 0", "une distance supérieure à 0"},
       {"--meridians", "an angle above 0", "un angle supérieur à 0"},
       {"--max-latitude", "a latitude above 0", "une latitude supérieure à 0"},
@@ -187,6 +193,8 @@ std::string Faute(const ErreurUsage& e, bool anglais) {
                      : "ellipsoïde " + a + " inconnu (voir --list-ellipsoids)";
     case ErreurUsage::Faute::ValeurInvalide:
       return Attendu(e, anglais);
+    case ErreurUsage::Faute::SansVitesse:
+      return anglais ? "option " + a + " requires --speed" : "l'option " + a + " requiert --speed";
     case ErreurUsage::Faute::HorsCommande:
       return anglais ? "option " + Cite(e.Option, anglais) + " does not apply to " + a
                      : "l'option " + Cite(e.Option, anglais) + " ne s'applique pas à " + a;
@@ -311,6 +319,24 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
   return (faute.empty() ? "" : Prefixe(anglais) + faute + "\n") +
          (anglais ? "Try " + aide + " for more information.\n"
                   : "Saisissez " + aide + " pour plus d'informations.\n");
+}
+
+std::string TexteNomsIndistincts(std::size_t longueur, bool anglais) {
+  const std::string n = std::to_string(longueur);
+  return Prefixe(anglais) + (anglais ? "no route: its names cannot be told apart within " + n +
+                                           " characters (see --name-length)\n"
+                                     : "pas de route : ses noms ne peuvent être distingués en " +
+                                           n + " caractères (voir --name-length)\n");
+}
+
+std::string TexteRouteLongue(std::size_t points, bool anglais) {
+  const std::string n = std::to_string(points), max = std::to_string(kPointsRouteTraceur);
+  return Prefixe(anglais) +
+         (anglais ? "warning: a GPX route of " + n + " points; many chart plotters take at most " +
+                        max + " (see --max-points)\n"
+                  : "attention : une route GPX de " + n +
+                        " points ; bien des traceurs de cartes en prennent " + max +
+                        " au plus (voir --max-points)\n");
 }
 
 std::string_view TexteLigneKml(bool anglais) {

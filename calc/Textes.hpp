@@ -46,6 +46,12 @@ struct Lieu {
 // concerned, or after the program's name alone without one (TexteErreurPassage).
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais);
 
+// The message of passage's names that --name-length cannot tell apart, ended by a line end.
+std::string TexteNomsIndistincts(std::size_t longueur, bool anglais);
+
+// The warning of a GPX route longer than many plotters take, ended by a line end.
+std::string TexteRouteLongue(std::size_t points, bool anglais);
+
 // The description of a passage's line of legs in its KML document.
 std::string_view TexteLigneKml(bool anglais);
 
