@@ -24,6 +24,8 @@ plan a passage through the waypoints of the FILEs.
            waypoint to the next gives "leg from to lat1 lon1 lat2 lon2 course
            distance gc_course gc_distance": its rhumb line's course and length,
            then its geodesic's; a last line "total" gives the sums
+           (a FILE whose first character is < is a GPX file: the points of
+           its first route)
 
 Angles in decimal degrees (-49.5, 49.5S, S49.5) or in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26); fields
@@ -56,6 +58,16 @@ double quotes when they hold blanks or quotes, or are empty.
                            sailing)
       --speed=KNOTS      route: each leg's time and the time since the first
                            waypoint, as hours:minutes
+      --depart=TIME      route, with --speed: departure, as 2026-12-24T06:00Z
+                           or 2026-12-24T07:00+01:00; adds each leg's time of
+                           arrival in UTC (eta)
+      --reverse          route: the passage sailed back, last waypoint first
+      --route=N|NAME     route: the route of GPX files, by rank or by name
+                           (default: the first, or the waypoints of a file
+                           without a route)
+      --name-length=N    route: names of at most N plain ASCII characters,
+                           unique, for chart plotters
+      --max-points=N     route: GPX routes of at most N points each
   -h, --help             display this help and exit
   -V, --version          output version information and exit
 
@@ -86,6 +98,8 @@ points des FICHIERs.
            gc_course gc_distance » : la route et la longueur de sa loxodromie,
            puis celles de son orthodromie ; une dernière ligne « total » donne
            les sommes
+           (un FICHIER dont le premier caractère est < est un fichier GPX :
+           les points de sa première route)
   (course : la route, en degrés)
 
 Angles en degrés décimaux (-49.5, 49.5S, S49.5) ou en degrés, minutes et
@@ -123,6 +137,17 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
                            (navigation mixte)
       --speed=NŒUDS      route : la durée de chaque étape et le temps écoulé
                            depuis le premier point, en heures:minutes
+      --depart=HEURE     route, avec --speed : le départ, comme
+                           2026-12-24T06:00Z ou 2026-12-24T07:00+01:00 ;
+                           ajoute l'heure d'arrivée de chaque étape en UTC (eta)
+      --reverse          route : le passage en sens inverse, du dernier point
+                           au premier
+      --route=N|NOM      route : la route des fichiers GPX, par rang ou par nom
+                           (défaut : la première, ou les points d'un fichier
+                           sans route)
+      --name-length=N    route : des noms d'au plus N caractères ASCII,
+                           distincts, pour les traceurs de cartes
+      --max-points=N     route : des routes GPX d'au plus N points chacune
   -h, --help             affiche cette aide et quitte
   -V, --version          affiche la version et quitte
 
