@@ -12,6 +12,7 @@
 #include <sstream>
 #include <variant>
 
+#include "Escales.hpp"
 #include "Itineraire.hpp"
 #include "LectureGpx.hpp"
 #include "Nombres.hpp"
@@ -293,6 +294,42 @@ TEST(Passage, BadPassages) {
     EXPECT_EQ(TexteErreurPassage(e, true).rfind(english.at(c.motif), 0), 0u);
     EXPECT_EQ(TexteErreurPassage(e, false).substr(0, 7), "Pas de ");
   }
+}
+
+// A whole text's waypoints, each with its line or its refusal in both languages, as a route reads
+// them: plain or CSV in either dialect (a byte order mark, CR LF, a name over two lines, a header
+// whose quoted name holds the other separator), blank and comment records skipped; and one
+// cell's coordinate.
+TEST(Passage, WaypointTexts) {
+  const auto show = [](const std::vector<EscaleLue>& read) {
+    std::ostringstream text;
+    for (const EscaleLue& e : read) {
+      text << e.Ligne << " ";
+      if (const auto* p = std::get_if<PointDePassage>(&e.Quoi)) {
+        text << p->Latitude << " " << p->Longitude << " " << p->Nom << "\n";
+      } else {
+        const Refus& r = std::get<Refus>(e.Quoi);
+        text << RaisonRefus(r, true) << " / " << RaisonRefus(r, false) << "\n";
+      }
+    }
+    return text.str();
+  };
+  EXPECT_EQ(show(LireEscales("\xEF\xBB\xBF"
+                             "48,5 -4.5  Le Conquet # port\r\n\n  # comment\n"
+                             "91 0\n49:30S 6.25w\n" +
+                                 std::string(4097, '1') + "\n1 2 3",
+                             false)),
+            "1 48.5 -4.5 Le Conquet\n4 lat is beyond 90° / lat dépasse 90°\n5 -49.5 -6.25 \n"
+            "6 line longer than 4096 bytes / ligne de plus de 4096 octets\n7 1 2 3\n");
+  EXPECT_EQ(show(LireEscales("\"lat, N\";lon;nom\n48,5;-4,5;\"Brest;\nFR\";x\n\n1;x\n2", true)),
+            "2 48.5 -4.5 Brest;\nFR\n5 lon is not an angle / lon n'est pas un angle\n"
+            "6 1 field, 2 expected / 1 champ, 2 attendus\n");
+  EXPECT_EQ(show(LireEscales("lat,lon\n1,2,Ré\n3,\"4", true)),
+            "2 1 2 Ré\n3 quoted field not closed / champ entre guillemets non fermé\n");
+  EXPECT_EQ(std::get<double>(LireCoordonneeEscale(" 48,5 ", Axe::Latitude)), 48.5);
+  EXPECT_EQ(std::get<double>(LireCoordonneeEscale("004°30'W", Axe::Longitude)), -4.5);
+  EXPECT_EQ(RaisonRefus(std::get<Refus>(LireCoordonneeEscale("4.5E", Axe::Latitude)), true),
+            "lat has the hemisphere letter of a longitude");
 }
 
 // GPX files that other programs wrote give their route's waypoints (or their <wpt>s, without a
