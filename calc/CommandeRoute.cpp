@@ -12,6 +12,7 @@
 #include "Fichiers.hpp"
 #include "Itineraire.hpp"
 #include "Kml.hpp"
+#include "LectureGpx.hpp"
 #include "Lignes.hpp"
 #include "Programme.hpp"
 #include "Reel.hpp"
@@ -37,7 +38,10 @@ class ExecutionRoute {
 
  private:
   bool Lire(const Entree& entree);
-  Lu Escale(const Enregistrement& e, char separateur) const;
+  void LireGpx(const Entree& entree, LecteurLignes& octets);
+  void LireLignes(const Entree& entree, LecteurLignes& lignes);
+  void Garder(const Entree& entree, std::size_t ligne, Lu lu);
+  Lu Verifier(Lu lu) const;
   int SansRoute(const ErreurPassage& erreur);
   bool Documents(const Passage& p, const std::string& nom);
 
@@ -82,7 +86,8 @@ int ExecutionRoute::Lancer(int entreeStandard) {
   }
   if (!Documents(p, nom)) return kLignesSansReponse;
   const Ecriture ecriture(o_.Dms, o_.Decimales, o_.Distances);
-  const TableEtapes table(ecriture, o_.Csv ? separateur_ : ' ', o_.Vitesse > 0,
+  const char separateur = separateur_ != 0 ? separateur_ : ',';  // a GPX input has no header
+  const TableEtapes table(ecriture, o_.Csv ? separateur : ' ', o_.Vitesse > 0,
                           p.Depart.has_value());
   if (o_.Csv) table.EnTete(tampon_);
   table.Ecrire(p, tampon_);
@@ -94,6 +99,35 @@ int ExecutionRoute::Lancer(int entreeStandard) {
 // Every waypoint of the input, each refused one told.
 bool ExecutionRoute::Lire(const Entree& entree) {
   LecteurLignes lignes(entree.Fd);
+  if (DebutXml(lignes.Regarder())) {
+    LireGpx(entree, lignes);
+  } else {
+    LireLignes(entree, lignes);
+  }
+  return lignes.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lignes.Erreur());
+}
+
+// The waypoints of a GPX input, read whole; or why it gives none.
+void ExecutionRoute::LireGpx(const Entree& entree, LecteurLignes& octets) {
+  LecteurGpx lecteur(o_.RouteGpx);
+  for (std::string_view bloc; !(bloc = octets.Bloc()).empty() && lecteur.Lire(bloc);) {
+  }
+  auto lu = lecteur.Fin();
+  if (const auto* erreur = std::get_if<ErreurGpx>(&lu)) {
+    const std::string raison = TexteErreurGpx(*erreur, o_.RouteGpx, anglais_);
+    std::fputs(TexteEntree(entree.NomLu(), erreur->Ligne, raison).c_str(), erreurs_);
+    tousLus_ = false;
+    return;
+  }
+  RouteGpxLue& route = std::get<RouteGpxLue>(lu);
+  if (route.SansRoute) {
+    std::fputs(TexteEntree(entree.NomLu(), 0, TexteSansRouteGpx(anglais_)).c_str(), erreurs_);
+  }
+  for (PointGpx& p : route.Points) Garder(entree, p.Ligne, Lu(std::move(p.Point)));
+}
+
+// The waypoints of an input of lines, plain or CSV.
+void ExecutionRoute::LireLignes(const Entree& entree, LecteurLignes& lignes) {
   LecteurEnregistrements lecteur(lignes, o_.Csv);
   bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
@@ -102,20 +136,24 @@ bool ExecutionRoute::Lire(const Entree& entree) {
       enTete = false;
       continue;
     }
-    Lu lu = Escale(*e, lecteur.Separateur());
-    if (auto* point = std::get_if<PointDePassage>(&lu)) {
-      points_.push_back(std::move(*point));
-      lieux_.push_back({entree.NomLu(), e->Ligne});
-    } else if (const auto* refus = std::get_if<Refus>(&lu)) {
-      std::fputs(TexteRefus(entree.NomLu(), e->Ligne, *refus, anglais_).c_str(), erreurs_);
-      tousLus_ = false;
-    }
+    Garder(entree, e->Ligne, LireEscale(*e, o_.Csv, lecteur.Separateur()));
   }
-  return lignes.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lignes.Erreur());
 }
 
-Lu ExecutionRoute::Escale(const Enregistrement& e, char separateur) const {
-  Lu lu = LireEscale(e, o_.Csv, separateur);
+// The waypoint read at `ligne`, kept; or its refusal told.
+void ExecutionRoute::Garder(const Entree& entree, std::size_t ligne, Lu lu) {
+  lu = Verifier(std::move(lu));
+  if (auto* point = std::get_if<PointDePassage>(&lu)) {
+    points_.push_back(std::move(*point));
+    lieux_.push_back({entree.NomLu(), ligne});
+  } else if (const auto* refus = std::get_if<Refus>(&lu)) {
+    std::fputs(TexteRefus(entree.NomLu(), ligne, *refus, anglais_).c_str(), erreurs_);
+    tousLus_ = false;
+  }
+}
+
+// A waypoint whose name the files cannot hold, refused.
+Lu ExecutionRoute::Verifier(Lu lu) const {
   const auto* point = std::get_if<PointDePassage>(&lu);
   const bool documents = !o_.Gpx.empty() || !o_.Kml.empty();
   if (point != nullptr && documents && !TexteXml(point->Nom)) {

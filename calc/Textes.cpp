@@ -319,8 +319,13 @@ std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne,
 
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais) {
-  return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
-         RaisonRefus(refus, anglais) + "\n";
+  return TexteEntree(fichier, ligne, RaisonRefus(refus, anglais));
+}
+
+std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison) {
+  const std::string ou =
+      ligne > 0 ? std::string(fichier) + ":" + std::to_string(ligne) : std::string(fichier);
+  return std::string(kNomProgramme) + ": " + ou + ": " + std::string(raison) + "\n";
 }
 
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais) {

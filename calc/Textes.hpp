@@ -36,6 +36,10 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais);
 
+// A message about an input, ended by a line end: "orbalide-calc: b.gpx:12: raison", or without a
+// line (0) "orbalide-calc: b.gpx: raison".
+std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison);
+
 // Where a waypoint was read: its input ("-" for the standard input) and its line there.
 struct Lieu {
   std::string_view Fichier;
