@@ -334,6 +334,9 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "route",
        "orbalide-calc: -:3: No route: the passage has a single waypoint, hence no leg.\n", 1,
        "\n# Brest\n48 -4 Brest\n"},
+      {"", "route --reverse --max-latitude=50",
+       "orbalide-calc: -:2: No route: this waypoint lies poleward of the maximum latitude.\n", 1,
+       "48 -4\n-60 0 South\n"},
       {"", "route --gpx=t.kml --max-latitude=50",
        "orbalide-calc: -:2: No route: this waypoint lies poleward of the maximum latitude.\n", 1,
        "48 -4\n-60 0 South\n"},
@@ -696,6 +699,9 @@ TEST_F(Calc, Routes) {
         std::array<char, 32> text{};
         std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%MZ", std::gmtime(&arrival));
         EXPECT_EQ(f.back(), text.data()) << i;
+        const std::string seconds = f.back().substr(0, 16) + ":00Z";  // the GPX point's time
+        EXPECT_EQ(i < 7 ? gpx["time"].at(i) : gpx["time"].at(0),
+                  i < 7 ? seconds : "2026-12-24T06:00:00Z");
       }
       if (i == 7) {
         EXPECT_NEAR(field(5), rhumbs, 1e-7);
