@@ -110,6 +110,7 @@ points=${ROUTE_POINTS:-100000}
 for n in "$points" $((2 * points)); do
   awk -v n="$n" 'BEGIN { srand(1620); lat = 40; lon = -30; for (i = 0; i < n; i++) {
     lat += rand() - 0.5; lon += rand() - 0.45; if (lat > 60 || lat < -60) lat = 0
+    if (lon > 180) lon -= 360
     printf "%.9f %.9f WP%d\n", lat, lon, i + 1 } }' > "$work/route-$n.txt"
   "$calc" route --gpx="$work/route-$n.gpx" "$work/route-$n.txt" > "$work/plain.out" 2>/dev/null
   "$calc" route "$work/route-$n.gpx" > "$work/gpx.out"
