@@ -20,7 +20,9 @@ double LongitudeGpx(double longitude) {
 // An angle in the fewest decimals that read back as the same double, without an exponent (GPX's
 // decimals have none): a route read back gives the very same legs.
 std::string Decimales(double v) {
-  std::array<char, 32> texte{};  // enough for any angle: 3 digits, a sign, the point, 17 more
+  // Enough for any angle: a sign, 3 digits, the point, and the decimals of the smallest double,
+  // 4.9e-324: 323 zeros before its 17 digits.
+  std::array<char, 400> texte{};
   const auto fin =
       std::to_chars(texte.data(), texte.data() + texte.size(), v, std::chars_format::fixed);
   return std::string(texte.data(), fin.ptr);
