@@ -320,6 +320,12 @@ TEST_F(Calc, MessagesAndStatuses) {
        "&x;</name></wpt><wpt lat='1' lon='3'/></gpx>"},
       {"LANG=fr_FR.UTF-8", "route --route=2",
        "orbalide-calc: -: pas de route 2 : le fichier en a 1\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route",
+       "1 WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 90.000000000 111319.4908 "
+       "90.000000000 111319.4908\ntotal WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 "
+       "\"\" 111319.4908 \"\" 111319.4908\norbalide-calc: -: no route: the file's waypoints "
+       "(<wpt>) are read in order\n",
+       0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
       {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
       {"", "route --speed=6 --depart=2026-12-24T06:00",
        "orbalide-calc: invalid argument '2026-12-24T06:00' for '--depart': a date and time with "
