@@ -98,7 +98,9 @@ int ExecutionRoute::Lancer(int entreeStandard) {
 
 // Every waypoint of the input, each refused one told.
 bool ExecutionRoute::Lire(const Entree& entree) {
-  LecteurLignes lignes(entree.Fd);
+  const EntreeOuverte ouverte(entree);
+  if (ouverte.Fd() < 0) return fichiers_.Signaler(Acces::Ouverture, entree.Nom, ouverte.Erreur());
+  LecteurLignes lignes(ouverte.Fd());
   if (DebutXml(lignes.Regarder())) {
     LireGpx(entree, lignes);
   } else {
@@ -129,13 +131,9 @@ void ExecutionRoute::LireGpx(const Entree& entree, LecteurLignes& octets) {
 // The waypoints of an input of lines, plain or CSV.
 void ExecutionRoute::LireLignes(const Entree& entree, LecteurLignes& lignes) {
   LecteurEnregistrements lecteur(lignes, o_.Csv);
-  bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
-    if (enTete) {
-      if (separateur_ == 0) separateur_ = lecteur.Separateur();
-      enTete = false;
-      continue;
-    }
+    if (o_.Csv && separateur_ == 0) separateur_ = lecteur.Separateur();
+    if (e->EnTete) continue;
     Garder(entree, e->Ligne, LireEscale(*e, o_.Csv, lecteur.Separateur()));
   }
 }
@@ -156,7 +154,7 @@ void ExecutionRoute::Garder(const Entree& entree, std::size_t ligne, Lu lu) {
 Lu ExecutionRoute::Verifier(Lu lu) const {
   const auto* point = std::get_if<PointDePassage>(&lu);
   const bool documents = !o_.Gpx.empty() || !o_.Kml.empty();
-  if (point != nullptr && documents && !TexteXml(point->Nom)) {
+  if (point != nullptr && documents && !TexteXml(point->Nom, true)) {
     return Refus{.Quoi = Refus::Motif::NomXml};
   }
   return lu;

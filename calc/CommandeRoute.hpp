@@ -13,9 +13,10 @@ namespace orbalide::calc {
 // after blanks is "<" (DebutXml) is a GPX file, read by LecteurGpx: the route of --route, or its
 // <wpt>s, said so, when it has none. The others' records are read as LireEscale reads them, with
 // --csv after the input's header. With --gpx or --kml, a name must be UTF-8 text without control
-// characters (TexteXml). With --name-length, the names are AvecNomsCourts's. The legs are written
-// on `sortie` as TableEtapes writes them (with --csv, under its header, separated as the first
-// header read is, or by commas), the route into the file of --gpx (TexteGpxPassage, cut at
+// characters (TexteXml, tabs allowed). With --name-length, the names are AvecNomsCourts's. The legs
+// are written on `sortie` as TableEtapes writes them (with --csv, under its header, separated as
+// the first header read is, or by commas), the route into the file of --gpx (TexteGpxPassage, cut
+// at
 // --max-points; a route longer than kPointsRouteTraceur told) and the passage into that of --kml
 // (TexteKmlPassage), each named after the first and the last waypoint, "Brest–Las Palmas". A
 // waypoint or a GPX file that cannot be read, or a passage without a route, stops the run: each

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "Champs.hpp"
+#include "Lecture.hpp"
+
 namespace orbalide::calc {
 namespace {
 
@@ -13,7 +16,6 @@ constexpr std::array<std::string_view, 11> kColonnes{
 constexpr std::array<std::string_view, 2> kColonnesTemps{"time", "elapsed"};
 constexpr std::string_view kColonneEta = "eta";
 constexpr std::string_view kTotal = "total";
-constexpr char kGuillemet = '"';
 
 }  // namespace
 
@@ -52,29 +54,22 @@ void TableEtapes::Ecrire(const Passage& p, Tampon& sortie) const {
 void TableEtapes::Debut(std::string_view etiquette, const PointDePassage& a,
                         const PointDePassage& b, Tampon& sortie) const {
   sortie.Ecrire(etiquette);
-  Texte(a.Nom, sortie);
-  Texte(b.Nom, sortie);
+  Texte(a.Nom, sortie, true);
+  Texte(b.Nom, sortie, true);
   for (const PointDePassage* p : {&a, &b}) {
     Angle(p->Latitude, Axe::Latitude, sortie);
     Angle(p->Longitude, Axe::Longitude, sortie);
   }
 }
 
-// A field of text after the separator, quoted where a reader would not take it whole.
-void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
+// A field of text after the separator, quoted where a reader would not take it whole; a name
+// also where it would be taken for part of a position.
+void TableEtapes::Texte(std::string_view texte, Tampon& sortie, bool nom) const {
   sortie.Ecrire(separateur_);
-  const bool csv = separateur_ != ' ';
-  const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
-  const bool bords = !texte.empty() && (blanc(texte.front()) || blanc(texte.back()));
-  const bool guillemets = texte.find_first_of(csv ? "\"\r\n" : "\"\r\n \t") != texte.npos ||
-                          texte.find(separateur_) != texte.npos || (csv ? bords : texte.empty());
-  if (!guillemets) return sortie.Ecrire(texte);
-  sortie.Ecrire(kGuillemet);
-  for (const char c : texte) {
-    if (c == kGuillemet) sortie.Ecrire(kGuillemet);
-    sortie.Ecrire(c);
-  }
-  sortie.Ecrire(kGuillemet);
+  const bool plain = separateur_ == ' ';
+  const bool position = nom && plain && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
+  const bool guillemets = plain && (texte.empty() || position || texte.find('\t') != texte.npos);
+  sortie.Ecrire(ChampCsv(texte, separateur_, guillemets));
 }
 
 // An angle after the separator; none: an empty field.

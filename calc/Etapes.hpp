@@ -29,13 +29,14 @@ class TableEtapes {
   // with the first and the last waypoints, no courses, the sums of the lengths and the whole time
   // twice. A name is quoted as CSV quotes a field ("Le
   // ""Havre""") where it holds the separator, a quote or a line break, or blanks around it; in
-  // plain text also where it holds a blank or is empty, as is an empty field.
+  // plain text also where it holds a blank, is empty (as is an empty field) or begins with a
+  // word that reads as a number or an angle (MotDePosition: "12", "N1").
   void Ecrire(const Passage& passage, Tampon& sortie) const;
 
  private:
   void Debut(std::string_view etiquette, const PointDePassage& a, const PointDePassage& b,
              Tampon& sortie) const;
-  void Texte(std::string_view texte, Tampon& sortie) const;
+  void Texte(std::string_view texte, Tampon& sortie, bool nom = false) const;
   void Angle(std::optional<double> v, std::optional<Axe> axe, Tampon& sortie) const;
   void Distance(double metres, Tampon& sortie) const;
   void Temps(double heures, double depuisDepart, std::optional<Instant> depart,

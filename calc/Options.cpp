@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "Ellipsoide.hpp"
 #include "Lecture.hpp"
+#include "Passage.hpp"
 #include "Textes.hpp"
 
 namespace orbalide::calc {
@@ -59,10 +61,12 @@ std::optional<ErreurUsage> Fichier(std::string& fichier, std::string_view option
   return std::nullopt;
 }
 
-// A setting of route, read as `lue`: above 0.
+// A setting of route, read as `lue`: above 0, at most `maximum`, at least `minimum`.
 std::optional<ErreurUsage> Positif(double& reglage, std::string_view option, ValeurLue lue,
-                                   std::string_view valeur) {
-  if (lue.Defaut != DefautLecture::Aucun || lue.Valeur <= 0) {
+                                   std::string_view valeur, double maximum = HUGE_VAL,
+                                   double minimum = 0) {
+  if (lue.Defaut != DefautLecture::Aucun || lue.Valeur <= 0 || lue.Valeur > maximum ||
+      lue.Valeur < minimum) {
     return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), std::string(option)};
   }
   reglage = lue.Valeur;
@@ -98,6 +102,11 @@ std::optional<ErreurUsage> RouteGpx(Options& o, std::string_view valeur) {
   return std::nullopt;
 }
 
+// A latitude's magnitude, whatever its hemisphere or sign: the limit holds north and south.
+ValeurLue Magnitude(ValeurLue lue) {
+  return {std::fabs(lue.Valeur), lue.Defaut};
+}
+
 // The commands an option applies to.
 enum class Portee { Toutes, DirecteInverse, Route };
 
@@ -130,17 +139,19 @@ constexpr std::array kOptions{
                  Portee::Route},
     OptionConnue{"meridians", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.PasMeridiens, "--meridians", LireRoute(v), v);
+                   return Positif(o.PasMeridiens, "--meridians", LireRoute(v), v, kPasMeridiensMax);
                  },
                  Portee::Route},
     OptionConnue{"max-latitude", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.LatitudeMax, "--max-latitude", LireAngle(v, Axe::Latitude), v);
+                   return Positif(o.LatitudeMax, "--max-latitude",
+                                  Magnitude(LireCoordonnee(v, Axe::Latitude)), v);
                  },
                  Portee::Route},
     OptionConnue{"speed", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.Vitesse, "--speed", LireNombreSeul(v), v);
+                   return Positif(o.Vitesse, "--speed", LireNombreSeul(v), v, HUGE_VAL,
+                                  kVitesseMin);
                  },
                  Portee::Route},
     OptionConnue{"depart", 0, nullptr, &Depart, Portee::Route},

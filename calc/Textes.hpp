@@ -9,6 +9,7 @@
 #include "Calculateur.hpp"
 #include "Options.hpp"
 #include "Passage.hpp"
+#include "Sortie.hpp"
 
 namespace orbalide::calc {
 
@@ -63,10 +64,9 @@ std::string_view TexteLigneKml(bool anglais);
 // (fichier given).
 std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais);
 
-enum class Acces { Ouverture, Lecture, Ecriture };
-// The message of a file that cannot be opened, read or written, with the system's reason for
-// `erreur` (an errno), ended by a line end. No file: the standard input, or the standard output
-// for Ecriture.
+// The message of a file that cannot be opened, read or written, or written whole (Temporaire,
+// Remplacement), with the system's reason for `erreur` (an errno), ended by a line end. No file:
+// the standard input, or the standard output for Ecriture.
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,
                          bool anglais);
 

@@ -1,9 +1,9 @@
 // Any bytes as the input of orbalide-calc, under options taken from the first byte and given in
 // each of getopt_long's forms: one line out for each line in (no more with CSV's quoted line
-// breaks), no answer unreadable, status 1 exactly when some line has a message, and the KML and
-// GPX of the geodesics well-formed. The same along the rhumb line; and a route under the settings
-// of the second byte: its legs and their total with their files well-formed, or nothing written
-// but its messages, status 1.
+// breaks; with CSV, the answers' header besides when the input has none), no answer unreadable,
+// status 1 exactly when some line has a message, and the KML and GPX of the geodesics well-formed.
+// The same along the rhumb line; and a route under the settings of the second byte: its legs and
+// their total with their files well-formed, or nothing written but its messages, status 1.
 #include <libxml/parser.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -28,17 +30,29 @@ using orbalide::fuzz::Verifier;
 
 namespace {
 
-// A file in memory, named by its path under /proc for the options that take one.
+// The input, a file in memory.
 struct Memoire {
-  Memoire() : fd(memfd_create("orbalide-calc", 0)), chemin("/proc/self/fd/" + std::to_string(fd)) {}
+  Memoire() : fd(memfd_create("orbalide-calc", 0)) {}
   ~Memoire() { close(fd); }
-  std::string Lire() const {
-    std::string texte(static_cast<std::size_t>(lseek(fd, 0, SEEK_END)), '\0');
-    Verifier(pread(fd, texte.data(), texte.size(), 0) == static_cast<ssize_t>(texte.size()),
-             "read");
-    return texte;
-  }
   int fd;
+};
+
+// A file that the options name, in a folder of the process's own: written whole beside its name,
+// it needs a folder.
+struct Fichier {
+  explicit Fichier(const char* nom) : chemin(Dossier() + "/" + nom) { std::remove(chemin.c_str()); }
+  static const std::string& Dossier() {
+    static const std::string dossier = [] {
+      std::string modele = "/tmp/fuzz-calc-XXXXXX";
+      Verifier(mkdtemp(modele.data()) != nullptr, "mkdtemp");
+      return modele;
+    }();
+    return dossier;
+  }
+  std::string Lire() const {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+  }
   std::string chemin;
 };
 
@@ -114,7 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t debut = route && size > 1 ? 2 : 1;
   const std::string_view entree(reinterpret_cast<const char*>(data + debut), size - debut);
   const bool traces = (choix & 0x40) != 0 && entree.size() < 512;  // each line samples a route
-  Memoire in, kml, gpx;
+  Memoire in;
+  const Fichier kml("f.kml"), gpx("f.gpx");
   Verifier(write(in.fd, entree.data(), entree.size()) == static_cast<ssize_t>(entree.size()),
            "write");
   lseek(in.fd, 0, SEEK_SET);
@@ -162,9 +177,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              "a route's files well-formed, or nothing written");
     return 0;
   }
-  // A quoted field's line breaks join lines into one record, written back when it is answered.
+  // A quoted field's line breaks join lines into one record, written back when it is answered;
+  // a CSV input without a header has the answers' header besides.
   const bool csv = (choix & 2) != 0, joints = csv && entree.find('"') != entree.npos;
-  Verifier(joints ? lignes(reponses) <= lignes(entree) : lignes(reponses) == lignes(entree),
+  const auto enTete = csv ? 1 : 0;
+  Verifier(joints ? lignes(reponses) <= lignes(entree) + enTete
+                  : lignes(reponses) - lignes(entree) >= 0 &&
+                        lignes(reponses) - lignes(entree) <= enTete,
            "one line out for each line in");
   Verifier(reponses.empty() || reponses.back() == '\n', "whole lines out");
   Verifier(joints || Lisible(Reponses(reponses, csv)), "answers are plain numbers");

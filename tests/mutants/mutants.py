@@ -292,7 +292,7 @@ FAULTS = [
      "an option of another command accepted"),
     ("Options.cpp", "lue.Valeur <= 0", "lue.Valeur < 0", "a route's setting of 0 accepted"),
     ("Escales.cpp", "c.Suite ? c.Suite->data() : ", "", "a waypoint's comment in its name"),
-    ("Escales.cpp", "if (enTete) continue;", "", "a whole text's CSV header read as a waypoint"),
+    ("Escales.cpp", "if (e->EnTete) continue;", "", "a whole text's CSV header read as a waypoint"),
     ("Escales.cpp", "std::replace(cellule.begin(), cellule.end(), ',', '.');", "",
      "a cell's decimal comma not read"),
     ("Champs.cpp", "if (virgules && c.Nombre < decimaux) std::replace",
