@@ -23,20 +23,6 @@ constexpr std::array<std::string_view, kChampsReponse> kReponseDirecte{"lat2", "
 constexpr std::array<std::string_view, kChampsReponse> kReponseInverse{"course1", "course2",
                                                                        "distance"};
 
-ValeurLue Lire(Genre genre, std::string_view texte) {
-  switch (genre) {
-    case Genre::Latitude:
-      return LireAngle(texte, Axe::Latitude);
-    case Genre::Longitude:
-      return LireAngle(texte, Axe::Longitude);
-    case Genre::Route:
-      return LireRoute(texte);
-    case Genre::Distance:
-      break;
-  }
-  return LireNombreSeul(texte);
-}
-
 // The solution takes a turn once off a longitude beyond 180°; a departure beyond it or a
 // geodesic of several turns leave more.
 double LongitudeReduite(double longitude) {
@@ -49,21 +35,6 @@ double RouteReduite(double course) {
 }
 
 }  // namespace
-
-std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
-                                  std::span<double> valeurs) {
-  for (std::size_t i = 0; i < colonnes.size(); ++i) {
-    const ValeurLue lue = Lire(colonnes[i].Lu, champs.Texte[i]);
-    if (lue.Defaut != DefautLecture::Aucun) {
-      return Refus{.Quoi = Refus::Motif::Champ,
-                   .Colonne = colonnes[i].Nom,
-                   .Lu = colonnes[i].Lu,
-                   .Defaut = lue.Defaut};
-    }
-    valeurs[i] = lue.Valeur;
-  }
-  return std::nullopt;
-}
 
 Calculateur::Calculateur(const Reglages& reglages)
     : r_(reglages),
@@ -80,25 +51,31 @@ void Calculateur::EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon
     if (i > 0) Separer(sortie);
     sortie.Ecrire(noms[i]);
   }
-  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite) EcrireSuite(*suite, true, sortie);
+  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite)
+    EcrireSuite(*suite, separateurLu, true, sortie);
 }
 
 Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const {
   const std::size_t debut = sortie.Position();
-  const Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  // Too many words for one field each: a GPS unit's positions, N48 23.500 W004 29.000.
+  if (champs.Nombre > kChampsParLigne && !r_.Csv) {
+    champs = ChampsSepares(ligne, kChampsParLigne, true);
+  }
   Reponse reponse{Resoudre(champs, sortie), champs.Suite};
   if (separateur_ == ';') sortie.Remplacer(debut, '.', ',');
   return reponse;
 }
 
-void Calculateur::EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const {
-  if (r_.Csv) {
-    const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
-    for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
-  } else if (repondue) {
-    sortie.Ecrire(' ');
+void Calculateur::EcrireSuite(std::string_view suite, char separateurLu, bool repondue,
+                              Tampon& sortie) const {
+  if (!r_.Csv) {
+    if (repondue) sortie.Ecrire(' ');
+    return sortie.Ecrire(suite);
   }
-  sortie.Ecrire(suite);
+  const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
+  for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
+  sortie.Ecrire(ColonnesCsv(suite, separateurLu, separateur_));
 }
 
 Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
@@ -120,6 +97,7 @@ Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
 Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, course1, distance] = v;
   const double metres = EnMetres(distance, r_.Distances);
+  if (std::fabs(metres) > kDistanceDirecteMax) return Refus{.Quoi = Refus::Motif::TropLoin};
   Trajet t{r_.Reference, lat1, lon1, course1, metres, 0, 0, RouteReduite(course1), r_.Chemin};
   if (r_.Chemin == Ligne::Loxodromie) {
     const ResultatDirectLoxodromie r =

@@ -14,6 +14,7 @@
 #include "Ellipsoide.hpp"
 #include "Lecture.hpp"
 #include "Options.hpp"
+#include "Refus.hpp"
 #include "Route.hpp"
 #include "SansResultat.hpp"
 #include "Tampon.hpp"
@@ -31,44 +32,6 @@ struct Reglages {
   Unite Distances;         // of the distances in and out
   orbalide::Ligne Chemin;  // the geodesic, or the rhumb line
 };
-
-// What a field holds.
-enum class Genre { Latitude, Longitude, Route, Distance };
-
-// Why a line has no answer.
-struct Refus {
-  enum class Motif {
-    TropPeuDeChamps,
-    TropDeChamps,
-    LigneTropLongue,
-    GuillemetOuvert,  // CSV: the input ends inside a quoted field
-    Champ,
-    SansResultat,
-    NomXml,  // route: a name that a GPX or KML file cannot hold (TexteXml)
-  };
-  Motif Quoi;
-  std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
-  std::size_t Attendus = kChampsParLigne;  // TropPeuDeChamps, TropDeChamps: the fields read
-  std::string_view Colonne{};              // Champ: the field's name, as the CSV header names it
-  Genre Lu = Genre::Latitude;              // Champ: what it holds
-  DefautLecture Defaut = DefautLecture::Aucun;     // Champ
-  SansResultat Cause = SansResultat::HorsDomaine;  // SansResultat
-};
-
-// A field's name, as the CSV header names it and refusals quote it, and what it holds.
-struct Colonne {
-  std::string_view Nom;
-  Genre Lu;
-};
-
-// Reads the first colonnes.size() fields of `champs` into `valeurs`, each by what it holds:
-// LireAngle on its axis, LireRoute, LireNombreSeul. Nothing, or the refusal of the first field
-// that gives no value.
-std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
-                                  std::span<double> valeurs);
-
-// A line of blanks, answered by an empty line.
-struct LigneVide {};
 
 // A line's outcome: nothing to answer, the geodesic it was answered with, or why it has none.
 using Issue = std::variant<LigneVide, Trajet, Refus>;
@@ -103,8 +66,11 @@ class Calculateur {
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
   //   (CalculInverseComplet).
   // Along the rhumb line, course2 is course1 (CalculDirectLoxodromie, CalculInverseLoxodromie);
-  // a direct line that would reach a pole has no result.
-  // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, as
+  // a direct line that would reach a pole has no result. A direct line beyond
+  // kDistanceDirecteMax either way is refused.
+  // Positions by LireCoordonnee, courses by LireRoute, the distance by LireNombreSeul in the
+  // unit; blank-separated words make one field each, unless there are more than four: then
+  // the words of a GPS unit's coordinate make one (ChampsSepares with positions). Out, as
   // Ecriture writes them: longitudes from −180 to 180, courses from 0 included to 360 excluded;
   // decimal commas in CSV separated by ';'. The output may hold part of an answer when the line
   // is refused: the caller takes it back.
@@ -112,8 +78,9 @@ class Calculateur {
 
   // Writes what a line carries after its fields after its answer (repondue) or in place of one,
   // without a line end: " # comment" after blank-separated fields, a comment alone; CSV's
-  // columns after the answer's, with empty answer fields before them when there is no answer.
-  void EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const;
+  // columns (separated by separateurLu) after the answer's, with empty answer fields before them
+  // when there is no answer, in the answers' dialect (ColonnesCsv).
+  void EcrireSuite(std::string_view suite, char separateurLu, bool repondue, Tampon& sortie) const;
 
  private:
   using Valeurs = std::array<double, kChampsParLigne>;

@@ -1,9 +1,10 @@
 #include "Gpx.hpp"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "Kml.hpp"
-#include "Nombres.hpp"
 
 namespace orbalide {
 namespace {
@@ -16,12 +17,23 @@ double LongitudeGpx(double longitude) {
   return l == kTour / 2 ? -l : l;
 }
 
+// An angle in the fewest decimals that read back as the same double, without an exponent (GPX's
+// decimals have none): a route read back gives the very same legs.
+std::string Decimales(double v) {
+  // Enough for any angle: a sign, 3 digits, the point, and the decimals of the smallest double,
+  // 4.9e-324: 323 zeros before its 17 digits.
+  std::array<char, 400> texte{};
+  const auto fin =
+      std::to_chars(texte.data(), texte.data() + texte.size(), v, std::chars_format::fixed);
+  return std::string(texte.data(), fin.ptr);
+}
+
 // A point's element with its attributes, left open. Appended piece by piece: GCC 12 at -O3 warns
 // of an overlap that cannot happen in "<" + std::string(element) (its -Wrestrict false positive).
 std::string Position(std::string_view element, const PointRoute& p) {
   std::string texte = "<";
-  texte.append(element).append(" lat='").append(FormatGeneral(p.Latitude, "."));
-  return texte.append("' lon='").append(FormatGeneral(LongitudeGpx(p.Longitude), ".")).append("'");
+  texte.append(element).append(" lat='").append(Decimales(p.Latitude));
+  return texte.append("' lon='").append(Decimales(LongitudeGpx(p.Longitude))).append("'");
 }
 
 }  // namespace
@@ -41,11 +53,15 @@ std::string TraceGpx(std::string_view nom, std::string_view description,
   return texte + "</trkseg></trk>" + std::string(kFinDeLigne);
 }
 
-std::string RouteGpx(std::string_view nom, const std::vector<PointNomme>& points) {
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points) {
   std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>" + std::string(kFinDeLigne);
   for (const PointNomme& p : points) {
-    texte += Position("rtept", p.Point) + "><name>" + EchapperXml(p.Nom) + "</name></rtept>" +
-             std::string(kFinDeLigne);
+    texte += Position("rtept", p.Point) + ">";
+    if (p.Heure) texte += "<time>" + TexteInstantXml(*p.Heure) + "</time>";
+    texte += "<name>" + EchapperXml(p.Nom) + "</name>";
+    if (!p.Description.empty()) texte += "<desc>" + EchapperXml(p.Description) + "</desc>";
+    if (p.Fait) texte.append("<type>").append(kTypePointFait).append("</type>");
+    texte += "</rtept>" + std::string(kFinDeLigne);
   }
   return texte + "</rte>" + std::string(kFinDeLigne);
 }

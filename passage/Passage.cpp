@@ -19,8 +19,13 @@ constexpr double kTour = 360;
 
 bool Valides(const ReglagesPassage& r) {
   const auto positif = [](double v) { return std::isfinite(v) && v >= 0; };
-  return positif(r.Intervalle) && positif(r.PasMeridiens) && positif(r.Vitesse) &&
-         r.LatitudeMax > 0 && r.LatitudeMax <= 90;
+  return positif(r.Intervalle) && positif(r.PasMeridiens) && r.PasMeridiens <= kPasMeridiensMax &&
+         positif(r.Vitesse) && (r.Vitesse == 0 || r.Vitesse >= kVitesseMin) && r.LatitudeMax > 0 &&
+         r.LatitudeMax <= 90;
+}
+
+std::string NomDuRang(std::size_t index) {
+  return std::string(kPrefixeNom) + std::to_string(index + 1);
 }
 
 Position PositionDe(const PointDePassage& p) {
@@ -30,7 +35,10 @@ Position PositionDe(const PointDePassage& p) {
 // The passage, built one waypoint given at a time.
 class Constructeur {
  public:
-  explicit Constructeur(const ReglagesPassage& r) : r_(r) { passage_.Reference = r.Reference; }
+  explicit Constructeur(const ReglagesPassage& r) : r_(r) {
+    passage_.Reference = r.Reference;
+    if (r.Vitesse > 0) passage_.Depart = r.Depart;
+  }
 
   // The waypoint given at `index`, after the waypoints made on the leg to it, with the legs
   // steered to each; or the error that stops the passage there.
@@ -38,6 +46,8 @@ class Constructeur {
   Passage Resultat() && { return std::move(passage_); }
 
  private:
+  std::optional<std::vector<Position>> Lieux(const std::vector<Partie>& parties) const;
+  double Gouvernee(Position a, const std::vector<Position>& lieux, Position b) const;
   std::optional<ErreurPassage> Faire(const PointDePassage& vers, std::size_t index);
   void Gouverner(std::size_t de, std::size_t a);
 
@@ -49,7 +59,7 @@ class Constructeur {
 std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, std::size_t index) {
   // Whole turns off, exactly: the geodesic of a longitude far beyond them would lose its digits.
   PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false};
-  if (vers.Nom.empty()) vers.Nom = std::string(kPrefixeNom) + std::to_string(index + 1);
+  if (vers.Nom.empty()) vers.Nom = NomDuRang(index);
   const std::size_t premier = passage_.Points.size();
   try {
     if (premier > 0) {
@@ -65,28 +75,53 @@ std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, 
   return std::nullopt;
 }
 
-// The waypoints made on the leg from the last waypoint to `vers`, named after the leg.
+// The waypoints made along the parts of a leg, the ends of its parts included; none when there
+// would be more than the passage may make.
+std::optional<std::vector<Position>> Constructeur::Lieux(const std::vector<Partie>& parties) const {
+  std::vector<Position> lieux;
+  for (std::size_t k = 0; k < parties.size(); ++k) {
+    auto faits = PointsFaits(r_.Reference, parties[k], r_.Intervalle, r_.PasMeridiens,
+                             kPointsFaitsMax - faits_ - lieux.size());
+    if (faits && k + 1 < parties.size()) faits->push_back(parties[k].Fin);
+    if (!faits || faits_ + lieux.size() + faits->size() > kPointsFaitsMax) return std::nullopt;
+    lieux.insert(lieux.end(), faits->begin(), faits->end());
+  }
+  return lieux;
+}
+
+// The length of the rhumb lines steered from `a` through `lieux` to `b`.
+double Constructeur::Gouvernee(Position a, const std::vector<Position>& lieux, Position b) const {
+  Reel longueur = 0;
+  for (std::size_t k = 0; k <= lieux.size(); ++k) {
+    const Position p = k == 0 ? a : lieux[k - 1], q = k == lieux.size() ? b : lieux[k];
+    longueur = longueur + CalculInverseLoxodromie(r_.Reference, p.Latitude, p.Longitude, q.Latitude,
+                                                  q.Longitude)
+                              .Distance;
+  }
+  return static_cast<double>(longueur);
+}
+
+// The waypoints made on the leg from the last waypoint to `vers`, named after the leg. Composite
+// sailing that would be steered no shorter than the rhumb line gives way to it: both ends within
+// the limit, the rhumb line keeps within it, its latitude running from one end's to the other's.
 std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std::size_t index) {
   const PointDePassage& depuis = passage_.Points.back();
   const Position a = PositionDe(depuis), b = PositionDe(vers);
   const ResultatInverse g = Orthodromie(r_.Reference, a, b);
   const std::vector<Partie> parties =
       PartiesDuTroncon(r_.Reference, PartieGeodesique(a, b, g), r_.LatitudeMax);
-  const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
-  std::vector<PointDePassage> faits;
-  for (std::size_t k = 0; k < parties.size(); ++k) {
-    auto lieux = PointsFaits(r_.Reference, parties[k], r_.Intervalle, r_.PasMeridiens,
-                             kPointsFaitsMax - faits_ - faits.size());
-    if (lieux && k + 1 < parties.size()) lieux->push_back(parties[k].Fin);
-    if (!lieux || faits_ + faits.size() + lieux->size() > kPointsFaitsMax) {
-      return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
-    }
-    for (const Position& p : *lieux) {
-      faits.push_back({p.Latitude, p.Longitude, prefixe + std::to_string(faits.size() + 1), true});
-    }
+  std::optional<std::vector<Position>> lieux = Lieux(parties);
+  if (lieux && parties.size() > 1) {
+    const Partie loxodromie = PartieLoxodromique(r_.Reference, a, b);
+    if (loxodromie.Longueur <= Gouvernee(a, *lieux, b)) lieux = Lieux({loxodromie});
   }
-  faits_ += faits.size();
-  for (PointDePassage& p : faits) passage_.Points.push_back(std::move(p));
+  if (!lieux) return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
+  const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
+  for (std::size_t k = 0; k < lieux->size(); ++k) {
+    const auto [latitude, longitude] = (*lieux)[k];
+    passage_.Points.push_back({latitude, longitude, prefixe + std::to_string(k + 1), true});
+  }
+  faits_ += lieux->size();
   return std::nullopt;
 }
 
@@ -103,8 +138,11 @@ void Constructeur::Gouverner(std::size_t de, std::size_t a) {
   passage_.DistanceOrthodromie =
       static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
   passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
+  // A leg of no length takes the inverse's course, 180°, as its geodesic does (GeodSolve's), not
+  // the rhumb line's 0.
+  const double route = l.Distance == 0 ? g.RouteInitiale : l.Route;
   passage_.Troncons.push_back(
-      {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
+      {de, a, route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
 }
 
 }  // namespace
@@ -113,18 +151,34 @@ std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePa
                                                      const ReglagesPassage& reglages) {
   using Motif = ErreurPassage::Motif;
   if (!Valides(reglages)) return ErreurPassage{Motif::Reglages};
-  if (points.empty()) return ErreurPassage{Motif::AucunPoint};
-  if (points.size() == 1) return ErreurPassage{Motif::UnSeulPoint};
+  std::vector<std::size_t> donnes;  // the indexes of the waypoints given that are not made
   for (std::size_t i = 0; i < points.size(); ++i) {
+    if (!points[i].Fait) donnes.push_back(i);
+  }
+  if (donnes.empty()) return ErreurPassage{Motif::AucunPoint};
+  if (donnes.size() == 1) return ErreurPassage{Motif::UnSeulPoint, donnes[0]};
+  for (const std::size_t i : donnes) {
     if (std::fabs(points[i].Latitude) > reglages.LatitudeMax && reglages.LatitudeMax < 90) {
       return ErreurPassage{Motif::AuDelaLatitudeMax, i};
     }
   }
   Constructeur constructeur(reglages);
-  for (std::size_t i = 0; i < points.size(); ++i) {
+  for (const std::size_t i : donnes) {
     if (auto erreur = constructeur.Ajouter(points[i], i)) return *erreur;
   }
-  return std::move(constructeur).Resultat();
+  Passage passage = std::move(constructeur).Resultat();
+  if (passage.Depart && reglages.Vitesse > 0 && !InstantApres(*passage.Depart, passage.Heures)) {
+    return ErreurPassage{Motif::ArriveeTardive, donnes.back()};
+  }
+  return passage;
+}
+
+std::vector<PointDePassage> PointsInverses(std::vector<PointDePassage> points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (points[i].Nom.empty()) points[i].Nom = NomDuRang(i);
+  }
+  std::reverse(points.begin(), points.end());
+  return points;
 }
 
 std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais) {
@@ -145,6 +199,9 @@ std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais) {
       return (anglais ? "No route: more than " : "Pas de route : plus de ") +
              std::to_string(kPointsFaitsMax) +
              (anglais ? " waypoints to make." : " points à créer.");
+    case ErreurPassage::Motif::ArriveeTardive:
+      return anglais ? "No route: at this speed the arrival would fall after the year 9999."
+                     : "Pas de route : à cette vitesse, l'arrivée tomberait après l'an 9999.";
     case ErreurPassage::Motif::SansResultat:
       break;
   }
