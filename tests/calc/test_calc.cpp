@@ -295,6 +295,9 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "inverse --kml=in", "orbalide-calc: 'in' is read: it is not written over", 2},
       {"", "inverse --kml=out", "orbalide-calc: 'out' is the standard output: it is not written",
        2},
+      // A standard output closed by the caller is not the file of geodesics opened next.
+      {"sh -c 'exec \"$0\" \"$@\" >&-'", "inverse --kml=t.kml",
+       "orbalide-calc: error writing standard output: Bad file descriptor\n", 2},
       {asUser, "inverse --kml=ro.kml", "orbalide-calc: cannot open 'ro.kml': Permission denied\n",
        2},
       {asUser, "inverse --kml=d/w.kml",
