@@ -242,6 +242,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   const bool root = geteuid() == 0;
   const std::string asUser = root ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
   fs::create_symlink("nothere.kml", dir_ / "n.kml");
+  fs::create_symlink("loop.kml", dir_ / "loop.kml");
   const std::string longName(251, 'x');
   fs::create_directory(dir_ / "many");  // more than the file descriptors a run may hold
   for (int i = 0; i < 20; ++i) std::ofstream(dir_ / "many" / std::to_string(i)) << "60 0 60:01 0\n";
@@ -307,6 +308,8 @@ TEST_F(Calc, MessagesAndStatuses) {
        root ? 2 : 0},
       {"", "inverse --kml=err", "orbalide-calc: 'err' is the standard error: it is not", 2},
       {"", "inverse --kml=n.kml --gpx=" + longName, kAnswer, 0},
+      {"", "inverse --kml=loop.kml",
+       "orbalide-calc: cannot open 'loop.kml': Too many levels of symbolic links\n", 2},
       {"prlimit --nofile=12 --", "inverse many/*",
        [&] {
          std::string answers;
@@ -433,9 +436,9 @@ TEST_F(Calc, MessagesAndStatuses) {
     kept << std::ifstream(dir_ / k).rdbuf();
   in << std::ifstream(dir_ / "in").rdbuf();
   EXPECT_EQ(kept.str() + " " + in.str(), "keptkeptkeptkept " + std::end(commands)[-1].input);
-  // in, out, err, 2 CSV, t.kml, ro.kml, d, s, many, the link and the file it leads to, the long
-  // name: no temporary file left.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 13);
+  // in, out, err, 2 CSV, t.kml, ro.kml, d, s, many, the link and the file it leads to, the loop,
+  // the long name: no temporary file left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 14);
   EXPECT_TRUE(fs::is_symlink(dir_ / "n.kml") && fs::is_regular_file(dir_ / "nothere.kml"));
 }
 
