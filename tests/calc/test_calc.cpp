@@ -353,8 +353,10 @@ TEST_F(Calc, MessagesAndStatuses) {
        "1 Brest \"12\" 48.391666667 -4.483333333 48.391666667 -4.483333333 180.000000000 0.0000 "
        "180.000000000 0.0000\n",
        0, "N48 23.500 W004 29.000 Brest\n48 23.500 N 004 29.000 W \"12\"\n"},
-      {"", "route", "orbalide-calc: -:1: name begins with a number or an angle: write it in", 1,
-       "48 23.5 -4 29.0 Brest\n0 0\n"},
+      {"", "route",
+       "orbalide-calc: -:1: name begins with a number or an angle: write it in double quotes, or "
+       "the position as 48.3917 -4.4833 or N48 23.500 W004 29.000\norbalide-calc: -:2: name begins",
+       1, "48 23.5 -4 29.0 Brest\n0 0 N Cardinal\n"},
       // A passage stops at its waypoints that cannot be read, each named, or at the one where it
       // has no route, and writes nothing, the file it would have replaced left as it was.
       {"", "route --gpx=t.kml",
