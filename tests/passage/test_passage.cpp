@@ -346,6 +346,7 @@ TEST(Passage, WaypointTexts) {
             "6 1 field, 2 expected / 1 champ, 2 attendus\n");
   EXPECT_EQ(show(LireEscales("1,2,Ré\n3,\"4", true)),  // without a header
             "1 1 2 Ré\n2 quoted field not closed / champ entre guillemets non fermé\n");
+  EXPECT_EQ(show(LireEscales("48,5;-4,5;Brest", true)), "1 48.5 -4.5 Brest\n");
   EXPECT_EQ(std::get<double>(LireCoordonneeEscale(" 48,5 ", Axe::Latitude)), 48.5);
   EXPECT_EQ(std::get<double>(LireCoordonneeEscale("W004 30,0", Axe::Longitude)), -4.5);
   EXPECT_EQ(RaisonRefus(std::get<Refus>(LireCoordonneeEscale("4.5E", Axe::Latitude)), true),
