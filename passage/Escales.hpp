@@ -37,7 +37,7 @@ struct EscaleLue {
 };
 
 // Every waypoint record of a whole text, in order, each by LireEscale: with CSV, after its header
-// line (none when the first field reads as a number or an angle), the separator as the first line
+// line (none when one of its fields reads as a number or an angle), the separator as the first line
 // has it (SeparateurCsv); records of blanks and comments skipped.
 std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv);
 

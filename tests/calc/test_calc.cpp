@@ -396,14 +396,14 @@ TEST_F(Calc, MessagesAndStatuses) {
        "orbalide-calc: -:4: lat1 is beyond 90°\norbalide-calc: -:5: quoted field not closed\n",
        1, "lat1,lon1,lat2,lon2,id,\n60,0,60:01,0,\"Le\nHavre\",\n91,0,0,0,x\n\"60,0\n1,1\n"},
       // Carried columns in the answers' dialect; a file without a header is read from its first
-      // line.
+      // line, even where its first field is mistyped.
       {"", "inverse --csv - a.csv",
        "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n,,,\"Brest, 3,5\"\n", 1,
        "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
       {"", "inverse --csv",
-       "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n"
-       "0.000000000,0.000000000,1856.8738\n",
-       0, "60,0,60:01,0\n60,0,60:01,0\n"},
+       "course1,course2,distance\n\n0.000000000,0.000000000,1856.8738\n"
+       "orbalide-calc: -:1: lat1 is not an angle\n",
+       1, "6O,0,60:01,0\n60,0,60:01,0\n"},
   };
   for (const auto& c : commands) {
     const Outcome r = Execute(c.arguments, c.input, c.env);
