@@ -286,6 +286,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "direct --ellipsoid clrk80", "orbalide-calc: unknown ellipsoid 'clrk80'", 2},
       {"LANG=fr_FR.UTF-8", "inverse absent",
        "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
+      {"", "inverse in many", "orbalide-calc: cannot open 'many': Is a directory\n", 2},
       {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --kml=t.kml --gpx=/absent/t.gpx",
        "orbalide-calc: cannot open", 2},
       {"LC_ALL= LANG=fr_FR.UTF-8", "inverse --precision=4", "orbalide-calc : précision « 4 »", 2},
