@@ -34,7 +34,7 @@ Out: decimal degrees with 9 decimals, longitudes from -180 to 180, courses from
 0 to 360, metres with 4 decimals or nautical miles with 8; route's names in
 double quotes when they hold blanks or quotes, or are empty.
 
-      --csv              CSV in and out: a header line (none when the first
+      --csv              CSV in and out: a header line (none when a
                            field is a number), then fields separated by commas,
                            or by semicolons with decimal commas when the first
                            header has them; columns after the fourth are
@@ -104,7 +104,7 @@ En sortie : degrés décimaux à 9 décimales, longitudes de -180 à 180, routes
 guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
 
       --csv              CSV en entrée et en sortie : une ligne d'en-tête
-                           (aucune si le premier champ est un nombre), puis
+                           (aucune si un champ est un nombre), puis
                            des champs séparés par des virgules, ou par des
                            points-virgules avec virgule décimale si le premier
                            en-tête en a ; les colonnes après la quatrième sont
