@@ -14,12 +14,13 @@ constexpr std::array<std::string_view, 11> kColonnes{
     "leg",  "from",   "to",       "lat1",      "lon1",       "lat2",
     "lon2", "course", "distance", "gc_course", "gc_distance"};
 constexpr std::array<std::string_view, 2> kColonnesTemps{"time", "elapsed"};
+constexpr std::string_view kColonneEta = "eta";
 constexpr std::string_view kTotal = "total";
 
 }  // namespace
 
-TableEtapes::TableEtapes(const Ecriture& ecriture, char separateur, bool temps)
-    : ecriture_(ecriture), separateur_(separateur), temps_(temps) {}
+TableEtapes::TableEtapes(const Ecriture& ecriture, char separateur, bool temps, bool eta)
+    : ecriture_(ecriture), separateur_(separateur), temps_(temps), eta_(eta) {}
 
 void TableEtapes::EnTete(Tampon& sortie) const {
   sortie.Ecrire(kColonnes[0]);
@@ -27,6 +28,7 @@ void TableEtapes::EnTete(Tampon& sortie) const {
   for (const std::string_view nom : kColonnesTemps) {
     if (temps_) Texte(nom, sortie);
   }
+  if (eta_) Texte(kColonneEta, sortie);
   sortie.Ecrire('\n');
 }
 
@@ -38,14 +40,14 @@ void TableEtapes::Ecrire(const Passage& p, Tampon& sortie) const {
     Distance(t.Distance, sortie);
     Angle(t.RouteOrthodromie, std::nullopt, sortie);
     Distance(t.DistanceOrthodromie, sortie);
-    Temps(t.Heures, t.HeuresCumulees, sortie);
+    Temps(t.Heures, t.HeuresCumulees, p.Depart, sortie);
   }
   Debut(kTotal, p.Points.front(), p.Points.back(), sortie);
   Angle(std::nullopt, std::nullopt, sortie);
   Distance(p.Distance, sortie);
   Angle(std::nullopt, std::nullopt, sortie);
   Distance(p.DistanceOrthodromie, sortie);
-  Temps(p.Heures, p.Heures, sortie);
+  Temps(p.Heures, p.Heures, p.Depart, sortie);
 }
 
 // A line's first fields: its label, the names and the positions of its two waypoints.
@@ -86,8 +88,9 @@ void TableEtapes::Distance(double metres, Tampon& sortie) const {
   DecimalesEnVirgules(debut, sortie);
 }
 
-// With the times, both as hours:minutes; then the line's end.
-void TableEtapes::Temps(double heures, double depuisDepart, Tampon& sortie) const {
+// With the times, both as hours:minutes, then the time of arrival; then the line's end.
+void TableEtapes::Temps(double heures, double depuisDepart, std::optional<Instant> depart,
+                        Tampon& sortie) const {
   for (const double h : {heures, depuisDepart}) {
     if (!temps_) break;
     const HeuresMinutes hm = EnHeuresMinutes(h);
@@ -95,6 +98,7 @@ void TableEtapes::Temps(double heures, double depuisDepart, Tampon& sortie) cons
     std::snprintf(texte.data(), texte.size(), "%.0f:%02d", hm.Heures, hm.Minutes);
     Texte(texte.data(), sortie);
   }
+  if (eta_ && depart) Texte(TexteInstant(*InstantApres(*depart, depuisDepart)), sortie);
   sortie.Ecrire('\n');
 }
 

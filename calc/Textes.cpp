@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "Traceurs.hpp"
 #include "Version.hpp"
 
 namespace orbalide::calc {
@@ -23,6 +24,8 @@ plan a passage through the waypoints of the FILEs.
            waypoint to the next gives "leg from to lat1 lon1 lat2 lon2 course
            distance gc_course gc_distance": its rhumb line's course and length,
            then its geodesic's; a last line "total" gives the sums
+           (a FILE whose first character is < is a GPX file: the points of
+           its first route)
 
 Angles in decimal degrees (-49.5, 49.5S, S49.5), in degrees, minutes and
 seconds (49°00'23.26"N, 49:00:23.26N, 49d00m23.26sN, N49°00'23.26), or as GPS
@@ -59,6 +62,16 @@ double quotes when they hold blanks or quotes, or are empty.
                            sailing, or a leg's rhumb line where shorter)
       --speed=KNOTS      route: each leg's time and the time since the first
                            waypoint, as hours:minutes (at least 0.1 knot)
+      --depart=TIME      route, with --speed: departure, as 2026-12-24T06:00Z
+                           or 2026-12-24T07:00+01:00; adds each leg's time of
+                           arrival in UTC (eta)
+      --reverse          route: the passage sailed back, last waypoint first
+      --route=N|NAME     route: the route of GPX files, by rank or by name
+                           (default: the first, or the waypoints of a file
+                           without a route)
+      --name-length=N    route: names of at most N plain ASCII characters,
+                           unique, for chart plotters
+      --max-points=N     route: GPX routes of at most N points each
   -h, --help             display this help and exit
   -V, --version          output version information and exit
 
@@ -90,6 +103,8 @@ points des FICHIERs.
            gc_course gc_distance » : la route et la longueur de sa loxodromie,
            puis celles de son orthodromie ; une dernière ligne « total » donne
            les sommes
+           (un FICHIER dont le premier caractère est < est un fichier GPX :
+           les points de sa première route)
   (course : la route, en degrés)
 
 Angles en degrés décimaux (-49.5, 49.5S, S49.5), en degrés, minutes et
@@ -134,6 +149,17 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
       --speed=NŒUDS      route : la durée de chaque étape et le temps écoulé
                            depuis le premier point, en heures:minutes (au
                            moins 0,1 nœud)
+      --depart=HEURE     route, avec --speed : le départ, comme
+                           2026-12-24T06:00Z ou 2026-12-24T07:00+01:00 ;
+                           ajoute l'heure d'arrivée de chaque étape en UTC (eta)
+      --reverse          route : le passage en sens inverse, du dernier point
+                           au premier
+      --route=N|NOM      route : la route des fichiers GPX, par rang ou par nom
+                           (défaut : la première, ou les points d'un fichier
+                           sans route)
+      --name-length=N    route : des noms d'au plus N caractères ASCII,
+                           distincts, pour les traceurs de cartes
+      --max-points=N     route : des routes GPX d'au plus N points chacune
   -h, --help             affiche cette aide et quitte
   -V, --version          affiche la version et quitte
 
@@ -160,7 +186,12 @@ std::string Prefixe(bool anglais) {
 
 // A setting of route that does not fit, and what it takes.
 std::string Attendu(const ErreurUsage& e, bool anglais) {
-  constexpr std::array<std::array<std::string_view, 3>, 4> kAttendus{{
+  constexpr std::array<std::array<std::string_view, 3>, 8> kAttendus{{
+      {"--depart", "a date and time with its zone, as 2026-12-24T06:00Z",
+       "une date et une heure avec leur fuseau, comme 2026-12-24T06:00Z"},
+      {"--route", "a rank from 1, or a name", "un rang à partir de 1, ou un nom"},
+      {"--name-length", "a whole number above 0", "un nombre entier supérieur à 0"},
+      {"--max-points", "a whole number above 1", "un nombre entier supérieur à 1"},
       {"--every", "a distance above 0", "une distance supérieure à 0"},
       {"--meridians", "an angle above 0 and at most 180",
        "un angle supérieur à 0 et d'au plus 180"},
@@ -201,6 +232,8 @@ std::string Faute(const ErreurUsage& e, bool anglais) {
                      : "ellipsoïde " + a + " inconnu (voir --list-ellipsoids)";
     case ErreurUsage::Faute::ValeurInvalide:
       return Attendu(e, anglais);
+    case ErreurUsage::Faute::SansVitesse:
+      return anglais ? "option " + a + " requires --speed" : "l'option " + a + " requiert --speed";
     case ErreurUsage::Faute::HorsCommande:
       return anglais ? "option " + Cite(e.Option, anglais) + " does not apply to " + a
                      : "l'option " + Cite(e.Option, anglais) + " ne s'applique pas à " + a;
@@ -271,6 +304,24 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais) {
                   : "Saisissez " + aide + " pour plus d'informations.\n");
 }
 
+std::string TexteNomsIndistincts(std::size_t longueur, bool anglais) {
+  const std::string n = std::to_string(longueur);
+  return Prefixe(anglais) + (anglais ? "no route: its names cannot be told apart within " + n +
+                                           " characters (see --name-length)\n"
+                                     : "pas de route : ses noms ne peuvent être distingués en " +
+                                           n + " caractères (voir --name-length)\n");
+}
+
+std::string TexteRouteLongue(std::size_t points, bool anglais) {
+  const std::string n = std::to_string(points), max = std::to_string(kPointsRouteTraceur);
+  return Prefixe(anglais) +
+         (anglais ? "warning: a GPX route of " + n + " points; many chart plotters take at most " +
+                        max + " (see --max-points)\n"
+                  : "attention : une route GPX de " + n +
+                        " points ; bien des traceurs de cartes en prennent " + max +
+                        " au plus (voir --max-points)\n");
+}
+
 std::string_view TexteLigneKml(bool anglais) {
   return anglais ? "Legs steered, along their rhumb lines" : "Étapes en loxodromie";
 }
@@ -283,8 +334,13 @@ std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne,
 
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais) {
-  return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
-         RaisonRefus(refus, anglais) + "\n";
+  return TexteEntree(fichier, ligne, RaisonRefus(refus, anglais));
+}
+
+std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison) {
+  const std::string ou =
+      ligne > 0 ? std::string(fichier) + ":" + std::to_string(ligne) : std::string(fichier);
+  return std::string(kNomProgramme) + ": " + ou + ": " + std::string(raison) + "\n";
 }
 
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais) {

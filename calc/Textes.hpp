@@ -37,6 +37,10 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais);
 
+// A message about an input, ended by a line end: "orbalide-calc: b.gpx:12: raison", or without a
+// line (0) "orbalide-calc: b.gpx: raison".
+std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison);
+
 // Where a waypoint was read: its input ("-" for the standard input) and its line there.
 struct Lieu {
   std::string_view Fichier;
@@ -46,6 +50,12 @@ struct Lieu {
 // The message of a passage without a route, ended by a line end: as TexteRefus's at the waypoint
 // concerned, or after the program's name alone without one (TexteErreurPassage).
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais);
+
+// The message of passage's names that --name-length cannot tell apart, ended by a line end.
+std::string TexteNomsIndistincts(std::size_t longueur, bool anglais);
+
+// The warning of a GPX route longer than many plotters take, ended by a line end.
+std::string TexteRouteLongue(std::size_t points, bool anglais);
 
 // The description of a passage's line of legs in its KML document.
 std::string_view TexteLigneKml(bool anglais);

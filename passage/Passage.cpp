@@ -168,7 +168,7 @@ std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePa
   }
   Passage passage = std::move(constructeur).Resultat();
   if (passage.Depart && reglages.Vitesse > 0 && !InstantApres(*passage.Depart, passage.Heures)) {
-    return ErreurPassage{Motif::ArriveeTardive};
+    return ErreurPassage{Motif::ArriveeTardive, donnes.back()};
   }
   return passage;
 }

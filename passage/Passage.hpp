@@ -76,7 +76,8 @@ struct ErreurPassage {
     AuDelaLatitudeMax,  // a waypoint given poleward of the maximum latitude
     SansResultat,       // a leg whose geodesic or rhumb line has no result: Cause says why
     TropDePoints,       // more than kPointsFaitsMax waypoints to make
-    ArriveeTardive,     // from the departure at the speed, an arrival after the year 9999
+    ArriveeTardive,     // from the departure at the speed, an arrival after the year 9999 (at
+                        // the last waypoint)
   };
   Motif Quoi;
   std::size_t Point = 0;

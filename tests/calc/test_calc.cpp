@@ -20,9 +20,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "Xml.hpp"
@@ -371,10 +373,42 @@ TEST_F(Calc, MessagesAndStatuses) {
        "248575.5652\n2,WP2,60:01,",
        0, "lat,lon\n0,0,Here\n"},
       {"", "route --kml=t.kml", "orbalide-calc: -:1: name is not UTF-8 text", 1, "0 0 \xff\n0 1\n"},
+      // GPX files, recognised by their content: refused at their line, entities never expanded.
+      {"", "route --gpx=t.kml", "orbalide-calc: -:2: not well-formed XML: mismatched tag\n", 1,
+       "<gpx>\n<rte></gpx>"},
+      {"", "route", "orbalide-calc: -:3: a point without a valid lon (-180 to 180)\n", 1,
+       " <gpx>\n<wpt lat='1' lon='2'/>\n<wpt lat='1' lon='181'/></gpx>"},
+      {"", "route", "orbalide-calc: -:1: entities are not read: the file declares one", 1,
+       "<!DOCTYPE gpx [<!ENTITY x SYSTEM 'file:///etc/passwd'>]><gpx><wpt lat='1' lon='2'><name>"
+       "&x;</name></wpt><wpt lat='1' lon='3'/></gpx>"},
+      {"LANG=fr_FR.UTF-8", "route --route=2",
+       "orbalide-calc: -: pas de route 2 : le fichier en a 1\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route",
+       "1 WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 90.000000000 111319.4908 "
+       "90.000000000 111319.4908\ntotal WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 "
+       "\"\" 111319.4908 \"\" 111319.4908\norbalide-calc: -: no route: the file's waypoints "
+       "(<wpt>) are read in order\n",
+       0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
+      {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route --speed=6 --depart=2026-12-24T06:00",
+       "orbalide-calc: invalid argument '2026-12-24T06:00' for '--depart': a date and time with "
+       "its zone",
+       2},
+      {"", "route --depart=2026-12-24T06:00Z", "orbalide-calc: option '--depart' requires --speed",
+       2},
+      {"", "route --max-points=1", "orbalide-calc: invalid argument '1' for '--max-points'", 2},
+      {"", "route --name-length=6x", "orbalide-calc: invalid argument '6x' for '--name-length'", 2},
+      {"", "inverse --reverse", "orbalide-calc: option '--reverse' does not apply to 'inverse'", 2},
       {"", "route", "orbalide-calc: No route: the passage has no waypoint.\n", 1, " \n# none\n"},
       {"", "route",
        "orbalide-calc: -:3: No route: the passage has a single waypoint, hence no leg.\n", 1,
        "\n# Brest\n48 -4 Brest\n"},
+      {"", "route --speed=6 --depart=9999-12-31T23:00Z",
+       "orbalide-calc: -:2: No route: at this speed the arrival would fall after the year 9999.\n",
+       1, "0 0\n0 1\n"},
+      {"", "route --reverse --max-latitude=50",
+       "orbalide-calc: -:2: No route: this waypoint lies poleward of the maximum latitude.\n", 1,
+       "48 -4\n-60 0 South\n"},
       {"", "route --gpx=t.kml --max-latitude=50",
        "orbalide-calc: -:2: No route: this waypoint lies poleward of the maximum latitude.\n", 1,
        "48 -4\n-60 0 South\n"},
@@ -686,67 +720,129 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   }
 }
 
-// A route in CSV under its header, with the times at the speed: each leg steered is
-// GeographicLib's rhumb line and geodesic between the positions as written (within 0.1 mm: 0.2 mm,
-// 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first made waypoint 300 nm along
-// the first geodesic, each time its leg's length at 6 knots to the minute, the time since the first
-// waypoint their sum, the last row the sums; names quoted as CSV has them. The GPX file is one
-// route of every waypoint, named, where the legs start; the KML document a placemark for each and
-// one for the line of the legs.
+// Routes in CSV under their header, at 6 knots: from waypoints, from the GPX route written (its
+// own read back: the same rows), sailed back from a departure, and with plotters' names. Each leg
+// steered is GeographicLib's rhumb line and geodesic between the positions as written (within
+// 0.1 mm: 0.2 mm, 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first made
+// waypoint 300 nm along the first geodesic, each time its leg's length at 6 knots to the minute,
+// the time since the first waypoint their sum, each ETA the departure (as GNU date reads it) plus
+// that, in UTC to the minute, the last row the sums; names quoted as CSV has them. The GPX file
+// holds every waypoint where the legs start, read by GDAL as as many routes as cut; its names
+// within the length are plain ASCII, unique, and gpsbabel's NMEA keeps them; the KML document a
+// placemark for each and one for the line of the legs.
 TEST_F(Calc, Routes) {
-  const Outcome r = Execute("route --csv --unit=nm --every=300 --speed=6 --gpx=r.gpx --kml=r.kml",
-                            "lat,lon,name\n48.38,-4.49,Brest\n\n38.7,-9.15,\"Lisbon, "
-                            "\"\"Lisboa\"\"\"\n28.1,-15.4\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_EQ(r.out.size(), 8u);
-  EXPECT_EQ(r.out[0],
-            "leg,from,to,lat1,lon1,lat2,lon2,course,distance,gc_course,gc_distance,time,elapsed");
-  EXPECT_TRUE(
-      r.out[3].starts_with("3,\"Brest–Lisbon, \"\"Lisboa\"\" 2\",\"Lisbon, \"\"Lisboa\"\"\","));
-  EXPECT_TRUE(
-      r.out[7].starts_with("total,Brest,WP3,48.380000000,-4.490000000,28.100000000,"
-                           "-15.400000000,,"));
+  const std::string csv =
+      "lat,lon,name\n48.38,-4.49,Brest\n\n38.7,-9.15,\"Lisbon, \"\"Lisboa\"\"\"\n28.1,-15.4\n";
+  const struct {
+    std::string arguments, input, gpx;  // the GPX file written
+    std::string names;                  // the first row's and the last one's
+    std::size_t routes = 1;
+  } runs[] = {
+      {"--kml=r.kml -", csv, "r.gpx", "Brest WP3"},
+      {"r.gpx", "", "same.gpx", "Brest WP3"},
+      {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest"},
+      {"--name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest", 3},
+  };
   const auto time = [](double hours) {
     const long minutes = std::lround(hours * 60);
     return std::to_string(minutes / 60) + (minutes % 60 < 10 ? ":0" : ":") +
            std::to_string(minutes % 60);
   };
   const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
-  const std::vector<std::string> gpxPoints = Elements(dir_ / "r.gpx")["rtept"];
-  ASSERT_EQ(gpxPoints.size(), 7u);
-  double rhumbs = 0, geodesics = 0, hours = 0, s = 0, azi = 0, azi2 = 0;
-  for (std::size_t i = 1; i < r.out.size(); ++i) {
-    const std::vector<std::string> f = Split(r.out[i], ',');
-    const auto field = [&](std::size_t fromEnd) { return std::stod(f.at(f.size() - fromEnd)); };
-    const double lat1 = field(10), lon1 = field(9), lat2 = field(8), lon2 = field(7);
-    if (i == 7) {
-      EXPECT_NEAR(field(5), rhumbs, 1e-7);
-      EXPECT_NEAR(field(3), geodesics, 1e-7);
-      EXPECT_EQ(f[f.size() - 2] + " " + f.back(), time(hours) + " " + time(hours));
-      break;
+  std::vector<std::string> first;
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.arguments);
+    const Outcome r = Execute(
+        "route --csv --unit=nm --every=300 --speed=6 --gpx=" + run.gpx + " " + run.arguments,
+        run.input);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.out.size(), 8u);
+    if (first.empty()) first = r.out;
+    if (run.gpx == "same.gpx") {
+      EXPECT_EQ(r.out, first);
     }
-    EXPECT_EQ(f[0], std::to_string(i));
-    double lat = 0, lon = 0;
-    std::istringstream(gpxPoints[i - 1]) >> lat >> lon;
-    EXPECT_LT(std::fabs(lat - lat1) + std::fabs(lon - lon1), 1e-9) << i;
-    if (i == 1) {
-      wgs84.Inverse(lat1, lon1, lat2, lon2, s);
-      EXPECT_NEAR(s, 300 * 1852, 1e-3);
+    const bool eta = run.arguments.find("--depart") != std::string::npos;
+    EXPECT_EQ(r.out[0],
+              "leg,from,to,lat1,lon1,lat2,lon2,course,distance,gc_course,gc_distance,"
+              "time,elapsed" +
+                  std::string(eta ? ",eta" : ""));
+    EXPECT_EQ(Split(r.out[1], ',')[1] + " " + Split(r.out[7], ',')[2], run.names);
+    auto gpx = Elements(dir_ / run.gpx);
+    ASSERT_EQ(gpx["rtept"].size(), 7 + run.routes - 1);
+    double rhumbs = 0, geodesics = 0, hours = 0, s = 0, azi = 0, azi2 = 0;
+    for (std::size_t i = 1; i < r.out.size(); ++i) {
+      const std::vector<std::string> f = Split(r.out[i], ',');
+      const std::size_t e = eta ? 1 : 0;
+      const auto field = [&](std::size_t fromEnd) {
+        return std::stod(f.at(f.size() - fromEnd - e));
+      };
+      const double lat1 = field(10), lon1 = field(9), lat2 = field(8), lon2 = field(7);
+      std::string times = f[f.size() - 2 - e] + " " + f[f.size() - 1 - e];
+      if (eta) {
+        const double elapsed = i < 7 ? hours + field(5) / 6 : hours;  // 2026-12-24T06:00Z on
+        const std::time_t arrival = 1798092000 + std::lround(elapsed * 60) * 60;
+
+        std::array<char, 32> text{};
+        std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%MZ", std::gmtime(&arrival));
+        EXPECT_EQ(f.back(), text.data()) << i;
+        const std::string seconds = f.back().substr(0, 16) + ":00Z";  // the GPX point's time
+        EXPECT_EQ(i < 7 ? gpx["time"].at(i) : gpx["time"].at(0),
+                  i < 7 ? seconds : "2026-12-24T06:00:00Z");
+      }
+      if (i == 7) {
+        EXPECT_NEAR(field(5), rhumbs, 1e-7);
+        EXPECT_NEAR(field(3), geodesics, 1e-7);
+        EXPECT_EQ(times, time(hours) + " " + time(hours));
+        break;
+      }
+      EXPECT_EQ(f[0], std::to_string(i));
+      double lat = 0, lon = 0;
+      const std::size_t k = i - 1;  // routes of 3 points start where the one before ended
+      std::istringstream(gpx["rtept"][run.routes > 1 ? k + k / 2 : k]) >> lat >> lon;
+      EXPECT_LT(std::fabs(lat - lat1) + std::fabs(lon - lon1), 1e-9) << i;
+      if (i == 1) {
+        wgs84.Inverse(lat1, lon1, lat2, lon2, s);
+        EXPECT_NEAR(s, 300 * 1852, 1e-3);
+      }
+      GeographicLib::Rhumb::WGS84().Inverse(lat1, lon1, lat2, lon2, s, azi);
+      EXPECT_LT(Gap(field(6), azi), 1e-9 + 0.006 / s) << i;  // positions within 0.1 mm
+      EXPECT_NEAR(field(5) * 1852, s, 2e-4) << i;
+      wgs84.Inverse(lat1, lon1, lat2, lon2, s, azi, azi2);
+      EXPECT_LT(Gap(field(4), azi), 1e-7 + 0.006 / s) << i;
+      EXPECT_NEAR(field(3) * 1852, s, 1e-3) << i;
+      rhumbs += field(5), geodesics += field(3), hours += field(5) / 6;
+      EXPECT_EQ(times, time(field(5) / 6) + " " + time(hours)) << i;
     }
-    GeographicLib::Rhumb::WGS84().Inverse(lat1, lon1, lat2, lon2, s, azi);
-    EXPECT_LT(Gap(field(6), azi), 1e-9 + 0.006 / s) << i;  // positions within 0.1 mm
-    EXPECT_NEAR(field(5) * 1852, s, 2e-4) << i;
-    wgs84.Inverse(lat1, lon1, lat2, lon2, s, azi, azi2);
-    EXPECT_LT(Gap(field(4), azi), 1e-7 + 0.006 / s) << i;
-    EXPECT_NEAR(field(3) * 1852, s, 1e-3) << i;
-    rhumbs += field(5), geodesics += field(3), hours += field(5) / 6;
-    EXPECT_EQ(f[f.size() - 2] + " " + f.back(), time(field(5) / 6) + " " + time(hours)) << i;
+    // GDAL reads as many routes; gpsbabel's NMEA, which shortens names to 6 characters, keeps
+    // them as they are: ASCII, unique, short enough.
+    const std::string file = (dir_ / run.gpx).string();
+    FILE* pipe = popen(("ogrinfo -ro -so " + file + " routes 2>&1; gpsbabel -r -i gpx -f " + file +
+                        " -x transform,wpt=rte -o nmea -F - 2>&1")
+                           .c_str(),
+                       "r");
+    std::string tools(1 << 16, '\0');
+    tools.resize(std::fread(tools.data(), 1, tools.size(), pipe));
+    pclose(pipe);
+    EXPECT_NE(tools.find("Feature Count: " + std::to_string(run.routes) + "\n"), std::string::npos)
+        << tools;
+    if (run.routes == 1) continue;
+    std::set<std::string> names{Split(r.out[6], ',')[2]};  // every row's from, the last one's to
+    for (std::size_t i = 1; i < 7; ++i) names.insert(Split(r.out[i], ',')[1]);
+    EXPECT_EQ(names.size(), 7u);
+    for (const std::string& n : names) {
+      EXPECT_NE(tools.find("," + n + "*"), std::string::npos) << n << tools;
+      EXPECT_TRUE(n.size() <= 6 && std::all_of(n.begin(), n.end(), [](char c) { return c > 0; }));
+    }
+    EXPECT_EQ(std::count(gpx["desc"].begin(), gpx["desc"].end(), "Lisbon, \"Lisboa\""), 1);
   }
-  auto gpx = Elements(dir_ / "r.gpx"), kml = Elements(dir_ / "r.kml");
-  EXPECT_EQ(gpx["name"], (std::vector<std::string>{
-                             "Brest–WP3", "Brest", "Brest–Lisbon, \"Lisboa\" 1",
-                             "Brest–Lisbon, \"Lisboa\" 2", "Lisbon, \"Lisboa\"",
-                             "Lisbon, \"Lisboa\"–WP3 1", "Lisbon, \"Lisboa\"–WP3 2", "WP3"}));
+  // 5° of the equator are 300.5 nm: 300 waypoints made.
+  const Outcome plotter = Execute("route --unit=nm --every=1 --gpx=p.gpx", "0 0\n0 5\n");
+  EXPECT_EQ(plotter.err,
+            "orbalide-calc: warning: a GPX route of 302 points; many chart plotters take at most "
+            "250 (see --max-points)\n");
+  EXPECT_EQ(Execute("route --unit=nm --every=1 --gpx=p.gpx --max-points=250", "0 0\n0 5\n").err,
+            "");
+  auto kml = Elements(dir_ / "r.kml");
   EXPECT_EQ(kml["Placemark"].size(), 8u);
   EXPECT_EQ(kml["description"], std::vector<std::string>{"Legs steered, along their rhumb lines"});
 }
