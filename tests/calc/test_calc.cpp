@@ -66,7 +66,8 @@ double Gap(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
 }
 
-constexpr std::array kSignals{SIGHUP, SIGINT, SIGPIPE, SIGQUIT, SIGTERM, SIGXCPU, SIGXFSZ};
+constexpr std::array kSignals{SIGALRM, SIGHUP,  SIGINT,  SIGIO,     SIGPIPE, SIGPROF, SIGQUIT,
+                              SIGTERM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGXCPU, SIGXFSZ};
 
 struct Outcome {
   std::vector<std::string> out;  // lines
