@@ -71,7 +71,8 @@ double quotes when they hold blanks or quotes, or are empty.
                            without a route)
       --name-length=N    route: names of at most N plain ASCII characters,
                            unique, for chart plotters
-      --max-points=N     route: GPX routes of at most N points each
+      --max-points=N     route: GPX routes of at most N points each (read back
+                           as one)
   -h, --help             display this help and exit
   -V, --version          output version information and exit
 
@@ -160,6 +161,7 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
       --name-length=N    route : des noms d'au plus N caractères ASCII,
                            distincts, pour les traceurs de cartes
       --max-points=N     route : des routes GPX d'au plus N points chacune
+                           (relues comme une seule)
   -h, --help             affiche cette aide et quitte
   -V, --version          affiche la version et quitte
 

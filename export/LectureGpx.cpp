@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 #include "Gpx.hpp"
@@ -48,6 +49,18 @@ std::string Nom(std::string_view texte) {
   return nom;
 }
 
+// Whether `nom` is that of the first of the routes that a route cut for plotters makes
+// (NomPartie's): the route's own name and how many parts it was cut into, then.
+bool PremierePartie(std::string_view nom, std::string& base, std::size_t& parties) {
+  const std::size_t espace = nom.rfind(' ');
+  if (espace == nom.npos || !nom.substr(espace).starts_with(" 1/")) return false;
+  const std::string_view nombre = nom.substr(espace + 3);
+  const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), parties);
+  base = nom.substr(0, espace);
+  return erreur == std::errc{} && fin == nombre.data() + nombre.size() && parties >= 2 &&
+         NomPartie(base, 1, parties) == nom;
+}
+
 }  // namespace
 
 // Where the reading stands: the elements open, the route being read, what is kept.
@@ -72,6 +85,11 @@ struct LecteurGpx::Etat {
   XML_Index Vu = 0;        // the byte where the last thing the parser told of starts
   std::size_t Donnes = 0;  // bytes given to the parser
 
+  // When the route chosen is the first part of a route cut for plotters: the route's name, the
+  // part awaited next (0: none) and how many.
+  std::string Base{};
+  std::size_t Partie = 0, Parties = 0;
+
   std::size_t Ligne() const { return XML_GetCurrentLineNumber(Parseur); }
   void Refuser(ErreurGpx::Motif quoi, std::string detail = {}) {
     if (!Erreur) Erreur = ErreurGpx{quoi, Ligne(), std::move(detail)};
@@ -85,6 +103,7 @@ struct LecteurGpx::Etat {
   void Caracteres(std::string_view texte);
   void Ouvrir(Role role, const XML_Char** attributs);
   void Fermer(Role role);
+  void Continuer();
 };
 
 void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
@@ -125,8 +144,9 @@ void LecteurGpx::Etat::Ouvrir(Role role, const XML_Char** attributs) {
     case Role::Route:
       ++Routes;
       Isoles = {};
-      Candidate =
-          !Trouvee && (Choix.Rang != 0 ? Routes == Choix.Rang : !Choix.Nom.empty() || Routes == 1);
+      Candidate = Trouvee           ? Partie != 0
+                  : Choix.Rang != 0 ? Routes == Choix.Rang
+                                    : !Choix.Nom.empty() || Routes == 1;
       Route = {};
       break;
     case Role::Point: {
@@ -169,9 +189,12 @@ void LecteurGpx::Etat::Fin() {
 void LecteurGpx::Etat::Fermer(Role role) {
   switch (role) {
     case Role::Route:
-      if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
+      if (Trouvee && Candidate) {
+        Continuer();
+      } else if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
         Choisie = std::move(Route);
         Trouvee = true;
+        Partie = PremierePartie(Choisie.Nom, Base, Parties) ? 2 : 0;
       }
       Candidate = false;
       break;
@@ -192,6 +215,25 @@ void LecteurGpx::Etat::Fermer(Role role) {
     case Role::Racine:
       break;
   }
+}
+
+// The route just read joined to the cut route chosen when it is its next part, its first point
+// left out where it is the last one of the part before. The parts follow one another or end there.
+void LecteurGpx::Etat::Continuer() {
+  if (Route.Nom != NomPartie(Base, Partie, Parties)) {
+    Partie = 0;
+    return;
+  }
+  std::vector<PointGpx>& points = Choisie.Points;
+  auto debut = Route.Points.begin();
+  if (debut != Route.Points.end() && !points.empty() &&
+      debut->Point.Latitude == points.back().Point.Latitude &&
+      debut->Point.Longitude == points.back().Point.Longitude) {
+    ++debut;
+  }
+  points.insert(points.end(), std::make_move_iterator(debut),
+                std::make_move_iterator(Route.Points.end()));
+  Partie = Partie == Parties ? 0 : Partie + 1;
 }
 
 LecteurGpx::LecteurGpx(ChoixRoute choix)

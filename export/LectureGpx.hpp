@@ -18,7 +18,9 @@ namespace orbalide {
 bool DebutXml(std::string_view debut);
 
 // Which route of the file to read: by its rank, by its name, or by default the first one, or the
-// file's <wpt>s when it has no route.
+// file's <wpt>s when it has no route. A route chosen that is the first part of a route cut for
+// plotters ("Brest–Las Palmas 1/3", NomPartie's) is read with the parts that follow it in order,
+// each joined where the one before ended.
 struct ChoixRoute {
   std::size_t Rang = 0;  // from 1; 0: by name, or by default
   std::string Nom{};     // with no rank: the first route of this <name>; empty: by default
