@@ -19,10 +19,6 @@ inline constexpr std::string_view kNomProgramme = "orbalide-calc";
 // empty starts with "fr" (null for one that is not set).
 bool AnglaisSelon(const char* lcAll, const char* lcMessages, const char* lang);
 
-// --help, --version: GNU's layout.
-std::string_view TexteAide(bool anglais);
-std::string TexteVersion(bool anglais);
-
 // --list-ellipsoids: a header, then the catalogue's names, each beside the name PROJ's +ellps gives
 // the same figure, or which of PROJ's names is another figure; ended by a line end.
 std::string TexteEllipsoides(bool anglais);
