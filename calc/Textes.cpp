@@ -165,6 +165,10 @@ std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string
   return std::string(kNomProgramme) + ": " + ou + ": " + std::string(raison) + "\n";
 }
 
+std::string TexteSansLieu(std::string_view raison, bool anglais) {
+  return Prefixe(anglais) + std::string(raison) + "\n";
+}
+
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais) {
   const std::string raison = TexteErreurPassage(erreur, anglais) + "\n";
   if (!lieu) return Prefixe(anglais) + raison;

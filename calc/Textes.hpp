@@ -37,6 +37,10 @@ std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus&
 // line (0) "orbalide-calc: b.gpx: raison".
 std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison);
 
+// A message without a place, ended by a line end: "orbalide-calc: raison" ("orbalide-calc :
+// raison" in French).
+std::string TexteSansLieu(std::string_view raison, bool anglais);
+
 // Where a waypoint was read: its input ("-" for the standard input) and its line there.
 struct Lieu {
   std::string_view Fichier;

@@ -297,6 +297,20 @@ std::variant<RouteGpxLue, ErreurGpx> LecteurGpx::Fin() {
   return ErreurGpx{ErreurGpx::Motif::RouteAbsente, 0, std::to_string(e.Routes)};
 }
 
+namespace {
+
+// The route chosen, missing: "no route 2", "no route named "B"".
+std::string RouteManquante(const ChoixRoute& choix, bool anglais) {
+  if (choix.Rang == 0 && !choix.Nom.empty()) {
+    return (anglais ? "no route named \"" : "aucune route nommée « ") + choix.Nom +
+           (anglais ? "\"" : " »");
+  }
+  return (anglais ? "no route " : "pas de route ") +
+         std::to_string(std::max<std::size_t>(choix.Rang, 1));
+}
+
+}  // namespace
+
 std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais) {
   using enum ErreurGpx::Motif;
   const std::string& d = erreur.Detail;
@@ -328,13 +342,13 @@ std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, boo
     case RouteAbsente:
       break;
   }
-  if (choix.Rang == 0 && !choix.Nom.empty()) {
-    return (anglais ? "no route named \"" : "aucune route nommée « ") + choix.Nom +
-           (anglais ? "\"" : " »");
-  }
-  return (anglais ? "no route " : "pas de route ") +
-         std::to_string(std::max<std::size_t>(choix.Rang, 1)) +
-         (anglais ? ": the file has " : " : le fichier en a ") + d;
+  if (choix.Rang == 0 && !choix.Nom.empty()) return RouteManquante(choix, anglais);
+  return RouteManquante(choix, anglais) + (anglais ? ": the file has " : " : le fichier en a ") + d;
+}
+
+std::string TexteSansFichierGpx(const ChoixRoute& choix, bool anglais) {
+  return RouteManquante(choix, anglais) +
+         (anglais ? ": no input is a GPX file" : " : aucune entrée n'est un fichier GPX");
 }
 
 std::string_view TexteSansRouteGpx(bool anglais) {

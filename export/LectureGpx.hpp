@@ -63,6 +63,9 @@ struct ErreurGpx {
 // The error in the words the user reads, French or English, without the file's place.
 std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais);
 
+// Said when a route is chosen but no input is a GPX file, without a place.
+std::string TexteSansFichierGpx(const ChoixRoute& choix, bool anglais);
+
 // Said when a file without a route gives its <wpt>s, without the file's place.
 std::string_view TexteSansRouteGpx(bool anglais);
 
