@@ -364,6 +364,12 @@ std::variant<RouteGpxLue, ErreurGpx> LireGpx(std::string_view texte, const Choix
 
 bool DebutXml(std::string_view debut) {
   constexpr std::string_view kMarqueOrdre = "\xEF\xBB\xBF";
+  // UTF-16, which no waypoint's line of UTF-8 starts with and expat reads: its byte order marks,
+  // or "<" big-endian without one (little-endian, it starts with "<" as UTF-8 does).
+  using namespace std::string_view_literals;
+  for (const std::string_view utf16 : {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0<"sv}) {
+    if (debut.starts_with(utf16)) return true;
+  }
   if (debut.starts_with(kMarqueOrdre)) debut.remove_prefix(kMarqueOrdre.size());
   const std::size_t i = debut.find_first_not_of(kBlancsXml);
   return i != debut.npos && debut[i] == '<';

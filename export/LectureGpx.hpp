@@ -14,7 +14,7 @@
 namespace orbalide {
 
 // Whether a file that begins with `debut` is XML, to be read as GPX: its first character after a
-// byte order mark and blanks is "<", which no waypoint's line starts with.
+// byte order mark and blanks is "<", which no waypoint's line starts with; or it is UTF-16.
 bool DebutXml(std::string_view debut);
 
 // Which route of the file to read: by its rank, by its name, or by default the first one, or the
