@@ -77,6 +77,13 @@ read or has no result gives an empty answer, and a message on standard error
 that names its FILE and line number (FILE:LINE, - for standard input); route
 then writes nothing.
 
+A plotter's route (plotter.gpx) sailed back from a departure at 07:00 in France,
+with each time of arrival, and back to the plotter as routes of at most 100
+points with names of 6 ASCII characters (back.gpx):
+  orbalide-calc route --unit=nm --speed=6 --reverse \
+    --depart=2026-12-24T07:00+01:00 --name-length=6 --max-points=100 \
+    --gpx=back.gpx plotter.gpx
+
 Exit status: 0 if every line was computed, 1 if some line was not (route: if
 there is no route), 2 for a wrong command line or a file that cannot be read
 or written.
@@ -165,6 +172,13 @@ Sans FICHIER, ou quand FICHIER est -, lit l'entrée standard. Une ligne illisibl
 ou sans résultat donne une réponse vide, et un message sur la sortie d'erreur
 qui nomme son FICHIER et son numéro (FICHIER:LIGNE, - pour l'entrée standard) ;
 route n'écrit alors rien.
+
+La route d'un traceur (traceur.gpx) parcourue en sens inverse depuis un départ
+à 7 h en France, avec chaque heure d'arrivée, et rendue au traceur en routes
+d'au plus 100 points aux noms de 6 caractères ASCII (retour.gpx) :
+  orbalide-calc route --unit=nm --speed=6 --reverse \
+    --depart=2026-12-24T07:00+01:00 --name-length=6 --max-points=100 \
+    --gpx=retour.gpx traceur.gpx
 
 Code de sortie : 0 si chaque ligne a été calculée, 1 si une ligne ne l'a pas
 été (route : s'il n'y a pas de route), 2 pour une ligne de commande erronée ou
