@@ -374,6 +374,9 @@ TEST(Passage, GpxFilesReadBack) {
   } cases[] = {
       {file("gpsbabel-route-1.0.gpx"), {}, iberia},
       {file("gpsbabel-route-utf16.gpx"), {}, iberia},
+      {file("gpsbabel-route-windows-1252.gpx"),
+       {},
+       "48.38 -4.49 Brest|38.7 -9.15 Lisbõa – Tejo €|28.1 -15.4 Las Palmas|"},
       {file("gpsbabel-waypoints.gpx"), {}, "wpt|" + iberia},
       {file("gdal-routes-extensions.gpx"), {}, iberia},
       {file("gdal-routes-extensions.gpx"), {2}, "28.1 -15.4 Las Palmas|32.65 -16.9 Funchal|"},
