@@ -1,15 +1,14 @@
 #include "LectureGpx.hpp"
 
 #include <expat.h>
-#include <strings.h>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <iterator>
 #include <optional>
 
+#include "EncodagesXml.hpp"
 #include "Gpx.hpp"
 
 namespace orbalide {
@@ -49,26 +48,6 @@ std::string Nom(std::string_view texte) {
     i = texte.find_first_not_of(kBlancsXml, fin);
   }
   return nom;
-}
-
-// The characters of Windows-1252's bytes 0x80 to 0x9F, where it is not Latin-1 (−1: none).
-constexpr std::array<int, 32> kWindows1252{
-    0x20AC, -1,     0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, -1,     0x017D, -1,     -1,     0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, -1,     0x017E, 0x0178};
-
-// Windows-1252, which programs of that system write GPX in and expat does not know by itself;
-// any other encoding it does not know is refused.
-int Encodage(void*, const XML_Char* nom, XML_Encoding* info) {
-  if (strcasecmp(nom, "windows-1252") != 0 && strcasecmp(nom, "cp1252") != 0) {
-    return XML_STATUS_ERROR;
-  }
-  for (int octet = 0; octet < 256; ++octet) {
-    const bool propre = octet >= 0x80 && octet < 0xA0;
-    info->map[octet] = propre ? kWindows1252[static_cast<std::size_t>(octet - 0x80)] : octet;
-  }
-  info->data = nullptr, info->convert = nullptr, info->release = nullptr;
-  return XML_STATUS_OK;
 }
 
 // Whether `nom` is that of the first of the routes that a route cut for plotters makes
@@ -284,7 +263,7 @@ LecteurGpx::LecteurGpx(ChoixRoute choix)
       p, [](XML_Parser, const XML_Char*, const XML_Char*, const XML_Char*, const XML_Char*) {
         return static_cast<int>(XML_STATUS_ERROR);
       });
-  XML_SetUnknownEncodingHandler(p, Encodage, nullptr);
+  XML_SetUnknownEncodingHandler(p, EncodageInconnu, nullptr);
 }
 
 LecteurGpx::~LecteurGpx() {
