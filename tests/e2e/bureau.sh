@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# The real program on a real X server, from the keyboard alone, with Orca running: a forward
-# computation, the export of its arrival and, from that button's menu, of its route, the
-# arrival's letters as a screen reader reads them; an inverse computation, its departure pasted on
-# one line and read by Shift+Return, read back the same way, a hemisphere list driven with its
-# keys, its unit switched by Space on the unit button, the same point twice, and back to the
+# The real program on a real X server, from the keyboard alone at a typist's pace, with Orca
+# running: a forward computation, the export of its arrival and, from that button's menu, of its
+# route, the arrival's letters as a screen reader reads them; an inverse computation, its departure
+# pasted on one line and read by Shift+Return, read back the same way, a hemisphere list driven with
+# its keys, its unit switched by Space on the unit button, the same point twice, and back to the
 # direct panel; the flag from the keyboard, the globe by a screen reader's action and the About
 # window found by its name and closed by Escape, then opened by F1; then the About window's mail
 # link with the mouse, and Ctrl+Q. Each move of the focus that the program makes reaches the
-# accessibility bus as one focus event, on the control that ends with it, before any other event
-# of it; Orca says the box the focus moves to, the results of each computation and why the same
-# point twice has none; every shown text tells its words at every offset. The desktop's openers
-# are replaced by a recorder.
+# accessibility bus as one focus event, on the control that ends with it, before any other event of
+# it, and no control is named anew but those shown for the first time; Orca says the box the focus
+# moves to, the results of each computation and why the same point twice has none; every shown text
+# tells its words at every offset. The desktop's openers are replaced by a recorder.
 # Usage: bureau.sh BUILD_DIR (the program is BUILD_DIR/qt/orbalide).
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
@@ -28,14 +28,17 @@ start_program "$build/qt/orbalide"
 [ "$(lecteur focus)" = "Latitude, degrés — départ" ] || fail "the focus is not in the departure"
 
 # 45° N 0° E, course 180° 30′, 100000 metres; each complete component moves on by itself, and a
-# reader hears the box it moves to.
+# reader hears the box it moves to. The rest is typed at a typist's pace, without waiting for
+# the focus: each key goes to the box that has the focus when it is handled.
 mark=$(said_so_far)
 focus_moves_once "Latitude, minutes — départ" 4 5
 orca_says "$mark" "Latitude, minutes — départ"
-type_on "00" "00.000" "000" "00" "00.000"
-xdotool type --delay 60 "180"
-tab_to "Route initiale, minutes" && xdotool type --delay 60 "30"
-tab_to "Distance" && xdotool type --delay 60 "100000"
+xdotool type "0000.0000000000.000180"
+holds "Latitude, minutes — départ" 00 "Latitude, secondes — départ" 00.000 \
+  "Longitude, degrés — départ" 000 "Longitude, minutes — départ" 00 \
+  "Longitude, secondes — départ" 00.000 "Route initiale, degrés" 180
+tab_to "Route initiale, minutes" && xdotool type "30"
+tab_to "Distance" && xdotool type "100000"
 tab_to "Mètres" && xdotool key space
 mark=$(said_so_far)
 xdotool key Return
@@ -69,24 +72,29 @@ import -window root "$build/bureau.png"
 
 # A list with nothing selected yet takes its first key: Down chooses S, Up N again.
 tab_to "Nord ou sud — départ" shift+Tab && xdotool key Down
-eventually shows "Nord ou sud — départ" S || fail "the first Down did not choose S"
+holds "Nord ou sud — départ" S
 xdotool key Up
-eventually shows "Nord ou sud — départ" N || fail "Up did not choose N"
+holds "Nord ou sud — départ" N
 
-# The inverse panel: due south by one degree, then back.
-tab_to "Inverse" && focus_moves_once "Latitude, degrés — départ" Return
+# The inverse panel, its controls shown for the first time: due south by one degree, then back.
+tab_to "Inverse" && renames=1 focus_moves_once "Latitude, degrés — départ" Return
 lecteur showing "Calculer" || fail "the inverse panel is not shown"
 tab_to "Position sur une ligne, Maj+Entrée pour la lire — départ" shift+Tab
-xdotool type --delay 60 "A N45:00:00.00 E000:00:00.00" && xdotool key shift+Return
+xdotool type "A N45:00:00.00 E000:00:00.00" && xdotool key shift+Return
 # Longitudes here do not move on by themselves.
-tab_to "Latitude, degrés — arrivée" && type_on "44" "00" "00.000" && xdotool type --delay 60 "000"
-tab_to "Longitude, minutes — arrivée" && xdotool type --delay 60 "00"
-tab_to "Longitude, secondes — arrivée" && xdotool type --delay 60 "00.000"
-# A hemisphere list takes the first key, however the focus came in.
+tab_to "Latitude, degrés — arrivée" && xdotool type "440000.000000"
+holds "Latitude, degrés — arrivée" 44 "Latitude, minutes — arrivée" 00 \
+  "Latitude, secondes — arrivée" 00.000 "Longitude, degrés — arrivée" 000
+tab_to "Longitude, minutes — arrivée" && xdotool type "00"
+tab_to "Longitude, secondes — arrivée" && xdotool type "00.000"
+# A hemisphere list takes the first key, however the focus came in; a letter typed into it
+# chooses the item it starts, and names no control anew (nor does typing into a box).
 tab_to "Nord ou sud — arrivée" && xdotool key Down
-eventually shows "Nord ou sud — arrivée" S || fail "Down did not choose S"
+holds "Nord ou sud — arrivée" S
 xdotool key Tab shift+Tab Up
-eventually shows "Nord ou sud — arrivée" N || fail "Up did not choose N"
+holds "Nord ou sud — arrivée" N
+focus_moves_once "Longitude, degrés — arrivée" n Tab
+holds "Nord ou sud — arrivée" N
 mark=$(said_so_far)
 xdotool key Return
 for said in "Distance : 111122.008 mètres" "Route initiale : 180 degrés 0 minutes 00.000 secondes" \
@@ -110,7 +118,7 @@ tab_to "Directe" && focus_moves_once "Latitude, degrés — départ" Return
 lecteur showing "Inverse" || fail "the keyboard did not bring the direct panel back"
 
 # The flag from the keyboard: Tab reaches it, Space switches to English, the focus stays there.
-tab_to "English" && focus_moves_once "Français" space
+tab_to "English" && renames=1 focus_moves_once "Français" space
 eventually lecteur showing "Calculate" || fail "Space on the flag did not switch to English"
 import -window root "$build/bureau-drapeau.png"
 # The globe as a screen reader presses it; the About window is found by its name, Escape closes it.
@@ -122,7 +130,7 @@ xdotool key Escape
 eventually not lecteur showing "About Orbalide" || fail "Escape did not close the About window"
 # F1: a reader hears the About window, none of whose controls has the focus until Tab.
 mark=$(said_so_far)
-focus_moves_once "About Orbalide" F1
+renames=1 focus_moves_once "About Orbalide" F1
 orca_says "$mark" "About Orbalide"
 focus_moves_once "$site" Tab
 xdotool key Escape

@@ -76,14 +76,11 @@ not() { ! "$@"; }
 shows() { [ "$(lecteur text "$1")" = "$2" ]; }  # name, text
 focused() { [ "$(lecteur focus)" = "$1" ]; }
 
-# Types each text into the box that has the focus, waiting until the complete text has moved
-# the focus on: keys that come before the move would go to the box the focus leaves.
-type_on() {
-  local from
-  for text; do
-    from=$(lecteur focus)
-    xdotool type --delay 60 "$text"
-    eventually not focused "$from" || fail "'$text' did not move the focus on from '$from'"
+# Waits until each box so named holds the text given: name, text, name, text…
+holds() {
+  while [ $# -gt 1 ]; do
+    eventually shows "$1" "$2" || fail "'$1' holds '$(lecteur text "$1")', not '$2'"
+    shift 2
   done
 }
 
@@ -131,7 +128,8 @@ orca_says() {  # mark, text
 
 # Presses the keys given, the program's accessibility events recorded until the control so named
 # has the focus, and checks that the focus went straight to it: one focus event, the first event
-# of that control.
+# of that control but for its name; and that no control was named anew, unless `renames` is set
+# (controls shown for the first time, another language).
 focus_moves_once() {  # name, keys…
   local name=$1 events=$work/events recorder
   shift
@@ -143,9 +141,11 @@ focus_moves_once() {  # name, keys…
   eventually grep -qxF "focus	$name" "$events" ||
     fail "'$*' did not give '$name' the focus: $(tr '\n\t' '| ' < "$events")"
   kill "$recorder"
-  awk -F'\t' -v name="$name" '$1 == "focus" { n++; if ($2 != name) stray = 1 }
+  awk -F'\t' -v name="$name" -v renames="${renames:-}" '
+    $1 == "focus" { n++; if ($2 != name) stray = 1 }
+    $1 == "name" { named = !renames; next }
     $2 == name && !seen++ && $1 != "focus" { early = 1 }
-    END { exit !(n == 1 && !stray && !early) }' "$events" ||
+    END { exit !(n == 1 && !stray && !early && !named) }' "$events" ||
     fail "'$*' moved the focus thus: $(tr '\n\t' '| ' < "$events")"
 }
 

@@ -7,8 +7,8 @@
   lecteur.py press NAME     presses the shown control so named, as a screen reader's action does
   lecteur.py role NAME      the role of the shown control or window so named
   lecteur.py events         until stopped, after a line "ready", one line for each focus, text,
-                            caret and selection event of the calculator: its kind and the name of
-                            its control (kinds: focus, blur, text, caret, selection)
+                            caret, selection and name event of the calculator: its kind and the
+                            name of its control (kinds: focus, blur, text, caret, selection, name)
   lecteur.py items          checks the items (characters, words, sentences, lines) and the runs
                             of attributes that every shown text tells at every offset, up to its
                             end
@@ -64,7 +64,8 @@ def press(name):
 
 def events():
     kinds = {"object:text-changed": "text", "object:text-caret-moved": "caret",
-             "object:text-selection-changed": "selection"}
+             "object:text-selection-changed": "selection",
+             "object:property-change:accessible-name": "name"}
 
     def record(event):
         if event.host_application is None or event.host_application.name != "orbalide":
