@@ -32,8 +32,12 @@ QRect Champ::Caractere(int position) const {
           QSize(m.horizontalAdvance(t.at(position)), m.height())};
 }
 
-Statut::Statut(QWidget* parent) : QWidget(parent) {
+// The text is a label inside it, where readers look for a notification's words to show them on
+// a braille display (and keep them among its past notifications); it has no size, so it is
+// drawn nowhere.
+Statut::Statut(QWidget* parent) : QWidget(parent), texte_(new Etiquette(this)) {
   setGeometry(0, 0, 1, 1);
+  texte_->setGeometry(0, 0, 0, 0);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   hide();  // nothing to read before the first announcement
 }
@@ -41,7 +45,7 @@ Statut::Statut(QWidget* parent) : QWidget(parent) {
 // Shown again, so that readers hear it even when the text is the same.
 void Statut::Annoncer(const QString& texte) {
   hide();
-  texte_ = texte;
+  texte_->setText(texte);
   show();
 }
 
@@ -306,17 +310,6 @@ class SurfaceAccessible : public QAccessibleWidget {
   }
 };
 
-// What a status line reads out: its last announcement, as a notification.
-class StatutAccessible : public QAccessibleWidget {
- public:
-  explicit StatutAccessible(Statut* statut)
-      : QAccessibleWidget(statut, QAccessible::Notification) {}
-  QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? static_cast<Statut*>(widget())->Texte()
-                                  : QAccessibleWidget::text(t);
-  }
-};
-
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
   if (classe == Liste::staticMetaObject.className())
     return new ListeAccessible(static_cast<Liste*>(objet));
@@ -329,7 +322,7 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
   if (classe == Surface::staticMetaObject.className())
     return new SurfaceAccessible(static_cast<Surface*>(objet));
   if (classe == Statut::staticMetaObject.className())
-    return new StatutAccessible(static_cast<Statut*>(objet));
+    return new QAccessibleWidget(static_cast<Statut*>(objet), QAccessible::Notification);
   return nullptr;
 }
 

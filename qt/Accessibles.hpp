@@ -70,18 +70,17 @@ class Surface : public QWidget {
   using QWidget::QWidget;
 };
 
-// Readers hear its text each time it is shown again with a new announcement; a sighted user
-// sees nothing of it.
+// Readers hear its text each time it is shown again with a new announcement, and braille
+// displays show it; a sighted user sees nothing of it.
 class Statut : public QWidget {
   Q_OBJECT
 
  public:
   explicit Statut(QWidget* parent);
-  const QString& Texte() const { return texte_; }
   void Annoncer(const QString& texte);
 
  private:
-  QString texte_;
+  Etiquette* texte_;
 };
 
 // What screen readers are told a control of a model is.

@@ -49,6 +49,8 @@ for said in "latitude 44 degrés 06 minutes 00.468 secondes N" \
   "Route retour : 0 degrés 29 minutes 32.476 secondes"; do
   orca_says "$mark" "$said"
 done
+eventually brailled "Arrivée : latitude 44 degrés 06 minutes 00.468 secondes N" ||
+  fail "a braille display does not show the results"
 timeout 60 /usr/bin/python3 "$here/lecteur.py" items > /dev/null ||
   fail "a text of the direct panel does not tell its items at every offset"
 tab_to "Exporter en KML — arrivée" shift+Tab && xdotool key Return
