@@ -54,14 +54,15 @@ recorded() {
 }
 
 # Starts the program (the command given), its accessibility bus first, and waits for its main
-# window: $main.
+# window, $main, for up to 30 seconds: a program that shows none fails the run.
 start_program() {
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null
   "$@" &
   program_pid=$!
-  main=$(xdotool search --sync --name '^Orbalide \*\* WGS-84 \*\*$' | head -n 1)
-  xdotool windowfocus --sync "$main"
+  main=$(timeout 30 xdotool search --sync --name '^Orbalide \*\* WGS-84 \*\*$' | head -n 1) || true
+  [ -n "$main" ] || fail "the program's window did not open"
+  timeout 10 xdotool windowfocus --sync "$main" || fail "the program's window did not take the focus"
   sleep 0.5
 }
 
