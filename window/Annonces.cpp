@@ -1,5 +1,6 @@
 // What a screen reader hears after a computation, in the window's language: its results as the
-// boxes show them, or why there are none, in the words of the distance's tooltip.
+// boxes show them, or why there are none, in the words of the distance's tooltip; and the unit
+// that the unit label switches to.
 #include "FormFormules.hpp"
 #include "Libelles.hpp"
 
@@ -22,6 +23,10 @@ std::string Sexagesimal(const TextBox& degres, const TextBox& minutes, const Tex
   return lu;
 }
 
+const Mots& UniteLue(Unite unite) {
+  return unite == Unite::Milles ? textes::MillesLus : textes::MetresLus;
+}
+
 }  // namespace
 
 void FormFormules::AnnoncerDirecte() {
@@ -41,9 +46,9 @@ void FormFormules::AnnoncerDirecte() {
 
 void FormFormules::AnnoncerInverse() {
   const bool anglais = EnAnglais();
-  const Mots& unite = UniteChoisie() == Unite::Milles ? textes::MillesLus : textes::MetresLus;
   std::string annonce;
-  Ajouter(annonce, textes::Distance, Text3.Text() + " " + unite.En(anglais), anglais);
+  Ajouter(annonce, textes::Distance, Text3.Text() + " " + UniteLue(UniteChoisie()).En(anglais),
+          anglais);
   Ajouter(annonce, textes::CapInitial, Sexagesimal(Text1[5], Text1[4], Text1[3], anglais), anglais);
   Ajouter(annonce, textes::CapArrivee, Sexagesimal(Text1[8], Text1[7], Text1[6], anglais), anglais);
   Announce(annonce);
@@ -51,6 +56,13 @@ void FormFormules::AnnoncerInverse() {
 
 void FormFormules::AnnoncerSansResultat(SansResultat cause) {
   Announce(std::string(TexteSansResultat(cause, EnAnglais())));
+}
+
+// After a switch of the unit label, which empties the distance: "Distance en milles nautiques."
+void FormFormules::AnnoncerUnite() {
+  const bool anglais = EnAnglais();
+  Announce(textes::Distance.En(anglais) + " " + textes::En.En(anglais) + " " +
+           UniteLue(UniteChoisie()).En(anglais) + ".");
 }
 
 }  // namespace orbalide

@@ -246,6 +246,7 @@ class FormFormules : public Form {
   void AnnoncerDirecte();
   void AnnoncerInverse();
   void AnnoncerSansResultat(SansResultat cause);
+  void AnnoncerUnite();
   std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
     std::string Nom;

@@ -89,7 +89,7 @@ inline constexpr Mots VersMilles{"Passer en milles nautiques", "Switch to nautic
 inline constexpr Mots DeuxPoints{" : ", ": "};
 inline constexpr Mots Latitude{"latitude", "latitude"}, Longitude{"longitude", "longitude"};
 inline constexpr Mots MetresLus{"mètres", "meters"},
-    MillesLus{"milles nautiques", "nautical miles"};
+    MillesLus{"milles nautiques", "nautical miles"}, En{"en", "in"};
 // A flag is named after the language it switches to, in that language, as language choices are.
 inline constexpr Mots Francais{"Français", "Français"}, Anglais{"English", "English"};
 

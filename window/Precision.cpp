@@ -75,6 +75,7 @@ void FormFormules::Label10_Click() {
   Option1[static_cast<std::int16_t>(Option1[1].Value() ? 0 : 1)].SetValue(true);
   NommerUnite();
   NommerBascule(EnAnglais());
+  AnnoncerUnite();
 }
 
 // The unit label names the unit in French, whatever the language.

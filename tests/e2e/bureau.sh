@@ -108,10 +108,12 @@ distance=$(lecteur text "Distance calculée")
 [ "$distance" = "111122.008" ] || fail "the inverse distance reads '$distance'"
 timeout 60 /usr/bin/python3 "$here/lecteur.py" items > /dev/null ||
   fail "a text of the inverse panel does not tell its items at every offset"
-# The unit beside it, a button named after the unit it switches to: Space empties the distance.
-tab_to "Passer en milles nautiques" && xdotool key space
+# The unit beside it, a button named after the unit it switches to: Space empties the distance,
+# and a reader hears the new unit.
+tab_to "Passer en milles nautiques" && mark=$(said_so_far) && xdotool key space
 eventually focused "Passer en mètres" && shows "Distance calculée" "" ||
   fail "Space on the unit left '$(lecteur focus)/$(lecteur text "Distance calculée")'"
+orca_says "$mark" "Distance en milles nautiques."
 # The same point twice: a reader hears why there is no result, as the distance's tooltip says.
 tab_to "RAZ" && xdotool key Return
 tab_to "Calculer" && mark=$(said_so_far) && xdotool key Return

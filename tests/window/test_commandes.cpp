@@ -95,7 +95,7 @@ TEST(Forward, ReferenceComputations) {
 // have written, beeps, and says why in the distance's tooltip in the window's language, which
 // the flag switches; the next result empties it, and without one there is no route to export. The
 // unit label empties the distance and its feet, flips the unit and names it in French whatever
-// the language.
+// the language, and a screen reader hears the new unit in the window's language.
 TEST(InverseCommand, ReferenceComputations) {
   const char* const same[] = {"Pas de résultat : les deux positions sont le même point.",
                               "No result: the two positions are the same point."};
@@ -106,6 +106,8 @@ TEST(InverseCommand, ReferenceComputations) {
       "passes."};
   const char* const range[] = {"Pas de résultat : une valeur est hors du domaine de calcul.",
                                "No result: a value is out of range."};
+  const char* const unit[2][2] = {{"Distance en milles nautiques.", "Distance in nautical miles."},
+                                  {"Distance en mètres.", "Distance in meters."}};
   const struct {
     const char *from, *to;
     bool metres;
@@ -139,8 +141,9 @@ TEST(InverseCommand, ReferenceComputations) {
         c.Position(3, t.to);
         if (c.f.Option1[1].Value() == t.metres) {  // the unit label: no distance, no feet
           c.f.UserClick(c.f.Label10);
-          EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText + c.f.Label10.Caption,
-                    t.metres ? "Mètres" : "Nm");
+          EXPECT_EQ(c.f.Text3.Text() + c.f.Text3.ToolTipText + c.f.Label10.Caption + " " +
+                        c.f.Announcement(),
+                    (t.metres ? "Mètres " : "Nm ") + std::string(unit[t.metres][english]));
         }
         c.f.UserClick(c.f.Command4);
         c.f.UserContextMenu(c.f.Command11[2]);
