@@ -138,11 +138,8 @@ void Constructeur::Gouverner(std::size_t de, std::size_t a) {
   passage_.DistanceOrthodromie =
       static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
   passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
-  // A leg of no length takes the inverse's course, 180°, as its geodesic does (GeodSolve's), not
-  // the rhumb line's 0.
-  const double route = l.Distance == 0 ? g.RouteInitiale : l.Route;
   passage_.Troncons.push_back(
-      {de, a, route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
+      {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
 }
 
 }  // namespace

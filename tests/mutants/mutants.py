@@ -77,6 +77,8 @@ FAULTS = [
      "rhumb length's divided difference of the series"),
     ("Loxodromie.cpp", "return chi > 0 ? 1 / Tan(demiPi - chi) : -1 / Tan(demiPi + chi);",
      "return Tan(chi);", "τ′ near a pole with the library's π"),
+    ("Loxodromie.cpp", "mu2 <= mu1 ? 180.0 : 0.0", "mu2 < mu1 ? 180.0 : 0.0",
+     "the same point's rhumb course 0, not the inverse's 180"),
     ("Loxodromie.cpp", "if (Abs(lon12) == 180) lon12 = brute > 0", "if (false) lon12 = brute > 0",
      "half a turn of longitude the way of the remainder"),
     ("Loxodromie.cpp", "(!meridien && (p1.Pole || Abs(mu2) == demiPi))",
