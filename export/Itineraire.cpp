@@ -28,7 +28,9 @@ std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::s
     }
     points.push_back({p.Nom, PointDe(p), p.NomComplet, heure, p.Fait});
   }
-  if (maximum == 0) return DebutGpx() + RouteGpx(nom, points) + FinGpx();
+  if (maximum == 0 || points.size() <= maximum) {
+    return DebutGpx() + RouteGpx(nom, points) + FinGpx();
+  }
   const auto parties = PartiesRoute(points.size(), maximum);
   std::string texte = DebutGpx();
   for (std::size_t k = 0; k < parties.size(); ++k) {

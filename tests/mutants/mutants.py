@@ -129,6 +129,8 @@ FAULTS = [
     ("Traceurs.cpp", "|| pris.contains(nom)", "", "a renamed waypoint takes a later one's name"),
     ("Traceurs.cpp", "noms.push_back(Debut(NomAscii(p.Points[i].Nom), longueur));",
      "noms.push_back(Debut(p.Points[i].Nom, longueur));", "short names not ASCII"),
+    ("Itineraire.cpp", "if (maximum == 0 || points.size() <= maximum) {", "if (maximum == 0) {",
+     "a route that fits named as the first of one part"),
     ("Traceurs.cpp", "parties.emplace_back(debut, std::min(debut + pas, dernier));",
      "parties.emplace_back(debut + 1, std::min(debut + pas, dernier));",
      "a cut route not starting where the one before ended"),
