@@ -12,6 +12,7 @@
 #include "Lecture.hpp"
 #include "Passage.hpp"
 #include "Textes.hpp"
+#include "Traceurs.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -159,7 +160,7 @@ constexpr std::array kOptions{
     OptionConnue{"reverse", 0, &Options::Inverse, nullptr, Portee::Route},
     OptionConnue{"name-length", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Entier(o.LongueurNoms, "--name-length", v, 1);
+                   return Entier(o.LongueurNoms, "--name-length", v, kLongueurNomMin);
                  },
                  Portee::Route},
     OptionConnue{

@@ -101,6 +101,7 @@ std::string NomAscii(std::string_view nom) {
 }
 
 std::optional<Passage> AvecNomsCourts(Passage passage, std::size_t longueur) {
+  if (longueur < kLongueurNomMin) return std::nullopt;
   const std::vector<std::string> voulus = NomsVoulus(passage, longueur);
   const std::unordered_set<std::string> pris(voulus.begin(), voulus.end());
   std::unordered_set<std::string> donnes;

@@ -482,9 +482,13 @@ TEST(Passage, ForPlotters) {
   for (const PointDePassage& p : shortened->Points) names += p.Nom + "|";
   EXPECT_EQ(names, "Brest|Brest3|BreIl1|BreIl2|Ile-d'|Ile1|Ile2|WP1|Brest2|");
   EXPECT_EQ(shortened->Points[3].NomComplet, "Brest–Île-d'Yeu 2");
-  Passage same = std::get<Passage>(outcome);
-  for (PointDePassage& p : same.Points) p.Nom = "A";
-  EXPECT_EQ(AvecNomsCourts(same, 1).has_value(), same.Points.size() <= 9);
+  // One name many times: A, A2 to A99, then 100 to 999 within 3 characters; none within 2.
+  for (const auto& [count, length] :
+       {std::pair<std::size_t, std::size_t>{999, 3}, {1000, 3}, {2, 2}}) {
+    Passage same;
+    same.Points.assign(count, {0, 0, "A"});
+    EXPECT_EQ(AvecNomsCourts(same, length).has_value(), count == 999) << count;
+  }
 
   const std::tuple<std::size_t, std::size_t, std::string> cuts[] = {
       {5, 3, "0-2 2-4 "}, {4, 3, "0-2 2-3 "}, {3, 3, "0-2 "}, {7, 2, "0-1 1-2 2-3 3-4 4-5 5-6 "}};
