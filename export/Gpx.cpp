@@ -53,8 +53,11 @@ std::string TraceGpx(std::string_view nom, std::string_view description,
   return texte + "</trkseg></trk>" + std::string(kFinDeLigne);
 }
 
-std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points) {
-  std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>" + std::string(kFinDeLigne);
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points,
+                     std::string_view description) {
+  std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>";
+  if (!description.empty()) texte += "<desc>" + EchapperXml(description) + "</desc>";
+  texte += kFinDeLigne;
   for (const PointNomme& p : points) {
     texte += Position("rtept", p.Point) + ">";
     if (p.Heure) texte += "<time>" + TexteInstantXml(*p.Heure) + "</time>";

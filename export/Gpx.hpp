@@ -34,8 +34,10 @@ struct PointNomme {
   bool Fait = false;               // made by a passage: its <type> is kTypePointFait
 };
 
-// One route, named, of its points in order, each named: what chart plotters follow.
-std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points);
+// One route, named and described (none when empty), of its points in order, each named: what
+// chart plotters follow.
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points,
+                     std::string_view description = {});
 
 // The name of the `rang`th of the `parties` routes (from 1) of a route named `nom` cut for
 // plotters, "Brest–Las Palmas 2/3": by it a reader knows the parts to join.

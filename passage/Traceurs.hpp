@@ -36,6 +36,11 @@ std::string NomAscii(std::string_view nom);
 // than the length can count), or for a length below kLongueurNomMin.
 std::optional<Passage> AvecNomsCourts(Passage passage, std::size_t longueur);
 
+// The route of a passage whose names AvecNomsCourts shortened, named after its first and last
+// waypoints: plain ASCII after their short names, "Brest-Las Pa"; and after their full ones,
+// "Brest–Las Palmas".
+std::pair<std::string, std::string> NomsRouteCourte(const Passage& passage);
+
 // The parts of a route of `points` points cut into routes of at most `maximum` (2 or more), each
 // starting where the one before ended: the indexes of each part's first and last point.
 std::vector<std::pair<std::size_t, std::size_t>> PartiesRoute(std::size_t points,

@@ -744,16 +744,18 @@ TEST_F(Calc, Routes) {
   const struct {
     std::string arguments, input, gpx;  // the GPX file written
     std::string names;                  // the first row's and the last one's
-    std::string route;                  // the first route's name
+    std::string route;                  // the first route's name and description
     std::size_t routes = 1;
     std::size_t same = 0;  // from 1: the run whose rows these are, its own GPX read back
   } runs[] = {
-      {"--kml=r.kml --max-points=250 -", csv, "r.gpx", "Brest WP3", "Brest–WP3"},
-      {"r.gpx", "", "same.gpx", "Brest WP3", "Brest–WP3", 1, 1},
-      {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest", "WP3–Brest"},
-      {"--name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest", "WP3–Brest 1/3", 3},
-      {"--name-length=6 --max-points=3 short.gpx", "", "again.gpx", "WP3 Brest", "WP3–Brest 1/3", 3,
-       4},
+      {"--kml=r.kml --max-points=250 -", csv, "r.gpx", "Brest WP3", "Brest–WP3|"},
+      {"r.gpx", "", "same.gpx", "Brest WP3", "Brest–WP3|", 1, 1},
+      {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest",
+       "WP3–Brest|"},
+      {"--kml=s.kml --name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest",
+       "WP3-Brest 1/3|WP3–Brest", 3},
+      {"--name-length=6 --max-points=3 short.gpx", "", "again.gpx", "WP3 Brest",
+       "WP3-Brest 1/3|WP3–Brest", 3, 4},
   };
   const auto time = [](double hours) {
     const long minutes = std::lround(hours * 60);
@@ -781,7 +783,7 @@ TEST_F(Calc, Routes) {
     EXPECT_EQ(Split(r.out[1], ',')[1] + " " + Split(r.out[7], ',')[2], run.names);
     auto gpx = Elements(dir_ / run.gpx);
     ASSERT_EQ(gpx["rtept"].size(), 7 + run.routes - 1);
-    EXPECT_EQ(gpx["name"].at(0), run.route);
+    EXPECT_EQ(gpx["name"].at(0) + "|" + (gpx["desc"].empty() ? "" : gpx["desc"][0]), run.route);
     double rhumbs = 0, geodesics = 0, hours = 0, s = 0, azi = 0, azi2 = 0;
     for (std::size_t i = 1; i < r.out.size(); ++i) {
       const std::vector<std::string> f = Split(r.out[i], ',');
@@ -858,5 +860,6 @@ TEST_F(Calc, Routes) {
             "");
   auto kml = Elements(dir_ / "r.kml");
   EXPECT_EQ(kml["Placemark"].size(), 8u);
+  EXPECT_EQ(Elements(dir_ / "s.kml")["name"].at(0), "WP3-Brest");
   EXPECT_EQ(kml["description"], std::vector<std::string>{"Legs steered, along their rhumb lines"});
 }
