@@ -39,9 +39,9 @@ std::string Position(std::string_view element, const PointRoute& p) {
 }  // namespace
 
 std::string DebutGpx() {
-  return "<?xml version='1.0' encoding='UTF-8'?>" + std::string(kFinDeLigne) +
-         "<gpx version='1.1' creator='Orbalide' xmlns='http://www.topografix.com/GPX/1/1'>" +
-         std::string(kFinDeLigne);
+  std::string texte = "<?xml version='1.0' encoding='UTF-8'?>" + std::string(kFinDeLigne);
+  texte.append("<gpx version='1.1' creator='").append(kCreateurGpx);
+  return texte.append("' xmlns='http://www.topografix.com/GPX/1/1'>").append(kFinDeLigne);
 }
 
 std::string TraceGpx(std::string_view nom, std::string_view description,

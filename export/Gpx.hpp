@@ -22,6 +22,9 @@ std::string DebutGpx();
 std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);
 
+// The creator of the GPX files this program writes, by which it knows them when it reads them.
+inline constexpr std::string_view kCreateurGpx = "Orbalide";
+
 // The <type> of the waypoints that a passage made, by which it knows them when it reads its
 // route back.
 inline constexpr std::string_view kTypePointFait = "made";

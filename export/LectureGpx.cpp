@@ -67,11 +67,12 @@ bool PremierePartie(std::string_view nom, std::string& base, std::size_t& partie
 // Where the reading stands: the elements open, the route being read, what is kept.
 struct LecteurGpx::Etat {
   // What the element being read is, by the elements it lies within.
-  enum class Role { Racine, Route, Point, NomRoute, NomPoint, TypePoint };
+  enum class Role { Racine, Route, Point, NomRoute, NomPoint, TypePoint, DescPoint };
 
   XML_Parser Parseur;
   ChoixRoute Choix;
   std::string Espace{};             // the root's namespace, its children's
+  bool NotreFichier = false;        // this program wrote the file: a point's <desc>, its full name
   std::size_t Profondeur = 0;       // of the elements open
   std::size_t Sauter = 0;           // the depth of the element skipped whole, with what it holds; 0
   std::vector<Role> Roles{};        // of the elements open and read
@@ -81,7 +82,7 @@ struct LecteurGpx::Etat {
   RouteGpxLue Route{}, Choisie{};   // the route open, the route chosen
   std::vector<PointGpx> Isoles{};   // <wpt>s, until the first route
   std::optional<PointGpx> Point{};  // open
-  std::string Texte{};              // of the name or type open
+  std::string Texte{};              // of the name, type or description open
   std::optional<ErreurGpx> Erreur{};
   XML_Index Vu = 0;        // the byte where the last thing the parser told of starts
   std::size_t Donnes = 0;  // bytes given to the parser
@@ -120,6 +121,9 @@ void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
                                                  espace) != std::end(kEspacesGpx);
     if (!gpx || local != "gpx") return Refuser(ErreurGpx::Motif::PasGpx);
     Espace = espace;
+    for (const XML_Char** a = attributs; *a != nullptr; a += 2) {
+      NotreFichier = NotreFichier || (std::string_view(a[0]) == "creator" && a[1] == kCreateurGpx);
+    }
     return Roles.push_back(Role::Racine);
   }
   using enum Role;
@@ -131,6 +135,7 @@ void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
     if (parent == Route && local == "name") role = NomRoute;
     if (parent == Point && local == "name") role = NomPoint;
     if (parent == Point && local == "type") role = TypePoint;
+    if (parent == Point && local == "desc" && NotreFichier) role = DescPoint;
   }
   if (!role) {
     Sauter = Profondeur;
@@ -170,7 +175,7 @@ void LecteurGpx::Etat::Caracteres(std::string_view texte) {
   Voir();
   if (Erreur || Sauter != 0 || Roles.empty()) return;
   const Role role = Roles.back();
-  if (role != Role::NomRoute && role != Role::NomPoint && role != Role::TypePoint) return;
+  if (role == Role::Racine || role == Role::Route || role == Role::Point) return;
   if (Texte.size() + texte.size() > kNomGpxMax) return Refuser(ErreurGpx::Motif::NomTropLong);
   Texte.append(texte);
 }
@@ -212,6 +217,9 @@ void LecteurGpx::Etat::Fermer(Role role) {
       break;
     case Role::TypePoint:
       Point->Point.Fait = Nom(Texte) == kTypePointFait;
+      break;
+    case Role::DescPoint:
+      Point->Point.NomComplet = Nom(Texte);
       break;
     case Role::Racine:
       break;

@@ -28,7 +28,8 @@ struct ChoixRoute {
 
 struct PointGpx {
   PointDePassage Point;  // Nom: its <name> without the blanks around it, the others made single
-                         // spaces; Fait: its <type> is kTypePointFait
+                         // spaces; Fait: its <type> is kTypePointFait; NomComplet: in a file this
+                         // program wrote (creator kCreateurGpx), its <desc>, the full name
   std::size_t Ligne;     // where its element starts, from 1
 };
 

@@ -119,7 +119,8 @@ std::optional<Passage> AvecNomsCourts(Passage passage, std::size_t longueur) {
     }
     donnes.insert(nom);
     PointDePassage& p = passage.Points[i];
-    p.NomComplet = std::exchange(p.Nom, std::move(nom));
+    std::string complet = std::exchange(p.Nom, std::move(nom));
+    if (p.NomComplet.empty()) p.NomComplet = std::move(complet);
   }
   return passage;
 }
