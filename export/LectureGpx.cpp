@@ -302,6 +302,7 @@ std::variant<RouteGpxLue, ErreurGpx> LecteurGpx::Fin() {
   if (e.Erreur) return *e.Erreur;
   if (e.Trouvee) return std::move(e.Choisie);
   if (e.Routes == 0 && e.Choix.Rang == 0 && e.Choix.Nom.empty()) {
+    if (e.Isoles.empty()) return ErreurGpx{ErreurGpx::Motif::SansPoint, 0};
     return RouteGpxLue{std::move(e.Isoles), "", true};
   }
   return ErreurGpx{ErreurGpx::Motif::RouteAbsente, 0, std::to_string(e.Routes)};
@@ -349,6 +350,11 @@ std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, boo
                  ? "a point without a valid " + d + (d == "lat" ? " (-90 to 90)" : " (-180 to 180)")
                  : "un point sans " + d + " valide" +
                        (d == "lat" ? " (-90 à 90)" : " (-180 à 180)");
+    case SansPoint:
+      return anglais ? "no route nor waypoint: the file has no <rte> nor <wpt> (a track, <trk>, "
+                       "is not read)"
+                     : "ni route ni point : le fichier n'a ni <rte> ni <wpt> (une trace, <trk>, "
+                       "n'est pas lue)";
     case RouteAbsente:
       break;
   }

@@ -393,6 +393,12 @@ TEST_F(Calc, MessagesAndStatuses) {
        "(<wpt>) are read in order\n",
        0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
       {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route",
+       "orbalide-calc: -: no route nor waypoint: the file has no <rte> nor <wpt> (a track, <trk>, "
+       "is "
+       "not read)\n",
+       1,
+       "<gpx><trk><trkseg><trkpt lat='0' lon='0'/><trkpt lat='0' lon='1'/></trkseg></trk></gpx>"},
       {"", "route --route=2", "orbalide-calc: no route 2: no input is a GPX file\n", 1,
        "0 0\n0 1\n"},
       {"", "route --speed=6 --depart=2026-12-24T06:00",

@@ -146,6 +146,8 @@ FAULTS = [
      "nesting unbounded"),
     ("LectureGpx.cpp", "Coordonnee(a[1], 90)", "Coordonnee(a[1], 91)", "a latitude of 91 read"),
     ("LectureGpx.cpp", "if (espace == Espace) {", "if (true) {", "extensions read as GPX"),
+    ("LectureGpx.cpp", "if (e.Isoles.empty()) return ErreurGpx", "if (false) return ErreurGpx",
+     "a file of tracks alone read as no waypoint"),
     ("LectureGpx.cpp", "local == \"desc\" && NotreFichier)", "local == \"desc\" && false)",
      "full names in <desc> not read back"),
     ("Traceurs.cpp", "if (p.NomComplet.empty()) p.NomComplet", "p.NomComplet",

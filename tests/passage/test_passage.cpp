@@ -379,6 +379,7 @@ TEST(Passage, GpxFilesReadBack) {
        {},
        "48.38 -4.49 Brest|38.7 -9.15 Lisbõa – Tejo €|28.1 -15.4 Las Palmas|"},
       {file("gpsbabel-waypoints.gpx"), {}, "wpt|" + iberia},
+      {file("gpsbabel-track.gpx"), {}, "", {{Motif::SansPoint, 0}}},
       {file("gdal-routes-extensions.gpx"), {}, iberia},
       {file("gdal-routes-extensions.gpx"), {2}, "28.1 -15.4 Las Palmas|32.65 -16.9 Funchal|"},
       {gpx +
