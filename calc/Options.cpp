@@ -93,12 +93,18 @@ std::optional<ErreurUsage> Depart(Options& o, std::string_view valeur) {
   return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), "--depart"};
 }
 
-// A route of GPX files: its rank when the value is a number, else its name.
+// A route of GPX files: its rank when the value is a number (blanks around it aside), else its
+// name; blanks alone are neither.
 std::optional<ErreurUsage> RouteGpx(Options& o, std::string_view valeur) {
-  if (!valeur.empty() && valeur.find_first_not_of("0123456789") == std::string_view::npos) {
-    return Entier(o.RouteGpx.Rang, "--route", valeur, 1);
+  constexpr std::string_view kBlancs = " \t";
+  const std::size_t debut = valeur.find_first_not_of(kBlancs);
+  if (debut == valeur.npos) {
+    return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), "--route"};
   }
-  if (valeur.empty()) return ErreurUsage{Faute::ValeurInvalide, "", "--route"};
+  const std::string_view mot = valeur.substr(debut, valeur.find_last_not_of(kBlancs) + 1 - debut);
+  if (mot.find_first_not_of("0123456789") == mot.npos) {
+    return Entier(o.RouteGpx.Rang, "--route", mot, 1);
+  }
   o.RouteGpx.Nom = valeur;
   return std::nullopt;
 }

@@ -10,6 +10,7 @@
 
 #include "EncodagesXml.hpp"
 #include "Gpx.hpp"
+#include "Utf8.hpp"
 
 namespace orbalide {
 namespace {
@@ -197,7 +198,8 @@ void LecteurGpx::Etat::Fermer(Role role) {
     case Role::Route:
       if (Trouvee && Candidate) {
         Continuer();
-      } else if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
+      } else if (Candidate &&
+                 (Choix.Rang != 0 || Choix.Nom.empty() || MemesSansCasse(Route.Nom, Choix.Nom))) {
         Choisie = std::move(Route);
         Trouvee = true;
         Partie = PremierePartie(Choisie.Nom, Base, Parties) ? 2 : 0;
@@ -248,6 +250,7 @@ void LecteurGpx::Etat::Continuer() {
 LecteurGpx::LecteurGpx(ChoixRoute choix)
     : etat_(new Etat{XML_ParserCreateNS(nullptr, kSeparateurNs), std::move(choix)}) {
   if (etat_->Parseur == nullptr) throw std::bad_alloc();
+  etat_->Choix.Nom = Nom(etat_->Choix.Nom);  // as the routes' names are read
   XML_Parser p = etat_->Parseur;
   XML_SetUserData(p, etat_.get());
   XML_SetElementHandler(

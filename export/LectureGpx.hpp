@@ -23,7 +23,9 @@ bool DebutXml(std::string_view debut);
 // parts that follow it in order, each joined where the one before ended.
 struct ChoixRoute {
   std::size_t Rang = 0;  // from 1; 0: by name, or by default
-  std::string Nom{};     // with no rank: the first route of this <name>; empty: by default
+  std::string Nom{};     // with no rank: the first route of this <name>, as a user types it (the
+                         // case of its letters and the blanks around and between its words
+                         // aside); empty: by default
 };
 
 struct PointGpx {

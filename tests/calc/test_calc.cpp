@@ -384,7 +384,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "route", "orbalide-calc: -:1: entities are not read: the file declares one", 1,
        "<!DOCTYPE gpx [<!ENTITY x SYSTEM 'file:///etc/passwd'>]><gpx><wpt lat='1' lon='2'><name>"
        "&x;</name></wpt><wpt lat='1' lon='3'/></gpx>"},
-      {"LANG=fr_FR.UTF-8", "route --route=2",
+      {"LANG=fr_FR.UTF-8", "route --route=' 2'",
        "orbalide-calc: -: pas de route 2 : le fichier en a 1\n", 1, "<gpx><rte/></gpx>"},
       {"", "route",
        "1 WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 90.000000000 111319.4908 "
@@ -393,6 +393,7 @@ TEST_F(Calc, MessagesAndStatuses) {
        "(<wpt>) are read in order\n",
        0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
       {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route --route=' '", "orbalide-calc: invalid argument ' ' for '--route'", 2},
       {"", "route",
        "orbalide-calc: -: no route nor waypoint: the file has no <rte> nor <wpt> (a track, <trk>, "
        "is "
