@@ -23,6 +23,7 @@ class QPushButton;
 namespace orbalide {
 
 class PlateformeQt;
+class Statut;
 
 inline QString Q(const std::string& s) {
   return QString::fromStdString(s);
@@ -41,7 +42,8 @@ class Vue : public QObject {
   QWidget* Widget(const Control& control) const;
 
   // Copies the model into the widgets: texts, captions, tooltips, selection, focus, enabled,
-  // visible, places, check marks, list items and index, the title.
+  // visible, places, check marks, list items and index, the title; then has screen readers read
+  // out the model's new announcement.
   void Synchroniser();
 
   int Pixels(int twips) const;
@@ -66,6 +68,7 @@ class Vue : public QObject {
   bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
   bool Click(QObject* watched, Control* control);
 
+  void Show(Control& control);
   void CopyMenu(Control& control);
   void Copy(Control& control, QWidget* widget);
   void CopyText(TextBox& box, QLineEdit* edit);
@@ -77,6 +80,7 @@ class Vue : public QObject {
   PlateformeQt& platform_;
   QWidget* window_ = nullptr;
   QWidget* client_ = nullptr;
+  Statut* statut_ = nullptr;
   std::map<const Control*, QWidget*> widgets_;
   std::map<const QObject*, Control*> controls_;
   std::map<const Control*, QObject*> actions_;  // menus and their items
@@ -84,6 +88,7 @@ class Vue : public QObject {
   std::map<const Control*, QString> fitted_;    // texts whose font is already fitted
   QPoint menuAt_;                               // where the last context menu was asked for
   bool synchronising_ = false;  // the focus moves that Qt makes meanwhile are not the user's
+  int annonces_ = 0;            // the model's announcements already read out
   double dpi_;
 };
 
