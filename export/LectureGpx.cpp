@@ -198,11 +198,15 @@ void LecteurGpx::Etat::Fermer(Role role) {
     case Role::Route:
       if (Trouvee && Candidate) {
         Continuer();
-      } else if (Candidate &&
-                 (Choix.Rang != 0 || Choix.Nom.empty() || MemesSansCasse(Route.Nom, Choix.Nom))) {
-        Choisie = std::move(Route);
-        Trouvee = true;
-        Partie = PremierePartie(Choisie.Nom, Base, Parties) ? 2 : 0;
+      } else if (Candidate) {
+        // A cut route is chosen by its own name too, as by its first part's.
+        const bool coupee = PremierePartie(Route.Nom, Base, Parties);
+        if (Choix.Rang != 0 || Choix.Nom.empty() || MemesSansCasse(Route.Nom, Choix.Nom) ||
+            (coupee && MemesSansCasse(Base, Choix.Nom))) {
+          Choisie = std::move(Route);
+          Trouvee = true;
+          Partie = coupee ? 2 : 0;
+        }
       }
       Candidate = false;
       break;

@@ -19,8 +19,9 @@ bool DebutXml(std::string_view debut);
 
 // Which route of the file to read: by its rank, by its name, or by default the first one, or the
 // file's <wpt>s when it has no route (a file of neither is refused). A route chosen that is the
-// first part of a route cut for plotters ("Brest–Las Palmas 1/3", NomPartie's) is read with the
-// parts that follow it in order, each joined where the one before ended.
+// first part of a route cut for plotters ("Brest–Las Palmas 1/3", NomPartie's; by name, as
+// "Brest–Las Palmas" too) is read with the parts that follow it in order, each joined where the
+// one before ended.
 struct ChoixRoute {
   std::size_t Rang = 0;  // from 1; 0: by name, or by default
   std::string Nom{};     // with no rank: the first route of this <name>, as a user types it (the

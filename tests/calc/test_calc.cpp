@@ -762,7 +762,7 @@ TEST_F(Calc, Routes) {
        "WP3–Brest|"},
       {"--kml=s.kml --name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest",
        "WP3-Brest 1/3|WP3–Brest", 3},
-      {"--name-length=6 --max-points=3 short.gpx", "", "again.gpx", "WP3 Brest",
+      {"--name-length=6 --max-points=3 --route=wp3-brest short.gpx", "", "again.gpx", "WP3 Brest",
        "WP3-Brest 1/3|WP3–Brest", 3, 4},
   };
   const auto time = [](double hours) {

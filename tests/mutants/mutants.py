@@ -148,6 +148,8 @@ FAULTS = [
     ("LectureGpx.cpp", "if (espace == Espace) {", "if (true) {", "extensions read as GPX"),
     ("LectureGpx.cpp", "MemesSansCasse(Route.Nom, Choix.Nom)", "Route.Nom == Choix.Nom",
      "--route=NAME matched case by case"),
+    ("LectureGpx.cpp", "(coupee && MemesSansCasse(Base, Choix.Nom))",
+     "(false && MemesSansCasse(Base, Choix.Nom))", "a cut route not chosen by the passage's name"),
     ("Utf8.cpp", "if (unicode != locale_t{}) return", "if (false) return",
      "case folded for ASCII's letters alone"),
     ("Options.cpp", "return Entier(o.RouteGpx.Rang, \"--route\", mot, 1);",
