@@ -120,6 +120,9 @@ class TextBox : public Control {
   // Writes a text that comes from the user, typed or pasted, as SetText does: with CommaIsPoint,
   // its commas are written as points.
   void SetTypedText(std::string_view text);
+  // The whole new text that the user made: only what differs from the present text, the part
+  // the user put in, is taken as typed (SetTypedText).
+  void SetUserText(std::string_view text);
 
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
