@@ -24,6 +24,8 @@ Role RoleOf(Kind kind) {
       return Role::RadioButton;
     case Kind::MenuItem:
       return Role::MenuItem;
+    case Kind::Table:
+      return Role::Table;
     case Kind::Image:
       break;
   }

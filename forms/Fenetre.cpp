@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Controles.hpp"
+#include "Tableau.hpp"
 
 namespace orbalide {
 
@@ -17,6 +18,7 @@ bool Focusable(const Control& c) {
     case Kind::ComboBox:
     case Kind::CommandButton:
     case Kind::OptionButton:
+    case Kind::Table:
       return true;
     default:
       return c.Pressable();
@@ -145,6 +147,19 @@ void Form::UserSelect(OptionButton& option) {
     option.SetValue(true);
     if (option.Click) option.Click();
   });
+}
+
+void Form::UserEdit(Table& table, int row, int column, std::string_view text) {
+  Deliver(table, [&] {
+    const bool editable = column >= 0 && static_cast<std::size_t>(column) < table.Columns.size() &&
+                          table.Columns[static_cast<std::size_t>(column)].Editable;
+    if (editable && row >= 0 && row < table.RowCount() && table.Edit)
+      table.Edit(row, column, std::string(text));
+  });
+}
+
+void Form::UserCurrent(Table& table, int row, int column) {
+  Deliver(table, [&] { table.SetCurrent(row, column); });
 }
 
 void Form::UserContextMenu(Control& control) {

@@ -1,5 +1,6 @@
 // The models copied into the widgets after every event: what changed since is written again.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "Ajustement.hpp"
 #include "Images.hpp"
 #include "Polices.hpp"
+#include "Tableaux.hpp"
 #include "Vue.hpp"
 
 namespace orbalide {
@@ -33,9 +35,10 @@ void Vue::Synchroniser() {
     if (w == nullptr && !c->Shown()) continue;  // made when first shown
     Copy(*c, w != nullptr ? w : Make(*c));
   }
-  if (form_.Focus() != nullptr && window_->isVisible()) {
+  if (form_.Focus() != nullptr && window_->isVisible()) {  // or a widget within it: an editor
     QWidget* focus = widgets_.at(form_.Focus());
-    if (!focus->hasFocus()) focus->setFocus(Qt::OtherFocusReason);
+    const QWidget* has = QApplication::focusWidget();
+    if (!focus->hasFocus() && !focus->isAncestorOf(has)) focus->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -108,9 +111,20 @@ void Vue::Copy(Control& c, QWidget* w) {
       q->setAutoExclusive(true);
       break;
     }
+    case Kind::Table:
+      CopyTable(static_cast<Table&>(c), static_cast<Grille*>(w));
+      break;
     case Kind::MenuItem:
       break;
   }
+}
+
+// The rows, then the current cell; the view's own scrolling and editing go on undisturbed.
+void Vue::CopyTable(Table& table, Grille* grille) {
+  grille->Modele().Synchroniser();
+  if (table.CurrentRow() < 0) return;
+  const QModelIndex current = grille->model()->index(table.CurrentRow(), table.CurrentColumn());
+  if (grille->currentIndex() != current) grille->setCurrentIndex(current);
 }
 
 // The text, and the selection of the focused box only: desktop text boxes show no selection

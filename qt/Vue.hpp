@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Controles.hpp"
+#include "Tableau.hpp"
 
 class QComboBox;
 class QKeyEvent;
@@ -22,6 +23,7 @@ class QPushButton;
 
 namespace orbalide {
 
+class Grille;
 class PlateformeQt;
 
 inline QString Q(const std::string& s) {
@@ -54,6 +56,7 @@ class Vue : public QObject {
  private:
   void MakeMenus();
   Rect Room(const Control& control) const;
+  QSize Growth(const Control* container) const;
   QRect Geometry(const Control& control) const;
 
   QWidget* Make(Control& control);
@@ -65,12 +68,14 @@ class Vue : public QObject {
   bool KeyPress(Control* control, const QKeyEvent& press);
   bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
   bool Click(QObject* watched, Control* control);
+  bool GivesWay(const QKeyEvent& press) const;
 
   void CopyMenu(Control& control);
   void Copy(Control& control, QWidget* widget);
   void CopyText(TextBox& box, QLineEdit* edit);
   void CopyList(ComboBox& combo, QComboBox* list);
   void CopyButton(CommandButton& button, QPushButton* push);
+  void CopyTable(Table& table, Grille* grille);
   void Fit(const Control& control, QWidget* widget, const QString& text);
 
   Form& form_;
