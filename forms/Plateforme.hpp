@@ -91,4 +91,10 @@ class Platform {
   virtual void Quit() = 0;
 };
 
+// The folder a window's exported files go to: the program's folder, whenever a file can be made
+// there (a copy run from a folder of its own); once installed where the user cannot write, the
+// folder `dossier` in the user's documents (made when needed), else the home folder. Nothing
+// when none of them can be written.
+std::optional<std::string> DossierExport(Platform& platform, std::string_view dossier);
+
 }  // namespace orbalide

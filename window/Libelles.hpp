@@ -3,15 +3,9 @@
 // design shows in French whatever the language have the same words twice.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "Mots.hpp"
 
 namespace orbalide {
-
-struct Mots {
-  std::string_view Francais, Anglais;
-  std::string En(bool anglais) const { return std::string(anglais ? Anglais : Francais); }
-};
 
 namespace textes {
 
