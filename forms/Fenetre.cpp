@@ -159,7 +159,10 @@ void Form::UserEdit(Table& table, int row, int column, std::string_view text) {
 }
 
 void Form::UserCurrent(Table& table, int row, int column) {
-  Deliver(table, [&] { table.SetCurrent(row, column); });
+  Deliver(table, [&] {
+    table.SetCurrent(row, column);
+    if (table.CurrentChange) table.CurrentChange();
+  });
 }
 
 void Form::UserContextMenu(Control& control) {

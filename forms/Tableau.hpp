@@ -59,6 +59,8 @@ class Table : public Control {
 
   // The text the user gave a cell of an editable column, with the cell's row and column.
   std::function<void(int row, int column, const std::string& text)> Edit;
+  // The user moved the current cell.
+  std::function<void()> CurrentChange;
 
  private:
   std::vector<Row> rows_;
