@@ -23,20 +23,6 @@ constexpr std::array<std::string_view, kChampsReponse> kReponseDirecte{"lat2", "
 constexpr std::array<std::string_view, kChampsReponse> kReponseInverse{"course1", "course2",
                                                                        "distance"};
 
-ValeurLue Lire(Genre genre, std::string_view texte) {
-  switch (genre) {
-    case Genre::Latitude:
-      return LireAngle(texte, Axe::Latitude);
-    case Genre::Longitude:
-      return LireAngle(texte, Axe::Longitude);
-    case Genre::Route:
-      return LireRoute(texte);
-    case Genre::Distance:
-      break;
-  }
-  return LireNombreSeul(texte);
-}
-
 // The solution takes a turn once off a longitude beyond 180°; a departure beyond it or a
 // geodesic of several turns leave more.
 double LongitudeReduite(double longitude) {
@@ -49,21 +35,6 @@ double RouteReduite(double course) {
 }
 
 }  // namespace
-
-std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
-                                  std::span<double> valeurs) {
-  for (std::size_t i = 0; i < colonnes.size(); ++i) {
-    const ValeurLue lue = Lire(colonnes[i].Lu, champs.Texte[i]);
-    if (lue.Defaut != DefautLecture::Aucun) {
-      return Refus{.Quoi = Refus::Motif::Champ,
-                   .Colonne = colonnes[i].Nom,
-                   .Lu = colonnes[i].Lu,
-                   .Defaut = lue.Defaut};
-    }
-    valeurs[i] = lue.Valeur;
-  }
-  return std::nullopt;
-}
 
 Calculateur::Calculateur(const Reglages& reglages)
     : r_(reglages),

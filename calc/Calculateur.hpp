@@ -14,6 +14,7 @@
 #include "Ellipsoide.hpp"
 #include "Lecture.hpp"
 #include "Options.hpp"
+#include "Refus.hpp"
 #include "Route.hpp"
 #include "SansResultat.hpp"
 #include "Tampon.hpp"
@@ -31,44 +32,6 @@ struct Reglages {
   Unite Distances;         // of the distances in and out
   orbalide::Ligne Chemin;  // the geodesic, or the rhumb line
 };
-
-// What a field holds.
-enum class Genre { Latitude, Longitude, Route, Distance };
-
-// Why a line has no answer.
-struct Refus {
-  enum class Motif {
-    TropPeuDeChamps,
-    TropDeChamps,
-    LigneTropLongue,
-    GuillemetOuvert,  // CSV: the input ends inside a quoted field
-    Champ,
-    SansResultat,
-    NomXml,  // route: a name that a GPX or KML file cannot hold (TexteXml)
-  };
-  Motif Quoi;
-  std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
-  std::size_t Attendus = kChampsParLigne;  // TropPeuDeChamps, TropDeChamps: the fields read
-  std::string_view Colonne{};              // Champ: the field's name, as the CSV header names it
-  Genre Lu = Genre::Latitude;              // Champ: what it holds
-  DefautLecture Defaut = DefautLecture::Aucun;     // Champ
-  SansResultat Cause = SansResultat::HorsDomaine;  // SansResultat
-};
-
-// A field's name, as the CSV header names it and refusals quote it, and what it holds.
-struct Colonne {
-  std::string_view Nom;
-  Genre Lu;
-};
-
-// Reads the first colonnes.size() fields of `champs` into `valeurs`, each by what it holds:
-// LireAngle on its axis, LireRoute, LireNombreSeul. Nothing, or the refusal of the first field
-// that gives no value.
-std::optional<Refus> LireColonnes(std::span<const Colonne> colonnes, const Champs& champs,
-                                  std::span<double> valeurs);
-
-// A line of blanks, answered by an empty line.
-struct LigneVide {};
 
 // A line's outcome: nothing to answer, the geodesic it was answered with, or why it has none.
 using Issue = std::variant<LigneVide, Trajet, Refus>;

@@ -77,7 +77,8 @@ int ExecutionRoute::Lancer(int entreeStandard) {
 
 // Every waypoint of the input, each refused one told.
 bool ExecutionRoute::Lire(const Entree& entree) {
-  LecteurEnregistrements lecteur(entree.Fd, o_.Csv);
+  LecteurLignes lignes(entree.Fd);
+  LecteurEnregistrements lecteur(lignes, o_.Csv);
   bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
     if (enTete) {
@@ -94,13 +95,11 @@ bool ExecutionRoute::Lire(const Entree& entree) {
       tousLus_ = false;
     }
   }
-  return lecteur.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lecteur.Erreur());
+  return lignes.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lignes.Erreur());
 }
 
 Lu ExecutionRoute::Escale(const Enregistrement& e, char separateur) const {
-  if (e.GuillemetOuvert) return Refus{.Quoi = Refus::Motif::GuillemetOuvert};
-  if (e.TropLong) return Refus{.Quoi = Refus::Motif::LigneTropLongue};
-  Lu lu = LireEscale(e.Texte, o_.Csv, separateur);
+  Lu lu = LireEscale(e, o_.Csv, separateur);
   const auto* point = std::get_if<PointDePassage>(&lu);
   const bool documents = !o_.Gpx.empty() || !o_.Kml.empty();
   if (point != nullptr && documents && !TexteXml(point->Nom)) {

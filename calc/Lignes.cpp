@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
-
-#include "Champs.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -42,27 +39,7 @@ bool LecteurLignes::Remplir() {
   }
 }
 
-namespace {
-
-Ligne Decouper(char* texte, std::size_t longueur) {
-  if (longueur > 0 && texte[longueur - 1] == '\r') --longueur;
-  if (longueur > kLongueurLigneMax) return {{}, true};
-  return {{texte, longueur}, false};
-}
-
-}  // namespace
-
-std::optional<Ligne> LecteurLignes::Suivante() {
-  std::optional<Ligne> ligne = Lire();
-  constexpr std::string_view kMarqueOrdre = "\xEF\xBB\xBF";
-  if (premiere_ && ligne &&
-      std::string_view(ligne->Texte.data(), ligne->Texte.size()).starts_with(kMarqueOrdre))
-    ligne->Texte = ligne->Texte.subspan(kMarqueOrdre.size());
-  premiere_ = false;
-  return ligne;
-}
-
-std::optional<Ligne> LecteurLignes::Lire() {
+std::optional<LigneLue> LecteurLignes::Suivante() {
   for (;;) {
     char* const debut = tampon_.data() + debut_;
     const std::size_t disponibles = fin_ - debut_;
@@ -88,48 +65,16 @@ bool LecteurLignes::Prete() const {
 }
 
 // Drops the bytes up to the next line end, or to the end of the input.
-std::optional<Ligne> LecteurLignes::Sauter() {
+std::optional<LigneLue> LecteurLignes::Sauter() {
   for (;;) {
     char* const debut = tampon_.data() + debut_;
     if (auto* const fin = static_cast<char*>(std::memchr(debut, '\n', fin_ - debut_))) {
       debut_ += static_cast<std::size_t>(fin - debut) + 1;
-      return Ligne{{}, true};
+      return LigneLue{{}, true};
     }
     debut_ = fin_;
-    if (!Remplir()) return Ligne{{}, true};
+    if (!Remplir()) return LigneLue{{}, true};
   }
-}
-
-std::optional<Enregistrement> LecteurEnregistrements::Suivant() {
-  std::optional<Ligne> ligne = lignes_.Suivante();
-  if (!ligne) return std::nullopt;
-  Enregistrement e{ligne->Texte, ++numero_, ligne->TropLongue, false};
-  if (!csv_) return e;
-  const std::string_view premiere(ligne->Texte.data(), ligne->Texte.size());
-  if (separateur_ == 0) separateur_ = SeparateurCsv(premiere);
-  EtatCsv etat(separateur_);
-  etat.Lire(premiere);
-  if (!etat.Ouvert()) return e;
-  joint_.assign(premiere);
-  while (etat.Ouvert()) {
-    ligne = lignes_.Suivante();
-    if (!ligne) {
-      e.GuillemetOuvert = true;
-      break;
-    }
-    ++numero_;
-    if (ligne->TropLongue) {  // what it holds is not known: the record ends with it
-      e.TropLong = true;
-      break;
-    }
-    const std::string_view suite(ligne->Texte.data(), ligne->Texte.size());
-    etat.Lire("\n");
-    etat.Lire(suite);
-    e.TropLong = e.TropLong || joint_.size() + 1 + suite.size() > kLongueurLigneMax;
-    if (!e.TropLong) joint_.append("\n").append(suite);
-  }
-  e.Texte = e.TropLong ? std::span<char>() : std::span<char>(joint_);
-  return e;
 }
 
 }  // namespace orbalide::calc

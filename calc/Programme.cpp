@@ -72,7 +72,8 @@ int Execution::Lancer(int entreeStandard) {
 // The output is written whenever the next line would have to wait for the input, so that a
 // line typed at a terminal is answered at once.
 bool Execution::Lire(const Entree& entree, Traces& traces) {
-  LecteurEnregistrements lecteur(entree.Fd, o_.Csv);
+  LecteurLignes lignes(entree.Fd);
+  LecteurEnregistrements lecteur(lignes, o_.Csv);
   bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
     if (enTete) {
@@ -81,9 +82,9 @@ bool Execution::Lire(const Entree& entree, Traces& traces) {
     } else {
       Repondre(entree, *e, lecteur.Separateur(), traces);
     }
-    if ((tampon_.Plein() || !lecteur.Prete()) && !Vider()) return false;
+    if ((tampon_.Plein() || !lignes.Prete()) && !Vider()) return false;
   }
-  return lecteur.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lecteur.Erreur());
+  return lignes.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lignes.Erreur());
 }
 
 // The answers' header, once for the run, from the first input's header: the answers take its
@@ -99,9 +100,9 @@ void Execution::EnTete(const Enregistrement& enTete, char separateur) {
 void Execution::Repondre(const Entree& entree, const Enregistrement& e, char separateur,
                          Traces& traces) {
   const std::size_t debut = tampon_.Position();
-  Reponse r = e.GuillemetOuvert ? Reponse{Refus{.Quoi = Refus::Motif::GuillemetOuvert}, {}}
-              : e.TropLong      ? Reponse{Refus{.Quoi = Refus::Motif::LigneTropLongue}, {}}
-                                : calculateur_.Calculer(e.Texte, separateur, tampon_);
+  const std::optional<Refus> illisible = RefusEnregistrement(e);
+  Reponse r =
+      illisible ? Reponse{*illisible, {}} : calculateur_.Calculer(e.Texte, separateur, tampon_);
   const std::string_view fichier = entree.NomLu();
   if (const Trajet* trajet = std::get_if<Trajet>(&r.Quoi); trajet && traces.Actives()) {
     const auto nom = fichiers_.Entrees().size() > 1 ? std::optional(fichier) : std::nullopt;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstring>
 
-#include "Lignes.hpp"
 #include "Version.hpp"
 
 namespace orbalide::calc {
@@ -200,62 +199,6 @@ std::string Faute(const ErreurUsage& e, bool anglais) {
                  : "commande " + a + " inconnue : direct, inverse ou route";
 }
 
-std::string Defaut(const Refus& r, bool anglais) {
-  const std::string c(r.Colonne);
-  switch (r.Defaut) {
-    case DefautLecture::Aucun:
-    case DefautLecture::Illisible:
-      break;
-    case DefautLecture::NonFini:
-      return anglais ? c + " is not a finite number" : c + " n'est pas un nombre fini";
-    case DefautLecture::AutreAxe: {
-      const bool latitude = r.Lu == Genre::Latitude;
-      return anglais
-                 ? c + " has the hemisphere letter of a " + (latitude ? "longitude" : "latitude")
-                 : c + " porte la lettre d'hémisphère d'une " +
-                       (latitude ? "longitude" : "latitude");
-    }
-    case DefautLecture::AuDelaDuPole:
-      return anglais ? c + " is beyond 90°" : c + " dépasse 90°";
-    case DefautLecture::AuDelaDe540:
-      return anglais ? c + " is beyond 540°" : c + " dépasse 540°";
-    case DefautLecture::SoixanteOuPlus:
-      return anglais ? c + " has minutes or seconds of 60 or more"
-                     : c + " a des minutes ou des secondes de 60 ou plus";
-  }
-  if (r.Lu == Genre::Distance) return anglais ? c + " is not a number" : c + " n'est pas un nombre";
-  return anglais ? c + " is not an angle" : c + " n'est pas un angle";
-}
-
-std::string Raison(const Refus& r, bool anglais) {
-  const std::string attendus = std::to_string(r.Attendus);
-  switch (r.Quoi) {
-    case Refus::Motif::TropPeuDeChamps: {
-      const std::string n = std::to_string(r.Champs);
-      const char* pluriel = r.Champs > 1 ? "s" : "";
-      return anglais ? n + " field" + pluriel + ", " + attendus + " expected"
-                     : n + " champ" + pluriel + ", " + attendus + " attendus";
-    }
-    case Refus::Motif::TropDeChamps:
-      return anglais ? "more than " + attendus + " fields" : "plus de " + attendus + " champs";
-    case Refus::Motif::GuillemetOuvert:
-      return anglais ? "quoted field not closed" : "champ entre guillemets non fermé";
-    case Refus::Motif::LigneTropLongue: {
-      const std::string n = std::to_string(kLongueurLigneMax);
-      return anglais ? "line longer than " + n + " bytes" : "ligne de plus de " + n + " octets";
-    }
-    case Refus::Motif::Champ:
-      return Defaut(r, anglais);
-    case Refus::Motif::NomXml:
-      return anglais ? "name is not UTF-8 text without control characters, as GPX and KML take"
-                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle, comme en "
-                       "prennent GPX et KML";
-    case Refus::Motif::SansResultat:
-      break;
-  }
-  return std::string(TexteSansResultat(r.Cause, anglais));
-}
-
 }  // namespace
 
 bool AnglaisSelon(const char* lcAll, const char* lcMessages, const char* lang) {
@@ -326,7 +269,7 @@ std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne,
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais) {
   return std::string(kNomProgramme) + ": " + NomLigne(fichier, ligne, anglais) + ": " +
-         Raison(refus, anglais) + "\n";
+         RaisonRefus(refus, anglais) + "\n";
 }
 
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais) {

@@ -41,11 +41,15 @@ std::string TraceGpx(std::string_view nom, std::string_view description,
   return texte + "</trkseg></trk>" + std::string(kFinDeLigne);
 }
 
-std::string RouteGpx(std::string_view nom, const std::vector<PointNomme>& points) {
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points) {
   std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>" + std::string(kFinDeLigne);
   for (const PointNomme& p : points) {
-    texte += Position("rtept", p.Point) + "><name>" + EchapperXml(p.Nom) + "</name></rtept>" +
-             std::string(kFinDeLigne);
+    texte += Position("rtept", p.Point) + ">";
+    if (p.Heure) texte += "<time>" + TexteInstantXml(*p.Heure) + "</time>";
+    texte += "<name>" + EchapperXml(p.Nom) + "</name>";
+    if (!p.Description.empty()) texte += "<desc>" + EchapperXml(p.Description) + "</desc>";
+    if (p.Fait) texte.append("<type>").append(kTypePointFait).append("</type>");
+    texte += "</rtept>" + std::string(kFinDeLigne);
   }
   return texte + "</rte>" + std::string(kFinDeLigne);
 }

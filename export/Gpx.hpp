@@ -1,11 +1,14 @@
 // GPX 1.1 files: tracks, one for each geodesic as a line of points; routes of named waypoints.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Route.hpp"
+#include "Temps.hpp"
 
 namespace orbalide {
 
@@ -18,13 +21,20 @@ std::string DebutGpx();
 std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);
 
+// The <type> of the waypoints that a passage made, by which it knows them when it reads its
+// route back.
+inline constexpr std::string_view kTypePointFait = "made";
+
 struct PointNomme {
   std::string_view Nom;
   PointRoute Point;
+  std::string_view Description{};  // none when empty
+  std::optional<Instant> Heure{};  // <time>, to the second
+  bool Fait = false;               // made by a passage: its <type> is kTypePointFait
 };
 
 // One route, named, of its points in order, each named: what chart plotters follow.
-std::string RouteGpx(std::string_view nom, const std::vector<PointNomme>& points);
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points);
 std::string FinGpx();
 
 }  // namespace orbalide

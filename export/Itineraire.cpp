@@ -5,6 +5,7 @@
 
 #include "Gpx.hpp"
 #include "Route.hpp"
+#include "Traceurs.hpp"
 
 namespace orbalide {
 namespace {
@@ -17,10 +18,25 @@ PointRoute PointDe(const PointDePassage& p) {
 
 }  // namespace
 
-std::string TexteGpxPassage(const Passage& passage, std::string_view nom) {
+std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::size_t maximum) {
   std::vector<PointNomme> points;
-  for (const PointDePassage& p : passage.Points) points.push_back({p.Nom, PointDe(p)});
-  return DebutGpx() + RouteGpx(nom, points) + FinGpx();
+  for (std::size_t i = 0; i < passage.Points.size(); ++i) {
+    const PointDePassage& p = passage.Points[i];
+    std::optional<Instant> heure;
+    if (passage.Depart) {
+      heure = InstantApres(*passage.Depart, i == 0 ? 0 : passage.Troncons[i - 1].HeuresCumulees);
+    }
+    points.push_back({p.Nom, PointDe(p), p.NomComplet, heure, p.Fait});
+  }
+  if (maximum == 0) return DebutGpx() + RouteGpx(nom, points) + FinGpx();
+  const auto parties = PartiesRoute(points.size(), maximum);
+  std::string texte = DebutGpx();
+  for (std::size_t k = 0; k < parties.size(); ++k) {
+    const auto [debut, fin] = parties[k];
+    const std::string numero = " " + std::to_string(k + 1) + "/" + std::to_string(parties.size());
+    texte += RouteGpx(std::string(nom) + numero, std::span(points).subspan(debut, fin - debut + 1));
+  }
+  return texte + FinGpx();
 }
 
 std::string TexteKmlPassage(const Passage& passage, std::string_view nom,

@@ -4,6 +4,7 @@
 
 #include "Distribution.hpp"
 #include "Nombres.hpp"
+#include "Utf8.hpp"
 
 namespace orbalide {
 namespace {
@@ -11,25 +12,7 @@ namespace {
 constexpr std::string_view kFinDeLigne = "\r\n";
 constexpr std::size_t kLongueurNomMaximale = 255;  // bytes of one file name
 
-// The character that starts at `i` (advancing `i` past it), or −1 when the bytes there are no
-// valid UTF-8: a stray continuation byte, a sequence cut short, an overlong form, a surrogate.
-long Caractere(std::string_view s, std::size_t& i) {
-  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char premier = octet(i++);
-  if (premier < 0x80) return premier;
-  const int suite = premier >= 0xF0 ? 3 : premier >= 0xE0 ? 2 : premier >= 0xC0 ? 1 : 0;
-  if (suite == 0 || premier > 0xF4 || i + static_cast<std::size_t>(suite) > s.size()) return -1;
-  long c = premier & (0x3F >> suite);
-  for (int k = 0; k < suite; ++k, ++i) {
-    if ((octet(i) & 0xC0) != 0x80) return -1;
-    c = (c << 6) | (octet(i) & 0x3F);
-  }
-  constexpr long kMinimum[] = {0, 0x80, 0x800, 0x10000};
-  if (c < kMinimum[suite] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return -1;
-  return c;
-}
-
-// Whether a character from Caractere may stand in XML text: neither invalid UTF-8 nor a control
+// Whether a character from CaractereUtf8 may stand in XML text: neither invalid UTF-8 nor a control
 // character (C0, DEL and C1, U+0085 being a line break) nor a noncharacter that XML refuses.
 bool CaractereXml(long c) {
   return c >= 0x20 && (c < 0x7F || c > 0x9F) && c != 0xFFFE && c != 0xFFFF;
@@ -44,7 +27,7 @@ std::string EchapperXml(std::string_view nom) {
   std::string texte;
   for (std::size_t i = 0; i < nom.size();) {
     const std::size_t debut = i;
-    const long c = Caractere(nom, i);
+    const long c = CaractereUtf8(nom, i);
     if (!CaractereXml(c)) {
       texte += kRemplacement;
     } else if (c == '&') {
@@ -62,7 +45,7 @@ std::string EchapperXml(std::string_view nom) {
 
 bool TexteXml(std::string_view nom) {
   for (std::size_t i = 0; i < nom.size();) {
-    if (!CaractereXml(Caractere(nom, i))) return false;
+    if (!CaractereXml(CaractereUtf8(nom, i))) return false;
   }
   return true;
 }

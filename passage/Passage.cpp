@@ -23,6 +23,10 @@ bool Valides(const ReglagesPassage& r) {
          r.LatitudeMax > 0 && r.LatitudeMax <= 90;
 }
 
+std::string NomDuRang(std::size_t index) {
+  return std::string(kPrefixeNom) + std::to_string(index + 1);
+}
+
 Position PositionDe(const PointDePassage& p) {
   return {p.Latitude, p.Longitude};
 }
@@ -30,7 +34,10 @@ Position PositionDe(const PointDePassage& p) {
 // The passage, built one waypoint given at a time.
 class Constructeur {
  public:
-  explicit Constructeur(const ReglagesPassage& r) : r_(r) { passage_.Reference = r.Reference; }
+  explicit Constructeur(const ReglagesPassage& r) : r_(r) {
+    passage_.Reference = r.Reference;
+    if (r.Vitesse > 0) passage_.Depart = r.Depart;
+  }
 
   // The waypoint given at `index`, after the waypoints made on the leg to it, with the legs
   // steered to each; or the error that stops the passage there.
@@ -49,7 +56,7 @@ class Constructeur {
 std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, std::size_t index) {
   // Whole turns off, exactly: the geodesic of a longitude far beyond them would lose its digits.
   PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false};
-  if (vers.Nom.empty()) vers.Nom = std::string(kPrefixeNom) + std::to_string(index + 1);
+  if (vers.Nom.empty()) vers.Nom = NomDuRang(index);
   const std::size_t premier = passage_.Points.size();
   try {
     if (premier > 0) {
@@ -113,18 +120,34 @@ std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePa
                                                      const ReglagesPassage& reglages) {
   using Motif = ErreurPassage::Motif;
   if (!Valides(reglages)) return ErreurPassage{Motif::Reglages};
-  if (points.empty()) return ErreurPassage{Motif::AucunPoint};
-  if (points.size() == 1) return ErreurPassage{Motif::UnSeulPoint};
+  std::vector<std::size_t> donnes;  // the indexes of the waypoints given that are not made
   for (std::size_t i = 0; i < points.size(); ++i) {
+    if (!points[i].Fait) donnes.push_back(i);
+  }
+  if (donnes.empty()) return ErreurPassage{Motif::AucunPoint};
+  if (donnes.size() == 1) return ErreurPassage{Motif::UnSeulPoint, donnes[0]};
+  for (const std::size_t i : donnes) {
     if (std::fabs(points[i].Latitude) > reglages.LatitudeMax && reglages.LatitudeMax < 90) {
       return ErreurPassage{Motif::AuDelaLatitudeMax, i};
     }
   }
   Constructeur constructeur(reglages);
-  for (std::size_t i = 0; i < points.size(); ++i) {
+  for (const std::size_t i : donnes) {
     if (auto erreur = constructeur.Ajouter(points[i], i)) return *erreur;
   }
-  return std::move(constructeur).Resultat();
+  Passage passage = std::move(constructeur).Resultat();
+  if (passage.Depart && reglages.Vitesse > 0 && !InstantApres(*passage.Depart, passage.Heures)) {
+    return ErreurPassage{Motif::ArriveeTardive};
+  }
+  return passage;
+}
+
+std::vector<PointDePassage> PointsInverses(std::vector<PointDePassage> points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (points[i].Nom.empty()) points[i].Nom = NomDuRang(i);
+  }
+  std::reverse(points.begin(), points.end());
+  return points;
 }
 
 std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais) {
@@ -145,6 +168,9 @@ std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais) {
       return (anglais ? "No route: more than " : "Pas de route : plus de ") +
              std::to_string(kPointsFaitsMax) +
              (anglais ? " waypoints to make." : " points à créer.");
+    case ErreurPassage::Motif::ArriveeTardive:
+      return anglais ? "No route: at this speed the arrival would fall after the year 9999."
+                     : "Pas de route : à cette vitesse, l'arrivée tomberait après l'an 9999.";
     case ErreurPassage::Motif::SansResultat:
       break;
   }

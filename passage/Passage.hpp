@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -13,6 +14,7 @@
 
 #include "Ellipsoide.hpp"
 #include "SansResultat.hpp"
+#include "Temps.hpp"
 
 namespace orbalide {
 
@@ -21,7 +23,9 @@ struct PointDePassage {
   double Latitude;   // decimal degrees, north positive, −90 to 90
   double Longitude;  // decimal degrees, east positive; in a Passage within ±180, a given one's too
   std::string Nom;   // a given waypoint without a name is named "WP" and its rank: WP1, WP2…
-  bool Fait = false;  // made by the passage; ignored in the waypoints given
+  bool Fait = false;  // made by the passage; among the waypoints given (a route read back), one
+                      // that the passage leaves out and makes again from its settings
+  std::string NomComplet{};  // with a name shortened for plotters (AvecNomsCourts), the full one
 };
 
 struct ReglagesPassage {
@@ -32,6 +36,7 @@ struct ReglagesPassage {
   double LatitudeMax = 90;  // `max-latitude`: degrees, above 0 and at most 90; the route keeps
                             // within it, north and south
   double Vitesse = 0;       // knots; 0: no times
+  std::optional<Instant> Depart{};  // at the first waypoint, with a speed: the times of arrival
 };
 
 // A leg steered: the rhumb line from one waypoint of the passage to the next.
@@ -51,7 +56,9 @@ struct Passage {
   std::vector<Troncon> Troncons;       // from each point to the next
   double Distance = 0;                 // the sums of the legs' lengths, metres
   double DistanceOrthodromie = 0;
-  double Heures = 0;  // the whole passage at the speed
+  double Heures = 0;                // the whole passage at the speed
+  std::optional<Instant> Depart{};  // the settings'; the time of arrival at a waypoint is
+                                    // InstantApres(*Depart, the legs' HeuresCumulees to it)
 };
 
 // Why a passage has no route. Point: the index of the given waypoint concerned (for a leg, its
@@ -64,6 +71,7 @@ struct ErreurPassage {
     AuDelaLatitudeMax,  // a waypoint given poleward of the maximum latitude
     SansResultat,       // a leg whose geodesic or rhumb line has no result: Cause says why
     TropDePoints,       // more than kPointsFaitsMax waypoints to make
+    ArriveeTardive,     // from the departure at the speed, an arrival after the year 9999
   };
   Motif Quoi;
   std::size_t Point = 0;
@@ -76,7 +84,8 @@ inline constexpr std::string_view kTiretNom = "–";
 // Beyond this many made waypoints a passage is refused: a plotter takes a few hundred.
 inline constexpr std::size_t kPointsFaitsMax = 100000;
 
-// The route of the waypoints given, in order, with the settings; or why there is none. Made
+// The route of the waypoints given, in order, with the settings; or why there is none. The
+// waypoints given that are marked made are left out (and made again, from the settings). Made
 // waypoints are named after their leg: "Brest–Lisbon 3" is the third made between the given
 // Brest and Lisbon. The legs' geodesics come from the inverse solution; a made waypoint lies on
 // its leg's geodesic (computed by the direct solution), except on the parallel of a composite
@@ -86,6 +95,10 @@ inline constexpr std::size_t kPointsFaitsMax = 100000;
 // `every` distances run from the start of each of these three parts.
 std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePassage>& points,
                                                      const ReglagesPassage& reglages);
+
+// The waypoints given in the order sailed back, from the last to the first; one without a name is
+// named after its rank in the order given (WP1 is still the first given, now the last sailed).
+std::vector<PointDePassage> PointsInverses(std::vector<PointDePassage> points);
 
 // The error in the words the user reads, French or English, without the waypoint's place.
 std::string TexteErreurPassage(const ErreurPassage& erreur, bool anglais);

@@ -12,9 +12,12 @@
 #include <sstream>
 #include <variant>
 
+#include "Escales.hpp"
 #include "Itineraire.hpp"
+#include "LectureGpx.hpp"
 #include "Nombres.hpp"
 #include "Passage.hpp"
+#include "Traceurs.hpp"
 #include "Xml.hpp"
 
 using namespace orbalide;
@@ -290,5 +293,180 @@ TEST(Passage, BadPassages) {
     EXPECT_EQ(e.Point, c.point);
     EXPECT_EQ(TexteErreurPassage(e, true).rfind(english.at(c.motif), 0), 0u);
     EXPECT_EQ(TexteErreurPassage(e, false).substr(0, 7), "Pas de ");
+  }
+}
+
+// A whole text's waypoints, each with its line or its refusal in both languages, as a route reads
+// them: plain or CSV in either dialect (a byte order mark, CR LF, a name over two lines, a header
+// whose quoted name holds the other separator), blank and comment records skipped; and one
+// cell's coordinate.
+TEST(Passage, WaypointTexts) {
+  const auto show = [](const std::vector<EscaleLue>& read) {
+    std::ostringstream text;
+    for (const EscaleLue& e : read) {
+      text << e.Ligne << " ";
+      if (const auto* p = std::get_if<PointDePassage>(&e.Quoi)) {
+        text << p->Latitude << " " << p->Longitude << " " << p->Nom << "\n";
+      } else {
+        const Refus& r = std::get<Refus>(e.Quoi);
+        text << RaisonRefus(r, true) << " / " << RaisonRefus(r, false) << "\n";
+      }
+    }
+    return text.str();
+  };
+  EXPECT_EQ(show(LireEscales("\xEF\xBB\xBF"
+                             "48,5 -4.5  Le Conquet # port\r\n\n  # comment\n"
+                             "91 0\n49:30S 6.25w\n" +
+                                 std::string(4097, '1') + "\n1 2 3",
+                             false)),
+            "1 48.5 -4.5 Le Conquet\n4 lat is beyond 90° / lat dépasse 90°\n5 -49.5 -6.25 \n"
+            "6 line longer than 4096 bytes / ligne de plus de 4096 octets\n7 1 2 3\n");
+  EXPECT_EQ(show(LireEscales("\"lat, N\";lon;nom\n48,5;-4,5;\"Brest;\nFR\";x\n\n1;x\n2", true)),
+            "2 48.5 -4.5 Brest;\nFR\n5 lon is not an angle / lon n'est pas un angle\n"
+            "6 1 field, 2 expected / 1 champ, 2 attendus\n");
+  EXPECT_EQ(show(LireEscales("lat,lon\n1,2,Ré\n3,\"4", true)),
+            "2 1 2 Ré\n3 quoted field not closed / champ entre guillemets non fermé\n");
+  EXPECT_EQ(std::get<double>(LireCoordonneeEscale(" 48,5 ", Axe::Latitude)), 48.5);
+  EXPECT_EQ(std::get<double>(LireCoordonneeEscale("004°30'W", Axe::Longitude)), -4.5);
+  EXPECT_EQ(RaisonRefus(std::get<Refus>(LireCoordonneeEscale("4.5E", Axe::Latitude)), true),
+            "lat has the hemisphere letter of a longitude");
+}
+
+// GPX files that other programs wrote give their route's waypoints (or their <wpt>s, without a
+// route), skipping other namespaces and <extensions>; what cannot be read is refused at its line,
+// entities never expanded.
+TEST(Passage, GpxFilesReadBack) {
+  using Motif = ErreurGpx::Motif;
+  const auto file = [](const std::string& name) {
+    std::ostringstream s;
+    s << std::ifstream(std::string(ORBALIDE_GPX_DIR) + "/" + name).rdbuf();
+    return s.str();
+  };
+  std::string gpx = "<gpx xmlns='http://www.topografix.com/GPX/1/1' xmlns:x='urn:x'>\n",
+              deep(64 * 3, 'x'), made = "<type> made </type>";
+  const std::string iberia = "48.38 -4.49 Brest|38.7 -9.15 Lisboa|28.1 -15.4 Las Palmas|";
+  for (std::size_t i = 0; i < deep.size(); i += 3) deep.replace(i, 3, "<x>");
+  const struct {
+    std::string text;
+    ChoixRoute choice;
+    std::string points;  // "lat lon name|"…, "*" after a made one; or the error's motif and line
+    std::optional<std::pair<Motif, std::size_t>> error = std::nullopt;
+  } cases[] = {
+      {file("gpsbabel-route-1.0.gpx"), {}, iberia},
+      {file("gpsbabel-waypoints.gpx"), {}, "wpt|" + iberia},
+      {file("gdal-routes-extensions.gpx"), {}, iberia},
+      {file("gdal-routes-extensions.gpx"), {2}, "28.1 -15.4 Las Palmas|32.65 -16.9 Funchal|"},
+      {gpx +
+           "<rte><rtept lat='1' lon='2'/></rte><rte><name>B\n  C</name><x:name>D</x:name>"
+           "<rtept lat='+3.5' lon=' -180 '><extensions><name>E</name></extensions>" +
+           made + "</rtept></rte></gpx>",
+       {0, "B C"},
+       "3.5 -180 *|"},
+      {file("bombe.gpx"), {}, "", {{Motif::Entite, 3}}},
+      {"<!DOCTYPE gpx [<!ENTITY x SYSTEM 'file:///etc/passwd'>]>" + gpx + "<wpt>&x;</wpt>",
+       {},
+       "",
+       {{Motif::Entite, 1}}},
+      {"<!DOCTYPE gpx SYSTEM 'http://127.0.0.1:9/gpx.dtd'>" + gpx + "<wpt lat='1' lon='2'>\n&x;",
+       {},
+       "",
+       {{Motif::Entite, 3}}},
+      {gpx + "<rte>" + deep, {}, "", {{Motif::TropProfond, 2}}},
+      {gpx + "<!--" + std::string(kBaliseGpxMax, 'c'), {}, "", {{Motif::TropLong, 2}}},
+      {gpx + "<wpt lat='1' lon='1'><name>" + std::string(kNomGpxMax + 1, 'a'),
+       {},
+       "",
+       {{Motif::NomTropLong, 2}}},
+      {gpx + "\n<wpt lat='90.5' lon='0'/></gpx>", {}, "", {{Motif::Coordonnees, 3}}},
+      {gpx + "<rte><rtept lat='1' lon='1e1'/></rte></gpx>", {}, "", {{Motif::Coordonnees, 2}}},
+      {gpx + "<wpt lat='1'/></gpx>", {}, "", {{Motif::Coordonnees, 2}}},
+      {"<gpx xmlns='http://www.topografix.com/GPX/1/2'/>", {}, "", {{Motif::PasGpx, 1}}},
+      {"<kml/>", {}, "", {{Motif::PasGpx, 1}}},
+      {gpx + "<rte>\n</gpx>", {}, "", {{Motif::MalForme, 3}}},
+      {file("gpsbabel-route-1.0.gpx"), {2}, "", {{Motif::RouteAbsente, 0}}},
+      {file("gpsbabel-route-1.0.gpx"), {0, "Brest"}, "", {{Motif::RouteAbsente, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 300));
+    EXPECT_TRUE(DebutXml("\xEF\xBB\xBF \n" + c.text));
+    const auto read = LireGpx(c.text, c.choice);
+    if (c.error) {
+      ASSERT_TRUE(std::holds_alternative<ErreurGpx>(read));
+      const ErreurGpx& e = std::get<ErreurGpx>(read);
+      EXPECT_EQ(std::pair(e.Quoi, e.Ligne), *c.error);
+      EXPECT_FALSE(TexteErreurGpx(e, c.choice, false).empty());
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<RouteGpxLue>(read));
+    const RouteGpxLue& r = std::get<RouteGpxLue>(read);
+    std::ostringstream points;
+    if (r.SansRoute) points << "wpt|";
+    for (const PointGpx& p : r.Points) {
+      points << p.Point.Latitude << " " << p.Point.Longitude << " " << p.Point.Nom
+             << (p.Point.Fait ? "*" : "") << "|";
+    }
+    EXPECT_EQ(points.str(), c.points);
+  }
+  EXPECT_FALSE(DebutXml(" 48.38 -4.49 <Brest>"));
+}
+
+// Times of arrival from a departure in any zone (the instants from GNU date), in UTC to the
+// minute; names a plotter keeps whole and tells apart; routes cut for plotters.
+TEST(Passage, ForPlotters) {
+  const std::pair<std::string, std::optional<Instant>> departures[] = {
+      {"2026-12-24T06:00Z", 1798092000},           {"2026-12-24T07:00+01:00", 1798092000},
+      {"2026-12-24 07:00:59.9-02:30", 1798104659}, {"2024-02-29t23:59:59+0000", 1709251199},
+      {"0000-01-01T00:00z", -62167219200},         {"1969-12-31T23:59:30-00", -30},
+      {"2026-12-24T06:00", std::nullopt},          {"2026-12-24T06:00+1", std::nullopt},
+      {"2026-02-29T06:00Z", std::nullopt},         {"2026-12-24T24:00Z", std::nullopt},
+      {"2026-12-24T06:60Z", std::nullopt},         {"2026-12-24T06:00:00.Z", std::nullopt},
+      {"26-12-24T06:00Z", std::nullopt},           {"2026-12-24T06:00Z ", std::nullopt},
+  };
+  for (const auto& [text, instant] : departures) EXPECT_EQ(LireInstant(text), instant) << text;
+  const std::pair<double, std::string> arrivals[] = {{0, "2026-12-24T06:00Z"},
+                                                     {29.0 / 3600, "2026-12-24T06:00Z"},
+                                                     {12.5 + 31.0 / 3600, "2026-12-24T18:31Z"},
+                                                     {24 * 8 - 6.5, "2026-12-31T23:30Z"}};
+  for (const auto& [hours, text] : arrivals) {
+    EXPECT_EQ(TexteInstant(*InstantApres(1798092000, hours)), text);
+  }
+  EXPECT_EQ(TexteInstantXml(-30), "1969-12-31T23:59:30Z");
+  EXPECT_EQ(InstantApres(253402300740, 1.0 / 60), std::nullopt);  // 10000-01-01T00:00Z
+  EXPECT_EQ(InstantApres(0, HUGE_VAL), std::nullopt);
+
+  const std::pair<std::string, std::string> ascii[] = {{"Île-d'Yeu", "Ile-d'Yeu"},
+                                                       {"Świnoujście", "Swinoujscie"},
+                                                       {"Ærøskøbing", "AEroskobing"},
+                                                       {"Straße, Kiel", "Strasse Kiel"},
+                                                       {"Brest–Lisbon 3", "BrestLisbon 3"},
+                                                       {" A\t\n B ", "A B"},
+                                                       {"東京", ""},
+                                                       {"\xff\xfeO\xc3K", "OK"}};
+  for (const auto& [name, expected] : ascii) EXPECT_EQ(NomAscii(name), expected) << name;
+  // Made waypoints where the legs cross whole meridians: two on the second leg, two on the third.
+  const auto outcome = CalculerPassage({{48.38, -4.49, "Brest"},
+                                        {47, -5, "Brest"},
+                                        {46.7, -2.35, "Île-d'Yeu"},
+                                        {45, -0.5, "東京"},
+                                        {45.5, -0.2, "Brest2"}},
+                                       {*EllipsoideDuCatalogue(kIndexWgs84), 0, 1});
+  const std::optional<Passage> shortened = AvecNomsCourts(std::get<Passage>(outcome), 6);
+  ASSERT_TRUE(shortened);
+  std::string names;
+  for (const PointDePassage& p : shortened->Points) names += p.Nom + "|";
+  EXPECT_EQ(names, "Brest|Brest3|BreIl1|BreIl2|Ile-d'|Ile1|Ile2|WP1|Brest2|");
+  EXPECT_EQ(shortened->Points[3].NomComplet, "Brest–Île-d'Yeu 2");
+  Passage same = std::get<Passage>(outcome);
+  for (PointDePassage& p : same.Points) p.Nom = "A";
+  EXPECT_EQ(AvecNomsCourts(same, 1).has_value(), same.Points.size() <= 9);
+
+  const std::tuple<std::size_t, std::size_t, std::string> cuts[] = {
+      {5, 3, "0-2 2-4 "}, {4, 3, "0-2 2-3 "}, {3, 3, "0-2 "}, {7, 2, "0-1 1-2 2-3 3-4 4-5 5-6 "}};
+  for (const auto& [points, most, expected] : cuts) {
+    std::string parts;
+    for (const auto& [first, last] : PartiesRoute(points, most)) {
+      parts += std::to_string(first) + "-" + std::to_string(last) + " ";
+    }
+    EXPECT_EQ(parts, expected);
   }
 }

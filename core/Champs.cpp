@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace orbalide::calc {
+namespace orbalide {
 namespace {
 
 constexpr std::string_view kChampMalForme = "\"";
@@ -145,4 +145,4 @@ void EtatCsv::Lire(std::string_view texte) {
   }
 }
 
-}  // namespace orbalide::calc
+}  // namespace orbalide

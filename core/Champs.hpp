@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-namespace orbalide::calc {
+namespace orbalide {
 
 // Each command reads four fields a line.
 inline constexpr std::size_t kChampsParLigne = 4;
@@ -55,4 +55,4 @@ class EtatCsv {
   Etat etat_ = Etat::DebutChamp;
 };
 
-}  // namespace orbalide::calc
+}  // namespace orbalide

@@ -1,9 +1,13 @@
 #include "Escales.hpp"
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
 
-namespace orbalide::calc {
+#include "Champs.hpp"
+
+namespace orbalide {
 namespace {
 
 constexpr std::string_view kBlancs = " \t";
@@ -23,8 +27,10 @@ std::string_view Reste(std::string_view champ, const char* fin) {
 
 }  // namespace
 
-std::variant<LigneVide, PointDePassage, Refus> LireEscale(std::span<char> ligne, bool csv,
+std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& e, bool csv,
                                                           char separateur) {
+  if (std::optional<Refus> refus = RefusEnregistrement(e)) return *refus;
+  const std::span<char> ligne = e.Texte;
   const Champs c =
       csv ? ChampsCsv(ligne, separateur, kChampsEscale) : ChampsSepares(ligne, kChampsEscale);
   if (c.Nombre == 0) return LigneVide{};
@@ -44,4 +50,28 @@ std::variant<LigneVide, PointDePassage, Refus> LireEscale(std::span<char> ligne,
   return PointDePassage{v[0], v[1], std::string(nom)};
 }
 
-}  // namespace orbalide::calc
+std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv) {
+  LignesTexte lignes(texte);
+  LecteurEnregistrements lecteur(lignes, csv);
+  std::vector<EscaleLue> escales;
+  for (bool enTete = csv; const std::optional<Enregistrement> e = lecteur.Suivant();
+       enTete = false) {
+    if (enTete) continue;
+    auto lu = LireEscale(*e, csv, lecteur.Separateur());
+    if (auto* point = std::get_if<PointDePassage>(&lu)) {
+      escales.push_back({e->Ligne, std::move(*point)});
+    } else if (const auto* refus = std::get_if<Refus>(&lu)) {
+      escales.push_back({e->Ligne, *refus});
+    }
+  }
+  return escales;
+}
+
+std::variant<double, Refus> LireCoordonneeEscale(std::string_view texte, Axe axe) {
+  std::string cellule(texte.substr(std::min(texte.size(), texte.find_first_not_of(kBlancs))));
+  cellule.erase(cellule.find_last_not_of(kBlancs) + 1);
+  std::replace(cellule.begin(), cellule.end(), ',', '.');
+  return LireColonne(kColonnes[axe == Axe::Latitude ? 0 : 1], cellule);
+}
+
+}  // namespace orbalide

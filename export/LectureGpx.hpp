@@ -1,0 +1,92 @@
+// GPX files read back: the waypoints of a route (or of the file, when it has none), as chart
+// plotters, planners and the passage's own GPX files hold them.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "Passage.hpp"
+
+namespace orbalide {
+
+// Whether a file that begins with `debut` is XML, to be read as GPX: its first character after a
+// byte order mark and blanks is "<", which no waypoint's line starts with.
+bool DebutXml(std::string_view debut);
+
+// Which route of the file to read: by its rank, by its name, or by default the first one, or the
+// file's <wpt>s when it has no route.
+struct ChoixRoute {
+  std::size_t Rang = 0;  // from 1; 0: by name, or by default
+  std::string Nom{};     // with no rank: the first route of this <name>; empty: by default
+};
+
+struct PointGpx {
+  PointDePassage Point;  // Nom: its <name> without the blanks around it, the others made single
+                         // spaces; Fait: its <type> is kTypePointFait
+  std::size_t Ligne;     // where its element starts, from 1
+};
+
+struct RouteGpxLue {
+  std::vector<PointGpx> Points;  // in the file's order
+  std::string Nom;               // the route's <name>
+  bool SansRoute = false;        // the file has no route: its <wpt>s
+};
+
+// Beyond these, a file is refused: no GPX comes close, and the memory stays bounded.
+inline constexpr std::size_t kProfondeurGpxMax = 64;   // elements within elements
+inline constexpr std::size_t kBaliseGpxMax = 1 << 20;  // bytes of a tag, a comment…
+inline constexpr std::size_t kNomGpxMax = 4096;        // bytes of a name
+
+// Why a GPX file gives no waypoint.
+struct ErreurGpx {
+  enum class Motif {
+    MalForme,      // not well-formed XML: Detail, the parser's words (in English)
+    PasGpx,        // its root is no <gpx> of GPX 1.0 or 1.1
+    Entite,        // it declares an entity, or refers to one it does not declare
+    TropProfond,   // elements within elements beyond kProfondeurGpxMax
+    TropLong,      // a tag, a comment… longer than kBaliseGpxMax bytes
+    NomTropLong,   // a name longer than kNomGpxMax bytes
+    Coordonnees,   // a point without a valid latitude or longitude: Detail, "lat" or "lon"
+    RouteAbsente,  // no route of the rank or the name chosen: Detail, the routes counted
+  };
+  Motif Quoi;
+  std::size_t Ligne;  // where, from 1; 0 for the whole file (RouteAbsente)
+  std::string Detail{};
+};
+
+// The error in the words the user reads, French or English, without the file's place.
+std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais);
+
+// Said when a file without a route gives its <wpt>s, without the file's place.
+std::string_view TexteSansRouteGpx(bool anglais);
+
+// A GPX file read piece by piece, in memory that grows with the waypoints kept alone. The XML
+// parser (expat) reads nothing but the bytes given: no external entity or DTD, no network; a
+// file that declares an entity is refused before any is expanded. Elements of other namespaces
+// than GPX's (a plotter's extensions), <extensions>, <trk> and <metadata> are skipped whole.
+class LecteurGpx {
+ public:
+  explicit LecteurGpx(ChoixRoute choix);
+  ~LecteurGpx();
+  LecteurGpx(const LecteurGpx&) = delete;
+  LecteurGpx& operator=(const LecteurGpx&) = delete;
+
+  // The next bytes of the file; false once it is refused (Fin says why).
+  bool Lire(std::string_view octets);
+
+  // After the last bytes: the route chosen, or why there is none.
+  std::variant<RouteGpxLue, ErreurGpx> Fin();
+
+ private:
+  struct Etat;
+  std::unique_ptr<Etat> etat_;
+};
+
+// A whole GPX text read as LecteurGpx reads it.
+std::variant<RouteGpxLue, ErreurGpx> LireGpx(std::string_view texte, const ChoixRoute& choix);
+
+}  // namespace orbalide
