@@ -113,7 +113,8 @@ class Control {
   bool Enabled = true;
   std::string Caption;  // labels, buttons, frames, option buttons, menu items
   std::string ToolTipText;
-  std::string AccessibleName;  // what a screen reader says of it, when its caption does not
+  std::string AccessibleName;         // what a screen reader says of it, when its caption does not
+  std::string AccessibleDescription;  // what it says after the name: why a text is refused
   Role AccessibleRole;
 
   // A control that is pressed as a button is (a button, a picture made a button, a link): a

@@ -24,4 +24,38 @@ void Table::SetCurrent(int row, int column) {
   currentColumn_ = std::clamp(column, 0, std::max(last, 0));
 }
 
+namespace {
+
+void Field(std::string& csv, std::string_view field, char separator) {
+  const bool edges = !field.empty() && (field.front() == ' ' || field.back() == ' ');
+  if (!edges && field.find_first_of(std::string("\"\r\n") + separator) == std::string_view::npos) {
+    csv += field;
+    return;
+  }
+  csv += '"';
+  for (const char c : field) csv += c == '"' ? std::string("\"\"") : std::string(1, c);
+  csv += '"';
+}
+
+}  // namespace
+
+std::string TexteCsv(const Table& table, char separator) {
+  std::string csv;
+  Field(csv, table.RowsHeader, separator);
+  for (const Column& c : table.Columns) {
+    csv += separator;
+    Field(csv, c.Header, separator);
+  }
+  csv += "\r\n";
+  for (const Row& row : table.Rows()) {
+    Field(csv, row.Header, separator);
+    for (const Cell& c : row.Cells) {
+      csv += separator;
+      Field(csv, c.Text, separator);
+    }
+    csv += "\r\n";
+  }
+  return csv;
+}
+
 }  // namespace orbalide

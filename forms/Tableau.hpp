@@ -19,7 +19,7 @@ enum class Mark { None, Invalid, Made };
 struct Cell {
   std::string Text;
   Mark Marked = Mark::None;
-  std::string Reason;  // why it is marked, in words: its tooltip and what readers hear with it
+  std::string Reason{};  // why it is marked, in words: its tooltip and what readers hear with it
   friend bool operator==(const Cell&, const Cell&) = default;
 };
 
@@ -36,11 +36,19 @@ struct Column {
   bool Numeric = false;  // aligned right, as figures are
 };
 
+class Table;
+
+// The table as CSV text (RFC 4180) of fields separated by `separator`: a line of its headers,
+// then a line a row, each starting with the row's header; a field is quoted where it holds the
+// separator, a quote or a line break, or blanks around it. Lines end with CR LF.
+std::string TexteCsv(const Table& table, char separator);
+
 class Table : public Control {
  public:
   Table(Form& form, std::string_view name);
 
   std::vector<Column> Columns;
+  std::string RowsHeader;  // what the rows' headers are: "Leg"
 
   int RowCount() const { return static_cast<int>(rows_.size()); }
   const std::vector<Row>& Rows() const { return rows_; }

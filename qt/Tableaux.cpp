@@ -134,6 +134,7 @@ Grille::Grille(const Table& table, QWidget* parent)
   setAlternatingRowColors(true);
   horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   const bool editable = std::any_of(table.Columns.begin(), table.Columns.end(),
                                     [](const Column& c) { return c.Editable; });
   setEditTriggers(editable ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
