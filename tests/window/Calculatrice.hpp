@@ -83,7 +83,8 @@ class FakePlatform : public Platform {
 struct Calculatrice {
   FakePlatform platform;
   Apropos about{platform};
-  FormFormules f{platform, about};
+  Planificateur planner{platform};
+  FormFormules f{platform, about, planner};
 
   explicit Calculatrice(std::string_view separator = ".") {
     platform.separator = separator;
