@@ -64,9 +64,9 @@ void FormPassage::OuvrirFichier(const std::string& chemin) {
   if (gpx) {
     const auto route = LireGpx(texte, ChoixRoute{});
     if (const auto* erreur = std::get_if<ErreurGpx>(&route)) {
-      return Avertir(
-          Fill(t::IllisibleGpx.En(anglais), {nom, TexteErreurGpx(*erreur, ChoixRoute{}, anglais),
-                                             std::to_string(erreur->Ligne)}));
+      return Avertir(Fill(
+          t::IllisibleGpx.En(anglais),
+          {nom, TexteErreurGpx(*erreur, ChoixRoute{}, anglais), std::to_string(erreur->Ligne)}));
     }
     for (const PointGpx& p : std::get<RouteGpxLue>(route).Points) {
       lignes.push_back(LigneDuPoint(p.Point));
