@@ -65,7 +65,7 @@ std::optional<std::size_t> FormPassage::LigneErreur() const {
   const auto* e = std::get_if<ErreurPassage>(&resultat_);
   using Motif = ErreurPassage::Motif;
   if (e == nullptr || e->Quoi == Motif::Reglages || e->Quoi == Motif::AucunPoint ||
-      e->Point >= rangs_.size())
+      e->Quoi == Motif::UnSeulPoint || e->Point >= rangs_.size())
     return std::nullopt;
   return rangs_[e->Point];
 }
@@ -127,7 +127,7 @@ void FormPassage::AfficherPoints() {
       if (const auto* v = std::get_if<double>(&c->Lue)) {
         row.Cells.push_back({TexteAngle(*v, axe)});
       } else {
-        row.Cells.push_back(Blanche(l) ? Cell{}
+        row.Cells.push_back(Blanche(l) || l.Refuse ? Cell{c->Texte}
                                        : Cell{c->Texte, Mark::Invalid,
                                               RaisonRefus(std::get<Refus>(c->Lue), anglais)});
       }
@@ -192,7 +192,7 @@ void FormPassage::AfficherBilan() {
   const bool anglais = EnAnglais();
   for (std::size_t i = 0; i < kReglages; ++i) {
     if (refusReglages_[i])
-      return TxtBilan.SetText(t::Reglages[i].En(anglais) + t::DeuxPoints.En(anglais) +
+      return TxtBilan.SetText(LblReglage[static_cast<std::int16_t>(i)].Caption + t::DeuxPoints.En(anglais) +
                               *refusReglages_[i] + ".");
   }
   const auto numero = [&](std::size_t rang) {

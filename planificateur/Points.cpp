@@ -5,6 +5,7 @@
 #include <charconv>
 #include <memory>
 
+#include "Champs.hpp"
 #include "Escales.hpp"
 #include "FormPassage.hpp"
 #include "Texte.hpp"
@@ -160,16 +161,34 @@ void FormPassage::MInverser_Click() {
   Modifier(0, lignes_.size(), std::move(inverses));
 }
 
+namespace {
+
+bool Refusee(const EscaleLue& e) {
+  return std::holds_alternative<Refus>(e.Quoi);
+}
+
+// The records of a CSV text: after its header line, or from its first line when that one is
+// a waypoint (a spreadsheet's rows copied without their header), never dropped.
+std::vector<EscaleLue> EscalesCsv(std::string_view texte) {
+  const std::string_view premiere = LigneDuTexte(texte, 1);
+  const std::string enTete = std::string("lat") + SeparateurCsv(premiere) + "lon\n";
+  std::vector<EscaleLue> sansEnTete = LireEscales(enTete + std::string(texte), true);
+  if (sansEnTete.empty() || sansEnTete.front().Ligne != 2 || Refusee(sansEnTete.front()))
+    return LireEscales(texte, true);
+  for (EscaleLue& e : sansEnTete) --e.Ligne;
+  return sansEnTete;
+}
+
+}  // namespace
+
 // Every waypoint record of a text, as the command line reads a file: CSV when the text read
-// plainly refuses its first record and read as CSV, after its header, refuses none. A record
-// that gives no waypoint is a row of its text, refused.
+// plainly refuses its first record and read as CSV refuses none. A record that gives no waypoint
+// is a row of its text, refused.
 std::vector<PointSaisi> FormPassage::LignesDuTexte(std::string_view texte) const {
   std::vector<EscaleLue> lues = LireEscales(texte, false);
-  if (!lues.empty() && std::holds_alternative<Refus>(lues.front().Quoi)) {
-    std::vector<EscaleLue> csv = LireEscales(texte, true);
-    if (std::none_of(csv.begin(), csv.end(),
-                     [](const EscaleLue& e) { return std::holds_alternative<Refus>(e.Quoi); }))
-      lues = std::move(csv);
+  if (!lues.empty() && Refusee(lues.front())) {
+    std::vector<EscaleLue> csv = EscalesCsv(texte);
+    if (std::none_of(csv.begin(), csv.end(), Refusee)) lues = std::move(csv);
   }
   std::vector<PointSaisi> lignes;
   for (const EscaleLue& e : lues) {
