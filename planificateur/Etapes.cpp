@@ -127,9 +127,10 @@ void FormPassage::AfficherPoints() {
       if (const auto* v = std::get_if<double>(&c->Lue)) {
         row.Cells.push_back({TexteAngle(*v, axe)});
       } else {
-        row.Cells.push_back(Blanche(l) || l.Refuse ? Cell{c->Texte}
-                                       : Cell{c->Texte, Mark::Invalid,
-                                              RaisonRefus(std::get<Refus>(c->Lue), anglais)});
+        row.Cells.push_back(
+            Blanche(l) || l.Refuse
+                ? Cell{c->Texte}
+                : Cell{c->Texte, Mark::Invalid, RaisonRefus(std::get<Refus>(c->Lue), anglais)});
       }
       if (erreur == i) {
         row.Cells.back().Marked = Mark::Invalid;
@@ -192,8 +193,8 @@ void FormPassage::AfficherBilan() {
   const bool anglais = EnAnglais();
   for (std::size_t i = 0; i < kReglages; ++i) {
     if (refusReglages_[i])
-      return TxtBilan.SetText(LblReglage[static_cast<std::int16_t>(i)].Caption + t::DeuxPoints.En(anglais) +
-                              *refusReglages_[i] + ".");
+      return TxtBilan.SetText(LblReglage[static_cast<std::int16_t>(i)].Caption +
+                              t::DeuxPoints.En(anglais) + *refusReglages_[i] + ".");
   }
   const auto numero = [&](std::size_t rang) {
     return t::PointNumero.En(anglais) + std::to_string(rang + 1) + t::DeuxPoints.En(anglais);
