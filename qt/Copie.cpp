@@ -70,6 +70,8 @@ void Vue::Copy(Control& c, QWidget* w) {
   w->setEnabled(c.Enabled);
   if (w->toolTip() != Q(c.ToolTipText)) w->setToolTip(Q(c.ToolTipText));
   if (w->accessibleName() != Q(c.AccessibleName)) w->setAccessibleName(Q(c.AccessibleName));
+  if (w->accessibleDescription() != Q(c.AccessibleDescription))
+    w->setAccessibleDescription(Q(c.AccessibleDescription));
   if (const QRect g = Geometry(c); w->geometry() != g) w->setGeometry(g);
   switch (c.GetKind()) {
     case Kind::TextBox:

@@ -31,8 +31,9 @@ for target in nombres geodesie collage kml utilisateur calc passage; do
     -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
 done
 
-# The real program on a real X server.
+# The real program on a real X server: the main window, then the passage planner.
 tests/e2e/bureau.sh build
+tests/e2e/planificateur.sh build
 
 # The Debian package: its desktop entry and metadata validate, lintian finds no error, and the
 # installed program works for an ordinary user.
