@@ -149,6 +149,10 @@ TEST(Planner, EditsUndoneAndRedone) {
   EXPECT_EQ(p.Names() + (p.f.Modifie() ? " *" : ""), "");
   p.f.UserClick(p.f.MRetablir);
   EXPECT_EQ(p.Names(), "Brest!!");
+  p.Paste("lat;lon;nom\n38,7;-9,15;Cascais\n");  // a spreadsheet's, in either dialect
+  p.Paste("28.1,-15.4,Las Palmas\n");            // its rows without their header
+  EXPECT_EQ(p.Names(), "Las Palmas, Cascais, Brest!!");
+  EXPECT_FALSE(p.f.MRetablir.Enabled);  // a new edit forgets those undone
 }
 
 // Each setting as the command line reads its option, and why the passage has no route: the

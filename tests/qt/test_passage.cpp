@@ -149,10 +149,15 @@ TEST_F(PlannerWindow, BothLanguages) {
   P().AppliquerReglages({0, true, false, {"300", "", "", "6", "2026-12-24T06:00Z"}});
   P().TblPoints.SetCurrent(3, 0);
   platform.SynchroniserTout();
+  auto* legs = static_cast<Grille*>(Of(P().TblEtapes));
   Grab("planificateur-fr");
+  P().TblPoints_Edit(1, 1, "38°72'N");
+  platform.SynchroniserTout();
+  Grab("planificateur-erreur");
+  P().MAnnuler_Click();
   f.UserClick(f.Image2[1]);
   platform.SynchroniserTout();
-  auto* legs = static_cast<Grille*>(Of(P().TblEtapes));
+  legs->scrollTo(legs->model()->index(0, 10));
   EXPECT_EQ(legs->model()->headerData(10, Qt::Horizontal).toString().toStdString(), "ETA (UTC)");
   EXPECT_EQ(legs->model()->headerData(6, Qt::Vertical).toString().toStdString(), "Total");
   EXPECT_EQ(legs->model()->index(0, 1).data(Qt::AccessibleDescriptionRole).toString().toStdString(),
@@ -161,6 +166,18 @@ TEST_F(PlannerWindow, BothLanguages) {
   EXPECT_EQ(Of(P().TxtBilan)->accessibleName().toStdString(), "Passage summary");
   EXPECT_EQ(Of(P().TxtReglage[3])->accessibleName().toStdString(), "Speed (knots)");
   Grab("planificateur-en");
+  // Made larger, the window gives the room to the legs, and the height to both tables; the
+  // totals stay below them.
+  const auto places = [&] {
+    return std::vector<QRect>{Of(P().TblPoints)->geometry(), Of(P().TblEtapes)->geometry(),
+                              Of(P().TxtBilan)->geometry()};
+  };
+  const std::vector<QRect> before = places();
+  Window(P())->resize(Window(P())->size() + QSize(200, 100));
+  QApplication::processEvents();
+  EXPECT_EQ(places(), (std::vector<QRect>{before[0].adjusted(0, 0, 0, 100),
+                                          before[1].adjusted(0, 0, 200, 100),
+                                          before[2].adjusted(0, 100, 200, 100)}));
   P().AppliquerReglages({0, true, false, {"300", "", "", "6", "tomorrow"}});
   platform.SynchroniserTout();
   EXPECT_EQ(Of(P().TxtReglage[4])->toolTip().toStdString(),
