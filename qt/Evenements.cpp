@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "PlateformeQt.hpp"
+#include "Tableaux.hpp"
 #include "Vue.hpp"
 
 namespace orbalide {
@@ -223,6 +224,15 @@ bool Vue::GivesWay(const QKeyEvent& press) const {
     return item != nullptr && item->TakesKeysFirst && item->Enabled &&
            QKeySequence::fromString(Q(std::string(item->Shortcut))) == keys;
   });
+}
+
+// A cell being edited is taken before a menu's command runs, as spreadsheets take it before they
+// save: its editor gives the focus back to its table.
+void Vue::TakeEdit() {
+  QWidget* focus = QApplication::focusWidget();
+  for (QWidget* w = focus; w != nullptr; w = w->parentWidget()) {
+    if (qobject_cast<Grille*>(w) != nullptr && w != focus) return w->setFocus();
+  }
 }
 
 // Labels and images take clicks, and so does the window outside its controls.

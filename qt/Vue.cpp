@@ -112,8 +112,10 @@ void Vue::MakeMenus() {
     QAction* a = static_cast<QMenu*>(actions_.at(item->Parent()))->addAction(Q(c->Caption));
     a->setShortcut(QKeySequence::fromString(Q(std::string(item->Shortcut))));
     actions_[c] = a;
-    QObject::connect(a, &QAction::triggered, this,
-                     [this, c] { Forward([this, c] { form_.UserClick(*c); }); });
+    QObject::connect(a, &QAction::triggered, this, [this, c] {
+      TakeEdit();
+      Forward([this, c] { form_.UserClick(*c); });
+    });
   }
 }
 

@@ -69,6 +69,7 @@ class Vue : public QObject {
   bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
   bool Click(QObject* watched, Control* control);
   bool GivesWay(const QKeyEvent& press) const;
+  void TakeEdit();
 
   void CopyMenu(Control& control);
   void Copy(Control& control, QWidget* widget);

@@ -141,6 +141,7 @@ TEST(Planner, EditsUndoneAndRedone) {
             "calculer le passage.");
   EXPECT_EQ(p.f.TblPoints.At(3, 1).Text + " " + p.f.TblPoints.At(3, 1).Reason,
             "95 lat dépasse 90°");
+  EXPECT_EQ(p.f.TblEtapes.RowCount(), 0);  // no passage without them
   for (int i = 0; i < 6; ++i) p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.Names(), "Brest, Lisbon, Las Palmas");
   EXPECT_EQ(p.f.TblPoints.At(1, 1).Text + " " + p.f.TblPoints.At(1, 2).Text,
@@ -341,6 +342,7 @@ TEST(Planner, FollowsTheMainWindow) {
   c.platform.answer = Answer::Cancel;
   c.f.UserKey(Key::Quit);
   EXPECT_EQ(c.platform.quits, 0);
+  EXPECT_TRUE(c.platform.unloaded.empty());
   EXPECT_EQ(c.platform.messages.back(),
             "The passage has changes that are not saved. Save them before closing it?");
   c.platform.answer = Answer::No;
