@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # orbalide-calc against GeodSolve (GeographicLib) and geod (PROJ) on the same random lines of each
 # problem, against GeodSolve on nearly antipodal pairs, and with --rhumb against RhumbSolve
-# (GeographicLib) on the same lines, on one core: lines per second of each tool and the ratios. The tools run in turn, RUNS times (default 5), so that all see the same
-# machine; the medians of their CPU times (user + system) are compared. LINES sets the lines per
-# problem (default 200,000).
+# (GeographicLib) on the same lines, on one core: lines per second of each tool and the ratios. The
+# tools run in turn, RUNS times (default 5), so that all see the same machine; the medians of
+# their CPU times (user + system) are compared. LINES sets the lines per problem (default
+# 200,000). Then a passage of ROUTE_POINTS waypoints (default 100,000) read from its GPX route
+# against the same passage from plain text (CPU time, and peak memory with twice the waypoints
+# too), and orbalide-calc spread by GNU parallel over every core against one process on the same
+# lines (wall-clock time, the same bytes out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-5}
@@ -13,6 +17,7 @@ missing=()
 command -v GeodSolve >/dev/null && command -v RhumbSolve >/dev/null ||
   missing+=(geographiclib-tools)
 command -v geod >/dev/null || missing+=(proj-bin)
+command -v parallel >/dev/null || missing+=(parallel)
 if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -q && apt-get install -y -q "${missing[@]}"
 fi
@@ -98,3 +103,41 @@ compare rhumb-inverse "orbalide-calc inverse --rhumb" "$calc" inverse --rhumb --
   "RhumbSolve -i -p 9" RhumbSolve -i -p 9
 compare rhumb-direct "orbalide-calc direct --rhumb" "$calc" direct --rhumb -- \
   "RhumbSolve -p 9" RhumbSolve -p 9
+
+# A passage's waypoints along a random walk, as plain text and as the GPX route orbalide-calc
+# writes of them; the same legs from either.
+points=${ROUTE_POINTS:-100000}
+for n in "$points" $((2 * points)); do
+  awk -v n="$n" 'BEGIN { srand(1620); lat = 40; lon = -30; for (i = 0; i < n; i++) {
+    lat += rand() - 0.5; lon += rand() - 0.45; if (lat > 60 || lat < -60) lat = 0
+    if (lon > 180) lon -= 360
+    printf "%.9f %.9f WP%d\n", lat, lon, i + 1 } }' > "$work/route-$n.txt"
+  "$calc" route --gpx="$work/route-$n.gpx" "$work/route-$n.txt" > "$work/plain.out" 2>/dev/null
+  "$calc" route "$work/route-$n.gpx" > "$work/gpx.out"
+  cmp -s "$work/plain.out" "$work/gpx.out" || { echo "GPX and plain text differ"; exit 1; }
+done
+# Peak memory (kB) of one run.
+peak() { python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, check=True)
+print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)' "$@"; }
+for kind in txt gpx; do
+  : > "$work/route-$kind"
+  for _ in $(seq "$runs"); do cpu /dev/null "$calc" route "$work/route-$points.$kind" >> "$work/route-$kind"; done
+done
+awk -v t="$(median < "$work/route-txt")" -v g="$(median < "$work/route-gpx")" -v n="$points" \
+  -v mt="$(peak "$calc" route "$work/route-$points.txt")" \
+  -v mg="$(peak "$calc" route "$work/route-$points.gpx")" \
+  -v mg2="$(peak "$calc" route "$work/route-$((2 * points)).gpx")" 'BEGIN {
+  printf "route of %d waypoints: plain text %.3f s, GPX %.3f s: %.2f times the time\n", n, t, g, g / t
+  printf "peak memory: plain text %d kB, GPX %d kB, GPX of twice the waypoints %d kB\n", mt, mg, mg2 }'
+
+# Every core through GNU parallel, against one process: wall-clock seconds, the same bytes.
+cores=$(nproc)
+for _ in $(seq 8); do cat "$work/inverse"; done > "$work/many"
+wall() { local TIMEFORMAT=%3R; { time "$@" < "$work/many" > "$work/wall.out"; } 2>&1; }
+one=$(wall "$calc" inverse)
+cp "$work/wall.out" "$work/one.out"
+spread=$(wall parallel --pipe --keep-order --block 4M -j "$cores" "$calc" inverse)
+cmp -s "$work/one.out" "$work/wall.out" || { echo "parallel's output differs"; exit 1; }
+awk -v a="$one" -v b="$spread" -v c="$cores" -v l="$(wc -l < "$work/many")" 'BEGIN {
+  printf "inverse, %d lines: one process %.3f s, parallel on %d cores %.3f s (%.2f times as fast), the same bytes\n", l, a, c, b, a / b }'

@@ -51,25 +51,31 @@ void Calculateur::EcrireEnTete(std::span<char> enTete, char separateurLu, Tampon
     if (i > 0) Separer(sortie);
     sortie.Ecrire(noms[i]);
   }
-  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite) EcrireSuite(*suite, true, sortie);
+  if (const auto suite = ChampsCsv(enTete, separateurLu).Suite)
+    EcrireSuite(*suite, separateurLu, true, sortie);
 }
 
 Reponse Calculateur::Calculer(std::span<char> ligne, char separateurLu, Tampon& sortie) const {
   const std::size_t debut = sortie.Position();
-  const Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  Champs champs = r_.Csv ? ChampsCsv(ligne, separateurLu) : ChampsSepares(ligne);
+  // Too many words for one field each: a GPS unit's positions, N48 23.500 W004 29.000.
+  if (champs.Nombre > kChampsParLigne && !r_.Csv) {
+    champs = ChampsSepares(ligne, kChampsParLigne, true);
+  }
   Reponse reponse{Resoudre(champs, sortie), champs.Suite};
   if (separateur_ == ';') sortie.Remplacer(debut, '.', ',');
   return reponse;
 }
 
-void Calculateur::EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const {
-  if (r_.Csv) {
-    const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
-    for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
-  } else if (repondue) {
-    sortie.Ecrire(' ');
+void Calculateur::EcrireSuite(std::string_view suite, char separateurLu, bool repondue,
+                              Tampon& sortie) const {
+  if (!r_.Csv) {
+    if (repondue) sortie.Ecrire(' ');
+    return sortie.Ecrire(suite);
   }
-  sortie.Ecrire(suite);
+  const std::size_t separateurs = repondue ? 1 : kChampsReponse;  // after empty answer fields
+  for (std::size_t i = 0; i < separateurs; ++i) Separer(sortie);
+  sortie.Ecrire(ColonnesCsv(suite, separateurLu, separateur_));
 }
 
 Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
@@ -91,6 +97,7 @@ Issue Calculateur::Resoudre(const Champs& champs, Tampon& sortie) const {
 Issue Calculateur::Directe(const Valeurs& v, Tampon& sortie) const {
   const auto [lat1, lon1, course1, distance] = v;
   const double metres = EnMetres(distance, r_.Distances);
+  if (std::fabs(metres) > kDistanceDirecteMax) return Refus{.Quoi = Refus::Motif::TropLoin};
   Trajet t{r_.Reference, lat1, lon1, course1, metres, 0, 0, RouteReduite(course1), r_.Chemin};
   if (r_.Chemin == Ligne::Loxodromie) {
     const ResultatDirectLoxodromie r =

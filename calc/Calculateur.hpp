@@ -66,8 +66,11 @@ class Calculateur {
   // - inverse: "lat1 lon1 lat2 lon2" gives "course1 course2 distance", for every pair of points
   //   (CalculInverseComplet).
   // Along the rhumb line, course2 is course1 (CalculDirectLoxodromie, CalculInverseLoxodromie);
-  // a direct line that would reach a pole has no result.
-  // Angles by LireAngle and LireRoute, the distance by LireNombreSeul in the unit. Out, as
+  // a direct line that would reach a pole has no result. A direct line beyond
+  // kDistanceDirecteMax either way is refused.
+  // Positions by LireCoordonnee, courses by LireRoute, the distance by LireNombreSeul in the
+  // unit; blank-separated words make one field each, unless there are more than four: then
+  // the words of a GPS unit's coordinate make one (ChampsSepares with positions). Out, as
   // Ecriture writes them: longitudes from −180 to 180, courses from 0 included to 360 excluded;
   // decimal commas in CSV separated by ';'. The output may hold part of an answer when the line
   // is refused: the caller takes it back.
@@ -75,8 +78,9 @@ class Calculateur {
 
   // Writes what a line carries after its fields after its answer (repondue) or in place of one,
   // without a line end: " # comment" after blank-separated fields, a comment alone; CSV's
-  // columns after the answer's, with empty answer fields before them when there is no answer.
-  void EcrireSuite(std::string_view suite, bool repondue, Tampon& sortie) const;
+  // columns (separated by separateurLu) after the answer's, with empty answer fields before them
+  // when there is no answer, in the answers' dialect (ColonnesCsv).
+  void EcrireSuite(std::string_view suite, char separateurLu, bool repondue, Tampon& sortie) const;
 
  private:
   using Valeurs = std::array<double, kChampsParLigne>;

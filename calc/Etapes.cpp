@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "Champs.hpp"
+#include "Lecture.hpp"
+
 namespace orbalide::calc {
 namespace {
 
@@ -11,13 +14,13 @@ constexpr std::array<std::string_view, 11> kColonnes{
     "leg",  "from",   "to",       "lat1",      "lon1",       "lat2",
     "lon2", "course", "distance", "gc_course", "gc_distance"};
 constexpr std::array<std::string_view, 2> kColonnesTemps{"time", "elapsed"};
+constexpr std::string_view kColonneEta = "eta";
 constexpr std::string_view kTotal = "total";
-constexpr char kGuillemet = '"';
 
 }  // namespace
 
-TableEtapes::TableEtapes(const Ecriture& ecriture, char separateur, bool temps)
-    : ecriture_(ecriture), separateur_(separateur), temps_(temps) {}
+TableEtapes::TableEtapes(const Ecriture& ecriture, char separateur, bool temps, bool eta)
+    : ecriture_(ecriture), separateur_(separateur), temps_(temps), eta_(eta) {}
 
 void TableEtapes::EnTete(Tampon& sortie) const {
   sortie.Ecrire(kColonnes[0]);
@@ -25,6 +28,7 @@ void TableEtapes::EnTete(Tampon& sortie) const {
   for (const std::string_view nom : kColonnesTemps) {
     if (temps_) Texte(nom, sortie);
   }
+  if (eta_) Texte(kColonneEta, sortie);
   sortie.Ecrire('\n');
 }
 
@@ -36,43 +40,36 @@ void TableEtapes::Ecrire(const Passage& p, Tampon& sortie) const {
     Distance(t.Distance, sortie);
     Angle(t.RouteOrthodromie, std::nullopt, sortie);
     Distance(t.DistanceOrthodromie, sortie);
-    Temps(t.Heures, t.HeuresCumulees, sortie);
+    Temps(t.Heures, t.HeuresCumulees, p.Depart, sortie);
   }
   Debut(kTotal, p.Points.front(), p.Points.back(), sortie);
   Angle(std::nullopt, std::nullopt, sortie);
   Distance(p.Distance, sortie);
   Angle(std::nullopt, std::nullopt, sortie);
   Distance(p.DistanceOrthodromie, sortie);
-  Temps(p.Heures, p.Heures, sortie);
+  Temps(p.Heures, p.Heures, p.Depart, sortie);
 }
 
 // A line's first fields: its label, the names and the positions of its two waypoints.
 void TableEtapes::Debut(std::string_view etiquette, const PointDePassage& a,
                         const PointDePassage& b, Tampon& sortie) const {
   sortie.Ecrire(etiquette);
-  Texte(a.Nom, sortie);
-  Texte(b.Nom, sortie);
+  Texte(a.Nom, sortie, true);
+  Texte(b.Nom, sortie, true);
   for (const PointDePassage* p : {&a, &b}) {
     Angle(p->Latitude, Axe::Latitude, sortie);
     Angle(p->Longitude, Axe::Longitude, sortie);
   }
 }
 
-// A field of text after the separator, quoted where a reader would not take it whole.
-void TableEtapes::Texte(std::string_view texte, Tampon& sortie) const {
+// A field of text after the separator, quoted where a reader would not take it whole; a name
+// also where it would be taken for part of a position.
+void TableEtapes::Texte(std::string_view texte, Tampon& sortie, bool nom) const {
   sortie.Ecrire(separateur_);
-  const bool csv = separateur_ != ' ';
-  const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
-  const bool bords = !texte.empty() && (blanc(texte.front()) || blanc(texte.back()));
-  const bool guillemets = texte.find_first_of(csv ? "\"\r\n" : "\"\r\n \t") != texte.npos ||
-                          texte.find(separateur_) != texte.npos || (csv ? bords : texte.empty());
-  if (!guillemets) return sortie.Ecrire(texte);
-  sortie.Ecrire(kGuillemet);
-  for (const char c : texte) {
-    if (c == kGuillemet) sortie.Ecrire(kGuillemet);
-    sortie.Ecrire(c);
-  }
-  sortie.Ecrire(kGuillemet);
+  const bool plain = separateur_ == ' ';
+  const bool position = nom && plain && MotDePosition(texte.substr(0, texte.find_first_of(" \t")));
+  const bool guillemets = plain && (texte.empty() || position || texte.find('\t') != texte.npos);
+  sortie.Ecrire(ChampCsv(texte, separateur_, guillemets));
 }
 
 // An angle after the separator; none: an empty field.
@@ -91,8 +88,9 @@ void TableEtapes::Distance(double metres, Tampon& sortie) const {
   DecimalesEnVirgules(debut, sortie);
 }
 
-// With the times, both as hours:minutes; then the line's end.
-void TableEtapes::Temps(double heures, double depuisDepart, Tampon& sortie) const {
+// With the times, both as hours:minutes, then the time of arrival; then the line's end.
+void TableEtapes::Temps(double heures, double depuisDepart, std::optional<Instant> depart,
+                        Tampon& sortie) const {
   for (const double h : {heures, depuisDepart}) {
     if (!temps_) break;
     const HeuresMinutes hm = EnHeuresMinutes(h);
@@ -100,6 +98,7 @@ void TableEtapes::Temps(double heures, double depuisDepart, Tampon& sortie) cons
     std::snprintf(texte.data(), texte.size(), "%.0f:%02d", hm.Heures, hm.Minutes);
     Texte(texte.data(), sortie);
   }
+  if (eta_ && depart) Texte(TexteInstant(*InstantApres(*depart, depuisDepart)), sortie);
   sortie.Ecrire('\n');
 }
 

@@ -12,23 +12,27 @@ FichiersExecution::FichiersExecution(const Options& o, bool anglais, std::FILE* 
                                      std::FILE* erreurs)
     : o_(o), anglais_(anglais), sortie_(sortie), erreurs_(erreurs) {}
 
-FichiersExecution::~FichiersExecution() {
-  for (const Entree& e : entrees_) {
-    if (e.Nom) ::close(e.Fd);
-  }
+EntreeOuverte::EntreeOuverte(const Entree& e)
+    : fd_(e.Nom ? ::open(e.Nom->c_str(), O_RDONLY | O_CLOEXEC) : e.Fd),
+      erreur_(fd_ < 0 ? errno : 0),
+      nommee_(e.Nom.has_value()) {}
+
+EntreeOuverte::~EntreeOuverte() {
+  if (nommee_ && fd_ >= 0) ::close(fd_);
 }
 
-// Every input is opened before any line is answered, so that a wrong name stops the run before
-// it writes anything.
+// Every input is checked before any line is answered, so that a wrong name stops the run before
+// it writes anything; each is opened in its turn.
 bool FichiersExecution::Ouvrir(int entreeStandard) {
   for (const std::string& nom : o_.Fichiers.empty() ? std::vector<std::string>{"-"} : o_.Fichiers) {
     if (nom == kEntreeStandard) {
       entrees_.push_back({std::nullopt, entreeStandard});
       continue;
     }
-    const int fd = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Signaler(Acces::Ouverture, nom, errno);
-    entrees_.push_back({nom, fd});
+    if (::faccessat(AT_FDCWD, nom.c_str(), R_OK, AT_EACCESS) != 0) {
+      return Signaler(Acces::Ouverture, nom, errno);
+    }
+    entrees_.push_back({nom, -1});
   }
   return OuvrirTrace(o_.Kml, kml_) && OuvrirTrace(o_.Gpx, gpx_);
 }
@@ -41,8 +45,8 @@ bool FichiersExecution::OuvrirTrace(const std::string& nom, FichierSortie& fichi
     std::fputs(TexteConflit(nom, *conflit, anglais_).c_str(), erreurs_);
     return false;
   }
-  const int erreur = fichier.Ouvrir(nom);
-  return erreur == 0 || Signaler(Acces::Ouverture, nom, erreur);
+  const std::optional<EchecAcces> echec = fichier.Ouvrir(nom);
+  return !echec || Signaler(echec->Quoi, nom, echec->Erreur);
 }
 
 std::optional<Conflit> FichiersExecution::ConflitDe(const std::string& nom) const {

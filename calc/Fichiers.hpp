@@ -1,5 +1,5 @@
-// The files of a run: its inputs, all opened before any is read, and the files of geodesics that
-// it writes beside its answers (--kml, --gpx).
+// The files of a run: its inputs, each opened in its turn, and the files of geodesics that it
+// writes beside its answers (--kml, --gpx).
 #pragma once
 
 #include <cstdio>
@@ -19,9 +19,25 @@ inline constexpr std::string_view kEntreeStandard = "-";
 
 struct Entree {
   std::optional<std::string> Nom;  // none: the standard input
-  int Fd;
+  int Fd;                          // the standard input's; −1 for a file
   // Its name in messages.
   std::string_view NomLu() const { return Nom ? std::string_view(*Nom) : kEntreeStandard; }
+};
+
+// An input while it is read: a file opened, and closed when this goes, so that a run holds one
+// open at a time, as cat does; the standard input as it is.
+class EntreeOuverte {
+ public:
+  explicit EntreeOuverte(const Entree& e);
+  EntreeOuverte(const EntreeOuverte&) = delete;
+  EntreeOuverte& operator=(const EntreeOuverte&) = delete;
+  ~EntreeOuverte();
+  int Fd() const { return fd_; }          // −1 when the file could not be opened
+  int Erreur() const { return erreur_; }  // then its errno
+
+ private:
+  int fd_, erreur_;
+  bool nommee_;
 };
 
 class FichiersExecution {
@@ -30,12 +46,13 @@ class FichiersExecution {
   FichiersExecution(const Options& o, bool anglais, std::FILE* sortie, std::FILE* erreurs);
   FichiersExecution(const FichiersExecution&) = delete;
   FichiersExecution& operator=(const FichiersExecution&) = delete;
-  // Closes the inputs; drops the files of geodesics not closed.
-  ~FichiersExecution();
+  // Drops the files of geodesics not closed.
+  ~FichiersExecution() = default;
 
-  // Opens the inputs that the options name (the standard input, `entreeStandard`, for "-" or
-  // when none is named), then the files of geodesics; false, having said why, when one cannot be
-  // opened or would replace a file that the run reads or writes otherwise.
+  // Checks that the inputs that the options name (the standard input, `entreeStandard`, for "-"
+  // or when none is named) may be read, then opens the files of geodesics; false, having said
+  // why, when one cannot be read or opened, or would replace a file that the run reads or writes
+  // otherwise.
   bool Ouvrir(int entreeStandard);
 
   const std::vector<Entree>& Entrees() const { return entrees_; }

@@ -59,6 +59,21 @@ std::optional<LigneLue> LecteurLignes::Suivante() {
   }
 }
 
+std::string_view LecteurLignes::Regarder() {
+  const auto vue = [&] { return std::string_view(tampon_.data() + debut_, fin_ - debut_); };
+  while (vue().find_first_not_of(" \t\r\n\xEF\xBB\xBF") == std::string_view::npos &&
+         fin_ < tampon_.size() && Remplir()) {
+  }
+  return vue();
+}
+
+std::string_view LecteurLignes::Bloc() {
+  if (fin_ == debut_) Remplir();
+  const std::string_view bloc(tampon_.data() + debut_, fin_ - debut_);
+  debut_ = fin_;
+  return bloc;
+}
+
 bool LecteurLignes::Prete() const {
   const std::size_t regard = std::min(fin_ - debut_, kRegard);
   return finie_ || regard == kRegard || std::memchr(tampon_.data() + debut_, '\n', regard);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "Enregistrements.hpp"
@@ -17,6 +18,15 @@ class LecteurLignes : public SourceLignes {
   // As SourceLignes has it; nothing after a read error too. The bytes of a line longer than
   // kLongueurLigneMax are read and dropped.
   std::optional<LigneLue> Suivante() override;
+
+  // The bytes at hand before any line is taken, read until one is no blank (nor a byte order
+  // mark), or the buffer is full, or the input ends: enough to tell a GPX file (DebutXml).
+  std::string_view Regarder();
+
+  // For an input read whole rather than by lines: the bytes at hand, all taken, or the next ones
+  // read when none are; empty at the end of the input or after a read error. Valid until the
+  // next call.
+  std::string_view Bloc();
 
   // Whether the next line is at hand, Suivante needing no more of the input.
   bool Prete() const;

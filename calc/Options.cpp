@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "Ellipsoide.hpp"
 #include "Lecture.hpp"
+#include "Passage.hpp"
 #include "Textes.hpp"
 
 namespace orbalide::calc {
@@ -58,14 +61,50 @@ std::optional<ErreurUsage> Fichier(std::string& fichier, std::string_view option
   return std::nullopt;
 }
 
-// A setting of route, read as `lue`: above 0.
+// A setting of route, read as `lue`: above 0, at most `maximum`, at least `minimum`.
 std::optional<ErreurUsage> Positif(double& reglage, std::string_view option, ValeurLue lue,
-                                   std::string_view valeur) {
-  if (lue.Defaut != DefautLecture::Aucun || lue.Valeur <= 0) {
+                                   std::string_view valeur, double maximum = HUGE_VAL,
+                                   double minimum = 0) {
+  if (lue.Defaut != DefautLecture::Aucun || lue.Valeur <= 0 || lue.Valeur > maximum ||
+      lue.Valeur < minimum) {
     return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), std::string(option)};
   }
   reglage = lue.Valeur;
   return std::nullopt;
+}
+
+// A whole number of route, at least `minimum`.
+std::optional<ErreurUsage> Entier(std::size_t& reglage, std::string_view option,
+                                  std::string_view valeur, std::size_t minimum) {
+  std::size_t n = 0;
+  const auto [fin, erreur] = std::from_chars(valeur.data(), valeur.data() + valeur.size(), n);
+  if (valeur.empty() || erreur != std::errc{} || fin != valeur.data() + valeur.size() ||
+      n < minimum) {
+    return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), std::string(option)};
+  }
+  reglage = n;
+  return std::nullopt;
+}
+
+std::optional<ErreurUsage> Depart(Options& o, std::string_view valeur) {
+  o.Depart = LireInstant(valeur);
+  if (o.Depart) return std::nullopt;
+  return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), "--depart"};
+}
+
+// A route of GPX files: its rank when the value is a number, else its name.
+std::optional<ErreurUsage> RouteGpx(Options& o, std::string_view valeur) {
+  if (!valeur.empty() && valeur.find_first_not_of("0123456789") == std::string_view::npos) {
+    return Entier(o.RouteGpx.Rang, "--route", valeur, 1);
+  }
+  if (valeur.empty()) return ErreurUsage{Faute::ValeurInvalide, "", "--route"};
+  o.RouteGpx.Nom = valeur;
+  return std::nullopt;
+}
+
+// A latitude's magnitude, whatever its hemisphere or sign: the limit holds north and south.
+ValeurLue Magnitude(ValeurLue lue) {
+  return {std::fabs(lue.Valeur), lue.Defaut};
 }
 
 // The commands an option applies to.
@@ -100,19 +139,33 @@ constexpr std::array kOptions{
                  Portee::Route},
     OptionConnue{"meridians", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.PasMeridiens, "--meridians", LireRoute(v), v);
+                   return Positif(o.PasMeridiens, "--meridians", LireRoute(v), v, kPasMeridiensMax);
                  },
                  Portee::Route},
     OptionConnue{"max-latitude", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.LatitudeMax, "--max-latitude", LireAngle(v, Axe::Latitude), v);
+                   return Positif(o.LatitudeMax, "--max-latitude",
+                                  Magnitude(LireCoordonnee(v, Axe::Latitude)), v);
                  },
                  Portee::Route},
     OptionConnue{"speed", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Positif(o.Vitesse, "--speed", LireNombreSeul(v), v);
+                   return Positif(o.Vitesse, "--speed", LireNombreSeul(v), v, HUGE_VAL,
+                                  kVitesseMin);
                  },
                  Portee::Route},
+    OptionConnue{"depart", 0, nullptr, &Depart, Portee::Route},
+    OptionConnue{"route", 0, nullptr, &RouteGpx, Portee::Route},
+    OptionConnue{"reverse", 0, &Options::Inverse, nullptr, Portee::Route},
+    OptionConnue{"name-length", 0, nullptr,
+                 [](Options& o, std::string_view v) {
+                   return Entier(o.LongueurNoms, "--name-length", v, 1);
+                 },
+                 Portee::Route},
+    OptionConnue{
+        "max-points", 0, nullptr,
+        [](Options& o, std::string_view v) { return Entier(o.PointsMax, "--max-points", v, 2); },
+        Portee::Route},
     OptionConnue{"help", 'h', &Options::Aide, nullptr},
     OptionConnue{"version", 'V', &Options::Version, nullptr},
 };
@@ -207,6 +260,7 @@ std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view>
   const auto operandes = std::span<char* const>(argv).subspan(static_cast<std::size_t>(optind));
   if (auto erreur = LireOperandes(o, operandes.first(operandes.size() - 1))) return *erreur;
   if (auto erreur = HorsCommande(o, o.Calcul ? operandes[0] : "", donnees)) return *erreur;
+  if (o.Depart && o.Vitesse == 0) return ErreurUsage{Faute::SansVitesse, "--depart"};
   return o;
 }
 

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "Ellipsoide.hpp"
+#include "LectureGpx.hpp"
+#include "Temps.hpp"
 #include "Unites.hpp"
 
 namespace orbalide::calc {
@@ -32,6 +34,11 @@ struct Options {
   double PasMeridiens = 0;            // --meridians: degrees; 0 for none
   double LatitudeMax = 90;            // --max-latitude: degrees, at most 90
   double Vitesse = 0;                 // --speed: knots; 0 for none
+  ChoixRoute RouteGpx;                // --route: the route of GPX inputs, by rank or name
+  bool Inverse = false;               // --reverse: from the last waypoint to the first
+  std::optional<Instant> Depart;      // --depart: with --speed, the times of arrival
+  std::size_t LongueurNoms = 0;       // --name-length: names for plotters; 0 for none
+  std::size_t PointsMax = 0;          // --max-points: GPX routes cut; 0 for one route
   std::vector<std::string> Fichiers;  // the inputs in turn, "-" standing for the standard input;
                                       // none: the standard input
 };
@@ -45,7 +52,9 @@ struct ErreurUsage {
     PrecisionInconnue,  // not 2, 3 or 7
     UniteInconnue,      // not m or nm
     EllipsoideInconnu,
-    ValeurInvalide,  // route's settings: not a number, or not above 0
+    ValeurInvalide,  // route's settings: not a number, or not above 0 (1 for --max-points),
+                     // a time without its zone
+    SansVitesse,     // --depart without --speed
     HorsCommande,    // an option of another command: Argument is the command
     CommandeManquante,
     CommandeInconnue,
@@ -59,7 +68,9 @@ struct ErreurUsage {
 // and after the operands, each as --name=value or --name value, a long name shortened to any
 // unambiguous start (--ell), -h and -V, "--" ending the options. The first operand is the command
 // ("direct", "inverse" or "route"), the others are files. --rhumb is an option of direct and
-// inverse, --every, --meridians, --max-latitude and --speed of route. getopt_long's own messages
+// inverse; --every, --meridians, --max-latitude, --speed, --depart (LireInstant, with --speed),
+// --route (digits alone: a rank from 1; else a name), --reverse, --name-length and --max-points
+// are route's. getopt_long's own messages
 // (in the language of LC_MESSAGES) go to `erreurs`. It may run again in the same process.
 std::variant<Options, ErreurUsage> LireOptions(std::span<const std::string_view> arguments,
                                                std::FILE* erreurs);

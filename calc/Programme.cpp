@@ -72,28 +72,26 @@ int Execution::Lancer(int entreeStandard) {
 // The output is written whenever the next line would have to wait for the input, so that a
 // line typed at a terminal is answered at once.
 bool Execution::Lire(const Entree& entree, Traces& traces) {
-  LecteurLignes lignes(entree.Fd);
+  const EntreeOuverte ouverte(entree);
+  if (ouverte.Fd() < 0) return fichiers_.Signaler(Acces::Ouverture, entree.Nom, ouverte.Erreur());
+  LecteurLignes lignes(ouverte.Fd());
   LecteurEnregistrements lecteur(lignes, o_.Csv);
-  bool enTete = o_.Csv;
   while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
-    if (enTete) {
-      EnTete(*e, lecteur.Separateur());
-      enTete = false;
-    } else {
-      Repondre(entree, *e, lecteur.Separateur(), traces);
-    }
+    if (o_.Csv && e->Ligne == 1) EnTete(*e, lecteur.Separateur());
+    if (!e->EnTete) Repondre(entree, *e, lecteur.Separateur(), traces);
     if ((tampon_.Plein() || !lignes.Prete()) && !Vider()) return false;
   }
   return lignes.Erreur() == 0 || fichiers_.Signaler(Acces::Lecture, entree.Nom, lignes.Erreur());
 }
 
-// The answers' header, once for the run, from the first input's header: the answers take its
-// separator.
-void Execution::EnTete(const Enregistrement& enTete, char separateur) {
+// The answers' header, once for the run, from the first input's first record, its header or,
+// without one, its first line: the answers take its separator.
+void Execution::EnTete(const Enregistrement& premier, char separateur) {
   if (enTeteEcrit_) return;
   enTeteEcrit_ = true;
   calculateur_.Dialecte(separateur);
-  calculateur_.EcrireEnTete(enTete.Texte, separateur, tampon_);
+  calculateur_.EcrireEnTete(premier.EnTete ? premier.Texte : std::span<char>(), separateur,
+                            tampon_);
   tampon_.Ecrire('\n');
 }
 
@@ -117,7 +115,9 @@ void Execution::Repondre(const Entree& entree, const Enregistrement& e, char sep
     std::fputs(TexteRefus(fichier, e.Ligne, *refus, anglais_).c_str(), erreurs_);
     toutesRepondues_ = false;
   }
-  if (r.Suite) calculateur_.EcrireSuite(*r.Suite, std::holds_alternative<Trajet>(r.Quoi), tampon_);
+  if (r.Suite) {
+    calculateur_.EcrireSuite(*r.Suite, separateur, std::holds_alternative<Trajet>(r.Quoi), tampon_);
+  }
   tampon_.Ecrire('\n');
 }
 

@@ -28,35 +28,69 @@ void FichierSortie::Abandonner() {
 
 namespace {
 
-// The file that a name stands for: through a symbolic link, the file it leads to, which the
-// shell's ">" would write while the link stays; the name itself for a link that leads nowhere.
-std::string Cible(const std::string& nom) {
-  struct stat lien {};
-  if (::lstat(nom.c_str(), &lien) != 0 || !S_ISLNK(lien.st_mode)) return nom;
+// Links followed at most, as the system follows them before ELOOP.
+constexpr int kLiensMax = 40;
+// The temporary file's name beside the target, short whatever the target's.
+constexpr std::string_view kModeleTemporaire = ".orbalide-XXXXXX";
+
+// The file that a name stands for: through symbolic links, the file they lead to, which the
+// shell's ">" would write while the links stay, whether it exists yet or not.
+std::optional<std::filesystem::path> Cible(const std::string& nom, bool existe) {
+  namespace fs = std::filesystem;
   std::error_code erreur;
-  const std::filesystem::path cible = std::filesystem::canonical(nom, erreur);
-  return erreur ? nom : cible.string();
+  if (existe) {
+    const fs::path cible = fs::canonical(nom, erreur);
+    if (erreur) return std::nullopt;  // a file without a name to replace (a memfd's)
+    return cible;
+  }
+  fs::path chemin = nom;
+  for (int i = 0; i < kLiensMax && fs::is_symlink(fs::symlink_status(chemin, erreur)); ++i) {
+    const fs::path lien = fs::read_symlink(chemin, erreur);
+    if (erreur) break;
+    chemin = lien.is_absolute() ? lien : chemin.parent_path() / lien;
+  }
+  return chemin;
+}
+
+// Whether the rename of a new file onto `existant`, in the folder `dossier`, would be refused:
+// in a sticky folder only the file's owner, the folder's or a privileged user may.
+bool RemplacementRefuse(const struct stat& existant, const std::string& dossier) {
+  struct stat d {};
+  const uid_t moi = ::geteuid();
+  return ::stat(dossier.c_str(), &d) == 0 && (d.st_mode & S_ISVTX) != 0 && moi != 0 &&
+         existant.st_uid != moi && d.st_uid != moi;
 }
 
 }  // namespace
 
-int FichierSortie::Ouvrir(const std::string& nom) {
-  nom_ = Cible(nom);
+std::optional<EchecAcces> FichierSortie::Ouvrir(const std::string& nom) {
   struct stat existant {};
-  const bool existe = ::stat(nom_.c_str(), &existant) == 0;
-  if (existe && S_ISREG(existant.st_mode)) {
+  const bool existe = ::stat(nom.c_str(), &existant) == 0;
+  if (existe && !S_ISREG(existant.st_mode)) {
+    nom_ = nom;
+    flux_ = std::fopen(nom.c_str(), "wbe");
+    if (flux_ == nullptr) return EchecAcces{Acces::Ouverture, errno};
+    return std::nullopt;
+  }
+  if (existe) {
     // A file that the shell's ">" would refuse (read-only, on a read-only file system) is refused
     // too, though a new file could take its place.
-    const int fd = ::open(nom_.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    const int fd = ::open(nom.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return EchecAcces{Acces::Ouverture, errno};
     ::close(fd);
   }
-  temporaire_ = nom_ + ".XXXXXX";
-  const int fd = existe && !S_ISREG(existant.st_mode) ? -1 : CreerTemporaire(temporaire_.data());
+  const std::optional<std::filesystem::path> cible = Cible(nom, existe);
+  if (!cible) return EchecAcces{Acces::Temporaire, ENOENT};
+  nom_ = cible->string();
+  const std::string dossier = cible->parent_path().empty() ? "." : cible->parent_path().string();
+  if (existe && RemplacementRefuse(existant, dossier))
+    return EchecAcces{Acces::Remplacement, EPERM};
+  temporaire_ = dossier + "/" + std::string(kModeleTemporaire);
+  const int fd = CreerTemporaire(temporaire_.data());
   if (fd < 0) {
-    temporaire_.clear();
-    flux_ = std::fopen(nom_.c_str(), "wbe");
-    return flux_ != nullptr ? 0 : errno;
+    const int erreur = errno;
+    temporaire_.clear();  // as the shell's ">" fails where the file cannot be made
+    return EchecAcces{existe ? Acces::Temporaire : Acces::Ouverture, erreur};
   }
   const mode_t masque = ::umask(0);
   ::umask(masque);
@@ -65,9 +99,9 @@ int FichierSortie::Ouvrir(const std::string& nom) {
     const int erreur = errno;
     if (flux_ == nullptr) ::close(fd);
     Abandonner();
-    return erreur;
+    return EchecAcces{Acces::Temporaire, erreur};
   }
-  return 0;
+  return std::nullopt;
 }
 
 int FichierSortie::Fermer() {

@@ -2,9 +2,19 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace orbalide::calc {
+
+// What a file could not be: opened, read, written; for a file written whole, given a temporary
+// file beside it, or replaced by it.
+enum class Acces { Ouverture, Lecture, Ecriture, Temporaire, Remplacement };
+
+struct EchecAcces {
+  Acces Quoi;
+  int Erreur;  // errno
+};
 
 class FichierSortie {
  public:
@@ -14,14 +24,16 @@ class FichierSortie {
   // A file not closed is dropped: a regular file keeps what it held before.
   ~FichierSortie();
 
-  // A regular file, or one that does not exist yet, is written as a new file beside it (beside
-  // the file that a symbolic link leads to, the link staying), with the user's umask or the
-  // permissions of the file it replaces, and takes its name when closed (a signal that ends the
-  // process removes it: Temporaires.hpp); a device, a pipe, or a file whose
-  // folder takes no new file (/dev/fd/3) is written in place. A file that exists and cannot be
-  // opened for writing (EACCES for a read-only one) is refused. Returns the errno of a failure,
-  // 0 when none.
-  int Ouvrir(const std::string& nom);
+  // A regular file, or one that does not exist yet, is written as a new file beside it, with a
+  // short name of its own, the user's umask or the permissions of the file it replaces, and takes
+  // its name when closed (a signal that ends the process removes it: Temporaires.hpp). Through a
+  // symbolic link, even one that leads nowhere yet, the file written is the one it leads to, the
+  // link staying, as the shell's ">" writes it. A device or a pipe is written in place. Refused,
+  // so that nothing is lost: a file that exists and cannot be opened for writing (Ouverture,
+  // EACCES for a read-only one, as ">" refuses it); one beside which no temporary file can be
+  // made (Temporaire: its folder not writable); one that the rename would not replace
+  // (Remplacement, EPERM: another user's file in a sticky folder, as /tmp).
+  std::optional<EchecAcces> Ouvrir(const std::string& nom);
   std::FILE* Flux() const { return flux_; }
   // Closes the file and gives it its name. Returns the errno of a failure, 0 when none; then the
   // file is dropped.

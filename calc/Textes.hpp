@@ -9,6 +9,7 @@
 #include "Calculateur.hpp"
 #include "Options.hpp"
 #include "Passage.hpp"
+#include "Sortie.hpp"
 
 namespace orbalide::calc {
 
@@ -36,6 +37,10 @@ std::string TexteUsage(const ErreurUsage& erreur, bool anglais);
 std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus& refus,
                        bool anglais);
 
+// A message about an input, ended by a line end: "orbalide-calc: b.gpx:12: raison", or without a
+// line (0) "orbalide-calc: b.gpx: raison".
+std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison);
+
 // Where a waypoint was read: its input ("-" for the standard input) and its line there.
 struct Lieu {
   std::string_view Fichier;
@@ -46,6 +51,12 @@ struct Lieu {
 // concerned, or after the program's name alone without one (TexteErreurPassage).
 std::string TexteSansRoute(const ErreurPassage& erreur, std::optional<Lieu> lieu, bool anglais);
 
+// The message of passage's names that --name-length cannot tell apart, ended by a line end.
+std::string TexteNomsIndistincts(std::size_t longueur, bool anglais);
+
+// The warning of a GPX route longer than many plotters take, ended by a line end.
+std::string TexteRouteLongue(std::size_t points, bool anglais);
+
 // The description of a passage's line of legs in its KML document.
 std::string_view TexteLigneKml(bool anglais);
 
@@ -53,10 +64,9 @@ std::string_view TexteLigneKml(bool anglais);
 // (fichier given).
 std::string NomLigne(std::optional<std::string_view> fichier, std::size_t ligne, bool anglais);
 
-enum class Acces { Ouverture, Lecture, Ecriture };
-// The message of a file that cannot be opened, read or written, with the system's reason for
-// `erreur` (an errno), ended by a line end. No file: the standard input, or the standard output
-// for Ecriture.
+// The message of a file that cannot be opened, read or written, or written whole (Temporaire,
+// Remplacement), with the system's reason for `erreur` (an errno), ended by a line end. No file:
+// the standard input, or the standard output for Ecriture.
 std::string TexteFichier(Acces acces, std::optional<std::string_view> fichier, int erreur,
                          bool anglais);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Lecture.hpp"
+
 namespace orbalide {
 namespace {
 
@@ -87,9 +89,27 @@ class LectureCsv {
   std::size_t i_ = 0;
 };
 
+// The end of the coordinate whose first word ends at `i`: that of the words that make it
+// (MotsCoordonnee).
+char* FinCoordonnee(char* debut, char* i, char* fin) {
+  std::array<std::string_view, 3> mots{
+      std::string_view(debut, static_cast<std::size_t>(i - debut))};
+  std::array<char*, 3> fins{i};
+  std::size_t n = 1;
+  for (char* j = i; n < mots.size(); ++n) {
+    while (j != fin && Blanc(*j)) ++j;
+    if (j == fin) break;
+    char* const mot = j;
+    while (j != fin && !Blanc(*j)) ++j;
+    mots[n] = {mot, static_cast<std::size_t>(j - mot)};
+    fins[n] = j;
+  }
+  return fins[MotsCoordonnee(std::span(mots).first(n)) - 1];
+}
+
 }  // namespace
 
-Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
+Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux, bool positions) {
   Champs c{};
   const std::string_view texte(ligne.data(), ligne.size());
   if (const std::size_t marque = texte.find(kMarqueCommentaire); marque != texte.npos) {
@@ -104,6 +124,7 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
     if (i == fin) return c;
     char* const debut = i;
     while (i != fin && !Blanc(*i)) ++i;
+    if (positions) i = FinCoordonnee(debut, i, fin);
     if (virgules && c.Nombre < decimaux) std::replace(debut, i, ',', '.');
     Ajouter(c, {debut, static_cast<std::size_t>(i - debut)});
   }
@@ -111,6 +132,34 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux) {
 
 Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux) {
   return LectureCsv(ligne, separateur, decimaux).Lire();
+}
+
+std::string ChampCsv(std::string_view texte, char separateur, bool guillemets) {
+  const bool bords = !texte.empty() && (Blanc(texte.front()) || Blanc(texte.back()));
+  if (!guillemets && !bords && texte.find_first_of("\"\r\n") == texte.npos &&
+      texte.find(separateur) == texte.npos) {
+    return std::string(texte);
+  }
+  std::string cite = "\"";
+  for (const char c : texte) cite.append(c == '"' ? 2 : 1, c);
+  return cite + "\"";
+}
+
+std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit) {
+  if (lu == ecrit) return std::string(colonnes);
+  std::string texte(colonnes), ecrits;
+  std::span<char> reste(texte);
+  for (bool premier = true;; premier = false) {
+    const Champs c = ChampsCsv(reste, lu, 0);
+    // Blanks alone after a separator are one empty field.
+    const std::size_t n = std::max<std::size_t>(1, std::min(c.Nombre, kChampsParLigne));
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!premier || i > 0) ecrits += ecrit;
+      ecrits += ChampCsv(c.Nombre == 0 ? "" : c.Texte[i], ecrit);
+    }
+    if (!c.Suite) return ecrits;
+    reste = reste.subspan(static_cast<std::size_t>(c.Suite->data() - reste.data()));
+  }
 }
 
 char SeparateurCsv(std::string_view enTete) {

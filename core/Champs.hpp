@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace orbalide {
@@ -24,8 +25,10 @@ struct Champs {
 // Fields separated by runs of spaces and tabs, with blanks before the first and after the last,
 // up to a comment mark "#" (the delimiter of GeodSolve's --comment-delimiter): the mark and what
 // follows it are the Suite. A comma in the first `decimaux` fields is a decimal comma: it is made
-// a point in the line.
-Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLigne);
+// a point in the line. With `positions`, the words that make one coordinate as GPS units print it
+// (MotsCoordonnee: N48 23.500) are one field, blanks included.
+Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLigne,
+                     bool positions = false);
 
 // Fields separated by `separateur` (',' or ';') as RFC 4180 has them: blanks around a field are
 // ignored; a field in double quotes may hold separators, blanks, line breaks and doubled quotes,
@@ -35,6 +38,15 @@ Champs ChampsSepares(std::span<char> ligne, std::size_t decimaux = kChampsParLig
 // point. After the fourth field and its separator, the rest of the line is the Suite. A line of
 // blanks alone has no field.
 Champs ChampsCsv(std::span<char> ligne, char separateur, std::size_t decimaux = kChampsParLigne);
+
+// A field as RFC 4180 writes it with `separateur`: in double quotes, each quote doubled, where it
+// holds the separator, a quote or a line break, or blanks at either end (which a reader drops),
+// or `guillemets` asks for them.
+std::string ChampCsv(std::string_view texte, char separateur, bool guillemets = false);
+
+// CSV's columns `colonnes`, fields separated by `lu` (a record's Suite), with their fields
+// separated by `ecrit` instead, each written by ChampCsv: as they stand when both are the same.
+std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit);
 
 // The separator of a CSV file, from its header line: ';' when it comes before any comma outside
 // quotes (the custom where the comma is the decimal separator, as in French), ',' otherwise.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Champs.hpp"
+#include "Lecture.hpp"
 
 namespace orbalide {
 
@@ -31,6 +32,18 @@ std::optional<LigneLue> LecteurEnregistrements::LigneSuivante() {
   return ligne;
 }
 
+// The record, marked as the header when it is the first and its first field is no number.
+Enregistrement LecteurEnregistrements::EnTete(Enregistrement e) const {
+  if (e.Ligne != 1 || e.TropLong || e.GuillemetOuvert) {
+    e.EnTete = e.Ligne == 1;
+    return e;
+  }
+  std::string copie(e.Texte.data(), e.Texte.size());
+  const Champs c = ChampsCsv(copie, separateur_);
+  e.EnTete = c.Nombre == 0 || !MotDePosition(c.Texte[0]);
+  return e;
+}
+
 std::optional<Enregistrement> LecteurEnregistrements::Suivant() {
   std::optional<LigneLue> ligne = LigneSuivante();
   if (!ligne) return std::nullopt;
@@ -40,7 +53,7 @@ std::optional<Enregistrement> LecteurEnregistrements::Suivant() {
   if (separateur_ == 0) separateur_ = SeparateurCsv(premiere);
   EtatCsv etat(separateur_);
   etat.Lire(premiere);
-  if (!etat.Ouvert()) return e;
+  if (!etat.Ouvert()) return EnTete(e);
   joint_.assign(premiere);
   while (etat.Ouvert()) {
     ligne = LigneSuivante();
@@ -59,7 +72,7 @@ std::optional<Enregistrement> LecteurEnregistrements::Suivant() {
     if (!e.TropLong) joint_.append("\n").append(suite);
   }
   e.Texte = e.TropLong ? std::span<char>() : std::span<char>(joint_);
-  return e;
+  return EnTete(e);
 }
 
 }  // namespace orbalide

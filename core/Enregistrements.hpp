@@ -53,11 +53,15 @@ struct Enregistrement {
   std::size_t Ligne;     // the number of its first line in the input, from 1
   bool TropLong;         // a line, or the lines joined, longer than kLongueurLigneMax
   bool GuillemetOuvert;  // CSV: the input ends inside a quoted field
+  // CSV: the input's header, its first record unless the first field reads as a number or an
+  // angle (MotDePosition: a file without a header, whose first record is read as the others).
+  bool EnTete = false;
 };
 
 class LecteurEnregistrements {
  public:
-  // csv: RFC 4180's records, their fields separated as the first line has them (SeparateurCsv);
+  // csv: RFC 4180's records after a header, their fields separated as the first line has them
+  // (SeparateurCsv);
   // a record of lines joined, too long to keep, is read to its end all the same, and one after a
   // line too long ends with it. Otherwise each line is a record. The byte order mark that some
   // editors put before the first line is not part of it.
@@ -72,6 +76,7 @@ class LecteurEnregistrements {
 
  private:
   std::optional<LigneLue> LigneSuivante();
+  Enregistrement EnTete(Enregistrement e) const;
 
   SourceLignes& lignes_;
   bool csv_;

@@ -216,10 +216,95 @@ ValeurLue LireSexagesimal(std::string_view texte, std::optional<Axe> axe) {
   }
 }
 
+bool LettreSeule(std::string_view mot) {
+  return mot.size() == 1 && HemisphereDe(mot[0]);
+}
+
+// The text after the digits at its start, none when there are none.
+std::optional<std::string_view> ApresChiffres(std::string_view mot) {
+  const std::size_t chiffres = std::min(mot.size(), mot.find_first_not_of("0123456789"));
+  if (chiffres == 0) return std::nullopt;
+  return mot.substr(chiffres);
+}
+
+// Nothing, or one mark of the rank.
+bool MarqueSeule(std::string_view reste, int rang) {
+  return reste.empty() || std::any_of(kMarques.begin(), kMarques.end(), [&](const Marque& m) {
+           return m.rang == rang && !m.apresMinutes && reste == m.texte;
+         });
+}
+
+// Whole degrees and their mark, a hemisphere letter before them when `lettre`: N48°, 004.
+bool DegresEntiers(std::string_view mot, bool lettre) {
+  if (lettre && !mot.empty() && HemisphereDe(mot[0])) mot.remove_prefix(1);
+  const std::optional<std::string_view> reste = ApresChiffres(mot);
+  return reste && MarqueSeule(*reste, kDegres);
+}
+
+// Decimal minutes and their mark, the decimal separator a point or a comma: 23.500, 05,5′.
+bool MinutesDecimales(std::string_view mot) {
+  std::optional<std::string_view> reste = ApresChiffres(mot);
+  if (reste && (reste->starts_with('.') || reste->starts_with(','))) {
+    reste = ApresChiffres(reste->substr(1)).value_or(reste->substr(1));
+  }
+  return reste && MarqueSeule(*reste, kMinutes);
+}
+
+// Whether a word ends with a mark rather than a digit.
+bool Marquee(std::string_view mot) {
+  return !mot.empty() && (mot.back() < '0' || mot.back() > '9');
+}
+
 }  // namespace
 
 ValeurLue LireAngle(std::string_view texte, Axe axe) {
   return LireSexagesimal(texte, axe);
+}
+
+std::size_t MotsCoordonnee(std::span<const std::string_view> mots) {
+  const std::size_t avant = !mots.empty() && LettreSeule(mots[0]) ? 1 : 0;
+  const std::span<const std::string_view> reste = mots.subspan(avant);
+  if (reste.size() >= 2 && DegresEntiers(reste[0], avant == 0) && MinutesDecimales(reste[1])) {
+    if (avant == 1 || HemisphereDe(reste[0][0])) return avant + 2;
+    if (reste.size() >= 3 && LettreSeule(reste[2])) return 3;
+  }
+  if (avant == 1) return std::min<std::size_t>(mots.size(), 2);
+  const bool chiffre = !mots.empty() && ApresChiffres(mots[0]);
+  return chiffre && mots.size() >= 2 && LettreSeule(mots[1]) ? 2 : 1;
+}
+
+ValeurLue LireCoordonnee(std::string_view texte, Axe axe) {
+  constexpr std::string_view kBlancs = " \t";
+  std::array<std::string_view, 4> mots{};
+  std::size_t n = 0;
+  for (std::size_t i = texte.find_first_not_of(kBlancs); i != texte.npos && n < mots.size();
+       i = texte.find_first_not_of(kBlancs, i)) {
+    const std::size_t fin = std::min(texte.size(), texte.find_first_of(kBlancs, i));
+    mots[n++] = texte.substr(i, fin - i);
+    i = fin;
+  }
+  if (n <= 1) return LireAngle(n == 1 ? mots[0] : texte, axe);
+  if (n == mots.size() || MotsCoordonnee(std::span(mots).first(n)) != n) {
+    return {0, DefautLecture::Illisible};
+  }
+  // The words joined, each component closed by its mark: N48 23.500 is N48°23.500′.
+  std::string joints;
+  for (std::size_t i = 0; i < n; ++i) {
+    const bool degres = !LettreSeule(mots[i]) && i + 1 < n && !LettreSeule(mots[i + 1]);
+    const bool minutes = i > 0 && !LettreSeule(mots[i]) && !LettreSeule(mots[i - 1]);
+    joints.append(mots[i]);
+    if (degres && !Marquee(mots[i])) joints.append("°");
+    if (minutes && !Marquee(mots[i])) joints.append("′");
+  }
+  return LireAngle(joints, axe);
+}
+
+bool MotDePosition(std::string_view mot) {
+  const auto lu = [](ValeurLue v) {
+    return v.Defaut != DefautLecture::Illisible && v.Defaut != DefautLecture::NonFini;
+  };
+  return LettreSeule(mot) || lu(LireRoute(mot)) || lu(LireCoordonnee(mot, Axe::Latitude)) ||
+         lu(LireCoordonnee(mot, Axe::Longitude));
 }
 
 ValeurLue LireRoute(std::string_view texte) {

@@ -2,6 +2,8 @@
 // them: the reading of files and of command lines, where the window has one box per component.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "Angles.hpp"
@@ -45,6 +47,21 @@ struct ValeurLue {
 // "W". Minutes and seconds after a larger component must be below 60; a latitude may not exceed
 // 90° either way, a longitude 540°.
 ValeurLue LireAngle(std::string_view texte, Axe axe);
+
+// A position's coordinate written in words separated by blanks, as GPS units and chart plotters
+// print it: a hemisphere letter of the axis with whole degrees and decimal minutes, the letter
+// before the degrees or a word of its own before or after them, and the marks optional (N48
+// 23.500, N 48 23.500, 48 23.500 N, N48° 23.500′); or a letter of its own before or after one
+// word that LireAngle reads without a letter or a sign (N 48.3925, 48.3925 N). One word: LireAngle.
+ValeurLue LireCoordonnee(std::string_view texte, Axe axe);
+
+// How many of `mots`, the next words of a line (3 suffice), make one coordinate by
+// LireCoordonnee's notations: 1 unless two or three of them do.
+std::size_t MotsCoordonnee(std::span<const std::string_view> mots);
+
+// Whether a word reads as a number, an angle or a hemisphere letter (a field, as a coordinate
+// in words): at the start of a name, part of a position to a reader.
+bool MotDePosition(std::string_view mot);
 
 // A course in degrees, by the notations of LireAngle without a hemisphere letter, up to 540°
 // either way; no normalisation (−90 and 270 are read as they are).

@@ -5,9 +5,9 @@ namespace orbalide {
 ValeurLue LireChamp(Genre genre, std::string_view texte) {
   switch (genre) {
     case Genre::Latitude:
-      return LireAngle(texte, Axe::Latitude);
+      return LireCoordonnee(texte, Axe::Latitude);
     case Genre::Longitude:
-      return LireAngle(texte, Axe::Longitude);
+      return LireCoordonnee(texte, Axe::Longitude);
     case Genre::Route:
       return LireRoute(texte);
     case Genre::Distance:
@@ -90,9 +90,20 @@ std::string RaisonRefus(const Refus& r, bool anglais) {
     case Refus::Motif::Champ:
       return Defaut(r, anglais);
     case Refus::Motif::NomXml:
-      return anglais ? "name is not UTF-8 text without control characters, as GPX and KML take"
-                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle, comme en "
-                       "prennent GPX et KML";
+      return anglais ? "name is not UTF-8 text without control characters but tabs, as GPX and "
+                       "KML take"
+                     : "le nom n'est pas un texte UTF-8 sans caractère de contrôle autre que la "
+                       "tabulation, comme en prennent GPX et KML";
+    case Refus::Motif::NomPosition:
+      return anglais ? "name begins with a number or an angle: write it in double quotes, or the "
+                       "position as 48.3917 -4.4833 or N48 23.500 W004 29.000"
+                     : "le nom commence par un nombre ou un angle : l'écrire entre guillemets "
+                       "droits, ou la position comme 48.3917 -4.4833 ou N48 23.500 W004 29.000";
+    case Refus::Motif::TropLoin: {
+      const std::string km = std::to_string(static_cast<long>(kDistanceDirecteMax / 1000));
+      return anglais ? "distance is beyond " + km + " km, where the answer would lose its accuracy"
+                     : "la distance dépasse " + km + " km, où la réponse perdrait sa précision";
+    }
     case Refus::Motif::SansResultat:
       break;
   }

@@ -16,6 +16,10 @@
 
 namespace orbalide {
 
+// The longest distance of a direct problem answered, metres either way: the direct solution's
+// error grows with the distance, by about 7e-12 of it, and beyond this would pass 1 mm.
+inline constexpr double kDistanceDirecteMax = 1e8;
+
 // What a field holds.
 enum class Genre { Latitude, Longitude, Route, Distance };
 
@@ -28,7 +32,9 @@ struct Refus {
     GuillemetOuvert,  // CSV: the input ends inside a quoted field
     Champ,
     SansResultat,
-    NomXml,  // a waypoint's name that a GPX or KML file cannot hold
+    NomXml,       // a waypoint's name that a GPX or KML file cannot hold
+    NomPosition,  // a waypoint's name that begins with a word of a position (MotDePosition)
+    TropLoin,     // a direct problem's distance beyond kDistanceDirecteMax
   };
   Motif Quoi;
   std::size_t Champs = 0;                  // TropPeuDeChamps: the fields found
@@ -48,7 +54,7 @@ struct Colonne {
   Genre Lu;
 };
 
-// One field's text read by what it holds: LireAngle on its axis, LireRoute, LireNombreSeul.
+// One field's text read by what it holds: LireCoordonnee on its axis, LireRoute, LireNombreSeul.
 ValeurLue LireChamp(Genre genre, std::string_view texte);
 
 // A record that cannot be read whatever its fields: one that the input ends inside a quoted field

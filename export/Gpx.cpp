@@ -1,9 +1,10 @@
 #include "Gpx.hpp"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "Kml.hpp"
-#include "Nombres.hpp"
 
 namespace orbalide {
 namespace {
@@ -16,12 +17,23 @@ double LongitudeGpx(double longitude) {
   return l == kTour / 2 ? -l : l;
 }
 
+// An angle in the fewest decimals that read back as the same double, without an exponent (GPX's
+// decimals have none): a route read back gives the very same legs.
+std::string Decimales(double v) {
+  // Enough for any angle: a sign, 3 digits, the point, and the decimals of the smallest double,
+  // 4.9e-324: 323 zeros before its 17 digits.
+  std::array<char, 400> texte{};
+  const auto fin =
+      std::to_chars(texte.data(), texte.data() + texte.size(), v, std::chars_format::fixed);
+  return std::string(texte.data(), fin.ptr);
+}
+
 // A point's element with its attributes, left open. Appended piece by piece: GCC 12 at -O3 warns
 // of an overlap that cannot happen in "<" + std::string(element) (its -Wrestrict false positive).
 std::string Position(std::string_view element, const PointRoute& p) {
   std::string texte = "<";
-  texte.append(element).append(" lat='").append(FormatGeneral(p.Latitude, "."));
-  return texte.append("' lon='").append(FormatGeneral(LongitudeGpx(p.Longitude), ".")).append("'");
+  texte.append(element).append(" lat='").append(Decimales(p.Latitude));
+  return texte.append("' lon='").append(Decimales(LongitudeGpx(p.Longitude))).append("'");
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ namespace orbalide {
 
 // The pieces of a GPX 1.1 file in UTF-8, each a whole number of lines ended by CR LF: its start,
 // one track of a single segment or one route, its end. Names and descriptions are written as
-// EchapperXml (Kml.hpp) writes them. Points are decimal degrees as PointsRoute makes them; their
-// longitudes are brought into GPX's range, from −180 included to 180 excluded (180.1 is written
-// −179.9).
+// EchapperXml (Kml.hpp) writes them. Points are decimal degrees as PointsRoute makes them, in the
+// fewest decimals that read back as the same double, without an exponent; their longitudes are
+// brought into GPX's range, from −180 included to 180 excluded (180.1 is written −179.9).
 std::string DebutGpx();
 std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);

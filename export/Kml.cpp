@@ -28,7 +28,9 @@ std::string EchapperXml(std::string_view nom) {
   for (std::size_t i = 0; i < nom.size();) {
     const std::size_t debut = i;
     const long c = CaractereUtf8(nom, i);
-    if (!CaractereXml(c)) {
+    if (c == '\t') {
+      texte += "&#9;";  // kept as it stands in an attribute too
+    } else if (!CaractereXml(c)) {
       texte += kRemplacement;
     } else if (c == '&') {
       texte += "&amp;";
@@ -43,9 +45,10 @@ std::string EchapperXml(std::string_view nom) {
   return texte;
 }
 
-bool TexteXml(std::string_view nom) {
+bool TexteXml(std::string_view nom, bool tabulations) {
   for (std::size_t i = 0; i < nom.size();) {
-    if (!CaractereXml(CaractereUtf8(nom, i))) return false;
+    const long c = CaractereUtf8(nom, i);
+    if (!CaractereXml(c) && !(tabulations && c == '\t')) return false;
   }
   return true;
 }

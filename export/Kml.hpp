@@ -7,15 +7,16 @@
 
 namespace orbalide {
 
-// The text with "&", "<" and ">" written as XML's entities, and each byte that is no valid UTF-8
-// and each character that XML text may not hold (the control characters of TexteXml) written
-// as U+FFFD, so that the file stays XML whatever the text: a file name in Latin-1, "a\x01b".
+// The text with "&", "<" and ">" written as XML's entities, a tab as "&#9;", and each byte that
+// is no valid UTF-8 and each other character that XML text may not hold (the control characters
+// of TexteXml) written as U+FFFD, so that the file stays XML whatever the text: a file name in
+// Latin-1, "a\x01b".
 std::string EchapperXml(std::string_view texte);
 
 // Whether a text can stand in a file as XML text: valid UTF-8 of characters that XML allows,
 // without the control characters (C0, DEL and C1, U+0085 being a line break) that no file name
-// should hold either.
-bool TexteXml(std::string_view texte);
+// should hold either; with `tabulations`, tabs allowed (a waypoint's name).
+bool TexteXml(std::string_view texte, bool tabulations = false);
 
 // The folder, in the user's documents, that the windows export their files to when the
 // program's own folder cannot take them.

@@ -1,9 +1,9 @@
 // Any bytes as the input of orbalide-calc, under options taken from the first byte and given in
 // each of getopt_long's forms: one line out for each line in (no more with CSV's quoted line
-// breaks), no answer unreadable, status 1 exactly when some line has a message, and the KML and
-// GPX of the geodesics well-formed. The same along the rhumb line; and a route under the settings
-// of the second byte: its legs and their total with their files well-formed, or nothing written
-// but its messages, status 1.
+// breaks; with CSV, the answers' header besides when the input has none), no answer unreadable,
+// status 1 exactly when some line has a message, and the KML and GPX of the geodesics well-formed.
+// The same along the rhumb line; and a route under the settings of the second byte: its legs and
+// their total with their files well-formed, or nothing written but its messages, status 1.
 #include <libxml/parser.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -13,6 +13,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,17 +30,29 @@ using orbalide::fuzz::Verifier;
 
 namespace {
 
-// A file in memory, named by its path under /proc for the options that take one.
+// The input, a file in memory.
 struct Memoire {
-  Memoire() : fd(memfd_create("orbalide-calc", 0)), chemin("/proc/self/fd/" + std::to_string(fd)) {}
+  Memoire() : fd(memfd_create("orbalide-calc", 0)) {}
   ~Memoire() { close(fd); }
-  std::string Lire() const {
-    std::string texte(static_cast<std::size_t>(lseek(fd, 0, SEEK_END)), '\0');
-    Verifier(pread(fd, texte.data(), texte.size(), 0) == static_cast<ssize_t>(texte.size()),
-             "read");
-    return texte;
-  }
   int fd;
+};
+
+// A file that the options name, in a folder of the process's own: written whole beside its name,
+// it needs a folder.
+struct Fichier {
+  explicit Fichier(const char* nom) : chemin(Dossier() + "/" + nom) { std::remove(chemin.c_str()); }
+  static const std::string& Dossier() {
+    static const std::string dossier = [] {
+      std::string modele = "/tmp/fuzz-calc-XXXXXX";
+      Verifier(mkdtemp(modele.data()) != nullptr, "mkdtemp");
+      return modele;
+    }();
+    return dossier;
+  }
+  std::string Lire() const {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+  }
   std::string chemin;
 };
 
@@ -68,9 +83,21 @@ std::string Reponses(std::string_view sortie, bool csv) {
 
 // A route: its legs and the line of their total under its header, or nothing but its messages.
 // The total's last eight fields are numbers, times or empty, whatever the names before them.
+// Whether a route's messages stop it: any but the warning of a GPX route longer than plotters take
+// and the notice of a GPX file without a route, whose waypoints are read.
+bool Arret(const std::string& messages) {
+  std::istringstream lignes(messages);
+  for (std::string l; std::getline(lignes, l);) {
+    const bool avis = l.find("points; many chart plotters") != l.npos ||
+                      l.find("points ; bien des traceurs") != l.npos || l.find("(<wpt>)") != l.npos;
+    if (!avis) return true;
+  }
+  return false;
+}
+
 void VerifierRoute(int statut, const std::string& reponses, const std::string& messages, bool csv) {
-  Verifier(statut == (messages.empty() ? calc::kToutesCalculees : calc::kLignesSansReponse),
-           "a route's status 1 exactly when it has a message");
+  Verifier(statut == (Arret(messages) ? calc::kLignesSansReponse : calc::kToutesCalculees),
+           "a route's status 1 exactly when a message stops it");
   if (statut != calc::kToutesCalculees) return Verifier(reponses.empty(), "no leg without a route");
   Verifier(!csv || reponses.starts_with("leg,from,to,") || reponses.starts_with("leg;from;to;"),
            "a route's header");
@@ -101,7 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t debut = route && size > 1 ? 2 : 1;
   const std::string_view entree(reinterpret_cast<const char*>(data + debut), size - debut);
   const bool traces = (choix & 0x40) != 0 && entree.size() < 512;  // each line samples a route
-  Memoire in, kml, gpx;
+  Memoire in;
+  const Fichier kml("f.kml"), gpx("f.gpx");
   Verifier(write(in.fd, entree.data(), entree.size()) == static_cast<ssize_t>(entree.size()),
            "write");
   lseek(in.fd, 0, SEEK_SET);
@@ -113,12 +141,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      "--precision=" + std::string(1, "2373"[(choix >> 3) & 3])};
   if (autre && !route) arguments.emplace_back("--rhumb");
   const bool milles = (choix & 0x20) != 0;
-  const std::array<std::string, 4> reglagesRoute{milles ? "--every=60" : "--every=111000",
-                                                 "--meridians=7.5", "--max-latitude=55",
-                                                 "--speed=6.5"};
+  const std::array<std::string, 7> reglagesRoute{milles ? "--every=60" : "--every=111000",
+                                                 "--meridians=7.5",
+                                                 "--max-latitude=55",
+                                                 "--speed=6.5",
+                                                 "--reverse",
+                                                 "--name-length=6",
+                                                 "--max-points=3"};
   for (std::size_t i = 0; i < reglagesRoute.size(); ++i) {
     if ((reglages >> i & 1) != 0) arguments.push_back(reglagesRoute[i]);
   }
+  if ((reglages & 0x88) == 0x88) arguments.emplace_back("--depart=2026-12-24T07:00+01:00");
   if ((choix & 2) != 0) arguments.emplace_back("--csv");
   if ((choix & 4) != 0) arguments.emplace_back("--dms");
   if (milles) arguments.insert(arguments.end(), {"--unit", "nm"});
@@ -144,9 +177,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              "a route's files well-formed, or nothing written");
     return 0;
   }
-  // A quoted field's line breaks join lines into one record, written back when it is answered.
+  // A quoted field's line breaks join lines into one record, written back when it is answered;
+  // a CSV input without a header has the answers' header besides.
   const bool csv = (choix & 2) != 0, joints = csv && entree.find('"') != entree.npos;
-  Verifier(joints ? lignes(reponses) <= lignes(entree) : lignes(reponses) == lignes(entree),
+  const auto enTete = csv ? 1 : 0;
+  Verifier(joints ? lignes(reponses) <= lignes(entree) + enTete
+                  : lignes(reponses) - lignes(entree) >= 0 &&
+                        lignes(reponses) - lignes(entree) <= enTete,
            "one line out for each line in");
   Verifier(reponses.empty() || reponses.back() == '\n', "whole lines out");
   Verifier(joints || Lisible(Reponses(reponses, csv)), "answers are plain numbers");

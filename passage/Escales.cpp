@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Champs.hpp"
+#include "Lecture.hpp"
 
 namespace orbalide {
 namespace {
@@ -17,12 +18,33 @@ constexpr std::array<Colonne, kChampsEscale> kColonnes{{
     {"lon", Genre::Longitude},
 }};
 
-// The text between the end of the waypoint's fields and `fin`, without the blanks around it.
-std::string_view Reste(std::string_view champ, const char* fin) {
-  std::string_view reste(champ.data() + champ.size(),
-                         static_cast<std::size_t>(fin - (champ.data() + champ.size())));
+// The waypoint's name: with CSV its column, if any; otherwise the text between the end of its
+// position and its comment, or the line's end, without the blanks around it.
+std::string_view Nom(const Champs& c, std::span<const char> ligne, bool csv) {
+  if (c.Nombre <= kChampsEscale) return {};
+  if (csv) return c.Texte[kChampsEscale];
+  const std::string_view lon = c.Texte[kChampsEscale - 1];
+  const char* const fin = c.Suite ? c.Suite->data() : ligne.data() + ligne.size();
+  std::string_view reste(lon.data() + lon.size(),
+                         static_cast<std::size_t>(fin - (lon.data() + lon.size())));
   reste.remove_prefix(std::min(reste.size(), reste.find_first_not_of(kBlancs)));
   return reste.substr(0, reste.find_last_not_of(kBlancs) + 1);
+}
+
+std::string_view PremierMot(std::string_view nom) {
+  return nom.substr(0, nom.find_first_of(kBlancs));
+}
+
+// A name in double quotes as CSV quotes a field ("12 Apôtres", "Le ""Havre"""), without them;
+// any other as it stands.
+std::string SansGuillemets(std::string_view nom) {
+  if (nom.size() < 2 || nom.front() != '"' || nom.back() != '"') return std::string(nom);
+  std::string sans;
+  for (std::size_t i = 1; i + 1 < nom.size(); ++i) {
+    if (nom[i] == '"' && (i + 2 >= nom.size() || nom[++i] != '"')) return std::string(nom);
+    sans += nom[i];
+  }
+  return sans;
 }
 
 }  // namespace
@@ -31,8 +53,12 @@ std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& 
                                                           char separateur) {
   if (std::optional<Refus> refus = RefusEnregistrement(e)) return *refus;
   const std::span<char> ligne = e.Texte;
-  const Champs c =
+  Champs c =
       csv ? ChampsCsv(ligne, separateur, kChampsEscale) : ChampsSepares(ligne, kChampsEscale);
+  // A name that starts like a coordinate: the position is a GPS unit's, N48 23.500 W004 29.000.
+  if (!csv && MotDePosition(PremierMot(Nom(c, ligne, csv)))) {
+    c = ChampsSepares(ligne, kChampsEscale, true);
+  }
   if (c.Nombre == 0) return LigneVide{};
   if (c.Nombre < kChampsEscale) {
     return Refus{
@@ -40,23 +66,18 @@ std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& 
   }
   std::array<double, kChampsEscale> v{};
   if (std::optional<Refus> refus = LireColonnes(kColonnes, c, v)) return *refus;
-  std::string_view nom;
-  if (csv && c.Nombre > kChampsEscale) {
-    nom = c.Texte[kChampsEscale];
-  } else if (!csv) {
-    nom =
-        Reste(c.Texte[kChampsEscale - 1], c.Suite ? c.Suite->data() : ligne.data() + ligne.size());
-  }
-  return PointDePassage{v[0], v[1], std::string(nom)};
+  const std::string_view nom = Nom(c, ligne, csv);
+  if (csv) return PointDePassage{v[0], v[1], std::string(nom)};
+  if (MotDePosition(PremierMot(nom))) return Refus{.Quoi = Refus::Motif::NomPosition};
+  return PointDePassage{v[0], v[1], SansGuillemets(nom)};
 }
 
 std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv) {
   LignesTexte lignes(texte);
   LecteurEnregistrements lecteur(lignes, csv);
   std::vector<EscaleLue> escales;
-  for (bool enTete = csv; const std::optional<Enregistrement> e = lecteur.Suivant();
-       enTete = false) {
-    if (enTete) continue;
+  while (const std::optional<Enregistrement> e = lecteur.Suivant()) {
+    if (e->EnTete) continue;
     auto lu = LireEscale(*e, csv, lecteur.Separateur());
     if (auto* point = std::get_if<PointDePassage>(&lu)) {
       escales.push_back({e->Ligne, std::move(*point)});

@@ -35,8 +35,8 @@ struct EscaleLue {
 };
 
 // Every waypoint record of a whole text, in order, each by LireEscale: with CSV, after its header
-// line, the separator as the header has it (SeparateurCsv); records of blanks and comments
-// skipped.
+// line (none when the first field reads as a number or an angle), the separator as the first line
+// has it (SeparateurCsv); records of blanks and comments skipped.
 std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv);
 
 // One cell's latitude or longitude, in decimal degrees (north and east positive), from a text in

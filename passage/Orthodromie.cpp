@@ -9,6 +9,7 @@
 
 #include "Angles.hpp"
 #include "InverseComplet.hpp"
+#include "Loxodromie.hpp"
 #include "ModFormules.hpp"
 #include "Reel.hpp"
 #include "Vincenty.hpp"
@@ -70,7 +71,7 @@ double RouteTangente(const Ellipsoide& e, Position depart, double latitude, bool
 }
 
 double DistanceAuMeridien(const Ellipsoide& e, Position depart, double course, double longueur,
-                          double longitude) {
+                          double longitude, bool loxodromie) {
   const Reel e2 = Reel(e.Aplatissement) * (2 - Reel(e.Aplatissement));
   const Reel sens = Sin(DegresEnRadians(course)) > 0 ? 1 : -1;
   // Newton's method on the distance, kept within the bracket [avant, apres], halving it when a
@@ -78,8 +79,15 @@ double DistanceAuMeridien(const Ellipsoide& e, Position depart, double course, d
   // radius of curvature normal to the meridian, a ÷ √(1 − e² sin² φ).
   Reel avant = 0, apres = longueur, s = Reel(longueur) / 2;
   for (int pas = 0; pas < kPasMax && apres - avant > kEcartDistance; ++pas) {
-    const ResultatDirect r =
-        CalculDirect(e, depart.Latitude, depart.Longitude, course, static_cast<double>(s));
+    const auto [lat, lon] = depart;
+    const double d = static_cast<double>(s);
+    ResultatDirect r{};
+    if (loxodromie) {
+      const ResultatDirectLoxodromie l = CalculDirectLoxodromie(e, lat, lon, course, d);
+      r = {l.Latitude, l.Longitude, course, 0};  // the course stays
+    } else {
+      r = CalculDirect(e, lat, lon, course, d);
+    }
     const Reel ecart = std::remainder(r.Longitude - longitude, 360.0);
     if (Abs(ecart) < kEcartLongitude) break;
     if (ecart * sens < 0) {

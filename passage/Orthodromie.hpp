@@ -30,10 +30,11 @@ Sommet SommetDevant(const Ellipsoide& e, Position depart, double course, bool no
 // west.
 double RouteTangente(const Ellipsoide& e, Position depart, double latitude, bool est);
 
-// The distance, from 0 to `longueur`, along the geodesic from `depart` on `course` at which it
-// crosses the meridian `longitude`, unrolled from depart's in the direction of travel (east of it
-// for an eastward geodesic). The geodesic must cross it once within `longueur`.
+// The distance, from 0 to `longueur`, along the geodesic (or, with `loxodromie`, the rhumb line)
+// from `depart` on `course` at which it crosses the meridian `longitude`, unrolled from depart's
+// in the direction of travel (east of it for an eastward line). The line must cross it once
+// within `longueur`.
 double DistanceAuMeridien(const Ellipsoide& e, Position depart, double course, double longueur,
-                          double longitude);
+                          double longitude, bool loxodromie = false);
 
 }  // namespace orbalide

@@ -65,6 +65,15 @@ std::vector<Partie> Composite(const Ellipsoide& e, const Partie& troncon, double
 
 }  // namespace
 
+Partie PartieLoxodromique(const Ellipsoide& e, Position debut, Position fin) {
+  const ResultatInverseLoxodromie r =
+      CalculInverseLoxodromie(e, debut.Latitude, debut.Longitude, fin.Latitude, fin.Longitude);
+  const double sinus = static_cast<double>(Sin(DegresEnRadians(r.Route)));
+  const double arc =
+      sinus == 0 ? 0 : std::copysign(std::fabs(Reduite(fin.Longitude - debut.Longitude)), sinus);
+  return {debut, fin, true, r.Route, r.Distance, arc};
+}
+
 Partie PartieGeodesique(Position debut, Position fin, const ResultatInverse& g) {
   // Half a turn apart, the geodesic goes the way of its course (east for a meridian's).
   double arc = Reduite(fin.Longitude - debut.Longitude);
@@ -95,9 +104,10 @@ std::optional<std::vector<Position>> PointsFaits(const Ellipsoide& e, const Part
   };
   const auto lieu = [&](double distance, std::optional<double> longitude) -> Position {
     const Position& d = partie.Debut;
-    if (partie.Parallele) {
-      return {d.Latitude,
-              longitude.value_or(Reduite(d.Longitude + partie.Arc * distance / partie.Longueur))};
+    if (partie.Loxodromie) {
+      const ResultatDirectLoxodromie r =
+          CalculDirectLoxodromie(e, d.Latitude, d.Longitude, partie.Route, distance);
+      return {r.Latitude, longitude.value_or(r.Longitude)};
     }
     const ResultatDirect r = CalculDirect(e, d.Latitude, d.Longitude, partie.Route, distance);
     return {r.Latitude, longitude.value_or(r.Longitude)};
@@ -119,9 +129,8 @@ std::optional<std::vector<Position>> PointsFaits(const Ellipsoide& e, const Part
       for (double m = std::ceil((bas - tour) / pas); tour + m * pas < haut; ++m) {
         const double multiple = m * pas, x = tour + multiple;
         if (multiple <= -kDemiTour || multiple > kDemiTour || x <= bas) continue;
-        const double d = partie.Parallele ? partie.Longueur * (x - debut) / partie.Arc
-                                          : DistanceAuMeridien(e, partie.Debut, partie.Route,
-                                                               partie.Longueur, x);
+        const double d = DistanceAuMeridien(e, partie.Debut, partie.Route, partie.Longueur, x,
+                                            partie.Loxodromie);
         faits.push_back({d, lieu(d, multiple)});
       }
     }

@@ -15,7 +15,7 @@ inline constexpr double kEcartMinimal = 1e-3;
 
 struct Partie {
   Position Debut, Fin;
-  bool Parallele;   // along the parallel of Debut and Fin (a rhumb line); else a geodesic
+  bool Loxodromie;  // a rhumb line (a composite route's along its parallel); else a geodesic
   double Route;     // the course at Debut, degrees
   double Longueur;  // metres
   double Arc;       // the longitude swept from Debut to Fin, degrees, east positive
@@ -23,6 +23,10 @@ struct Partie {
 
 // The geodesic from `debut` to `fin` as a part, from the inverse solution's result `g`.
 Partie PartieGeodesique(Position debut, Position fin, const ResultatInverse& g);
+
+// The rhumb line from `debut` to `fin` as a part: the shortest, at most half a turn of longitude.
+// Throws ErreurArithmetique on an arithmetic error.
+Partie PartieLoxodromique(const Ellipsoide& e, Position debut, Position fin);
 
 // The parts of the leg `geodesique` (a geodesic part): itself, or, when it passes poleward of
 // `latitudeMax` (degrees, from 0 to 90; both ends within it), the geodesic from its start that

@@ -19,8 +19,9 @@ constexpr double kTour = 360;
 
 bool Valides(const ReglagesPassage& r) {
   const auto positif = [](double v) { return std::isfinite(v) && v >= 0; };
-  return positif(r.Intervalle) && positif(r.PasMeridiens) && positif(r.Vitesse) &&
-         r.LatitudeMax > 0 && r.LatitudeMax <= 90;
+  return positif(r.Intervalle) && positif(r.PasMeridiens) && r.PasMeridiens <= kPasMeridiensMax &&
+         positif(r.Vitesse) && (r.Vitesse == 0 || r.Vitesse >= kVitesseMin) && r.LatitudeMax > 0 &&
+         r.LatitudeMax <= 90;
 }
 
 std::string NomDuRang(std::size_t index) {
@@ -45,6 +46,8 @@ class Constructeur {
   Passage Resultat() && { return std::move(passage_); }
 
  private:
+  std::optional<std::vector<Position>> Lieux(const std::vector<Partie>& parties) const;
+  double Gouvernee(Position a, const std::vector<Position>& lieux, Position b) const;
   std::optional<ErreurPassage> Faire(const PointDePassage& vers, std::size_t index);
   void Gouverner(std::size_t de, std::size_t a);
 
@@ -72,28 +75,53 @@ std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, 
   return std::nullopt;
 }
 
-// The waypoints made on the leg from the last waypoint to `vers`, named after the leg.
+// The waypoints made along the parts of a leg, the ends of its parts included; none when there
+// would be more than the passage may make.
+std::optional<std::vector<Position>> Constructeur::Lieux(const std::vector<Partie>& parties) const {
+  std::vector<Position> lieux;
+  for (std::size_t k = 0; k < parties.size(); ++k) {
+    auto faits = PointsFaits(r_.Reference, parties[k], r_.Intervalle, r_.PasMeridiens,
+                             kPointsFaitsMax - faits_ - lieux.size());
+    if (faits && k + 1 < parties.size()) faits->push_back(parties[k].Fin);
+    if (!faits || faits_ + lieux.size() + faits->size() > kPointsFaitsMax) return std::nullopt;
+    lieux.insert(lieux.end(), faits->begin(), faits->end());
+  }
+  return lieux;
+}
+
+// The length of the rhumb lines steered from `a` through `lieux` to `b`.
+double Constructeur::Gouvernee(Position a, const std::vector<Position>& lieux, Position b) const {
+  Reel longueur = 0;
+  for (std::size_t k = 0; k <= lieux.size(); ++k) {
+    const Position p = k == 0 ? a : lieux[k - 1], q = k == lieux.size() ? b : lieux[k];
+    longueur = longueur + CalculInverseLoxodromie(r_.Reference, p.Latitude, p.Longitude, q.Latitude,
+                                                  q.Longitude)
+                              .Distance;
+  }
+  return static_cast<double>(longueur);
+}
+
+// The waypoints made on the leg from the last waypoint to `vers`, named after the leg. Composite
+// sailing that would be steered no shorter than the rhumb line gives way to it: both ends within
+// the limit, the rhumb line keeps within it, its latitude running from one end's to the other's.
 std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std::size_t index) {
   const PointDePassage& depuis = passage_.Points.back();
   const Position a = PositionDe(depuis), b = PositionDe(vers);
   const ResultatInverse g = Orthodromie(r_.Reference, a, b);
   const std::vector<Partie> parties =
       PartiesDuTroncon(r_.Reference, PartieGeodesique(a, b, g), r_.LatitudeMax);
-  const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
-  std::vector<PointDePassage> faits;
-  for (std::size_t k = 0; k < parties.size(); ++k) {
-    auto lieux = PointsFaits(r_.Reference, parties[k], r_.Intervalle, r_.PasMeridiens,
-                             kPointsFaitsMax - faits_ - faits.size());
-    if (lieux && k + 1 < parties.size()) lieux->push_back(parties[k].Fin);
-    if (!lieux || faits_ + faits.size() + lieux->size() > kPointsFaitsMax) {
-      return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
-    }
-    for (const Position& p : *lieux) {
-      faits.push_back({p.Latitude, p.Longitude, prefixe + std::to_string(faits.size() + 1), true});
-    }
+  std::optional<std::vector<Position>> lieux = Lieux(parties);
+  if (lieux && parties.size() > 1) {
+    const Partie loxodromie = PartieLoxodromique(r_.Reference, a, b);
+    if (loxodromie.Longueur <= Gouvernee(a, *lieux, b)) lieux = Lieux({loxodromie});
   }
-  faits_ += faits.size();
-  for (PointDePassage& p : faits) passage_.Points.push_back(std::move(p));
+  if (!lieux) return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
+  const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
+  for (std::size_t k = 0; k < lieux->size(); ++k) {
+    const auto [latitude, longitude] = (*lieux)[k];
+    passage_.Points.push_back({latitude, longitude, prefixe + std::to_string(k + 1), true});
+  }
+  faits_ += lieux->size();
   return std::nullopt;
 }
 
@@ -110,8 +138,11 @@ void Constructeur::Gouverner(std::size_t de, std::size_t a) {
   passage_.DistanceOrthodromie =
       static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
   passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
+  // A leg of no length takes the inverse's course, 180°, as its geodesic does (GeodSolve's), not
+  // the rhumb line's 0.
+  const double route = l.Distance == 0 ? g.RouteInitiale : l.Route;
   passage_.Troncons.push_back(
-      {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
+      {de, a, route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
 }
 
 }  // namespace
@@ -137,7 +168,7 @@ std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePa
   }
   Passage passage = std::move(constructeur).Resultat();
   if (passage.Depart && reglages.Vitesse > 0 && !InstantApres(*passage.Depart, passage.Heures)) {
-    return ErreurPassage{Motif::ArriveeTardive};
+    return ErreurPassage{Motif::ArriveeTardive, donnes.back()};
   }
   return passage;
 }

@@ -28,21 +28,26 @@ struct PointDePassage {
   std::string NomComplet{};  // with a name shortened for plotters (AvecNomsCourts), the full one
 };
 
+// The largest step of meridians: a whole turn holds at least two.
+inline constexpr double kPasMeridiensMax = 180;
+// The lowest speed, knots: below, a passage's hours run to hundreds of digits.
+inline constexpr double kVitesseMin = 0.1;
+
 struct ReglagesPassage {
   Ellipsoide Reference;
   double Intervalle = 0;    // `every`: metres between waypoints made along each geodesic; 0: none
-  double PasMeridiens = 0;  // `meridians`: degrees; a waypoint made where each geodesic crosses
-                            // a multiple of it (within ±180°); 0: none
+  double PasMeridiens = 0;  // `meridians`: degrees, at most kPasMeridiensMax; a waypoint made
+                            // where each geodesic crosses a multiple of it (within ±180°); 0: none
   double LatitudeMax = 90;  // `max-latitude`: degrees, above 0 and at most 90; the route keeps
                             // within it, north and south
-  double Vitesse = 0;       // knots; 0: no times
+  double Vitesse = 0;       // knots, at least kVitesseMin; 0: no times
   std::optional<Instant> Depart{};  // at the first waypoint, with a speed: the times of arrival
 };
 
 // A leg steered: the rhumb line from one waypoint of the passage to the next.
 struct Troncon {
   std::size_t Depart, Arrivee;  // indexes into Passage::Points
-  double Route;                 // the rhumb line's course, degrees, 0 to 360
+  double Route;                 // the rhumb line's course, degrees, 0 to 360; 180 for no length
   double Distance;              // its length, metres
   double RouteOrthodromie;      // the geodesic's initial course between the same points
   double DistanceOrthodromie;   // its length, metres
@@ -71,7 +76,8 @@ struct ErreurPassage {
     AuDelaLatitudeMax,  // a waypoint given poleward of the maximum latitude
     SansResultat,       // a leg whose geodesic or rhumb line has no result: Cause says why
     TropDePoints,       // more than kPointsFaitsMax waypoints to make
-    ArriveeTardive,     // from the departure at the speed, an arrival after the year 9999
+    ArriveeTardive,     // from the departure at the speed, an arrival after the year 9999 (at
+                        // the last waypoint)
   };
   Motif Quoi;
   std::size_t Point = 0;

@@ -4,11 +4,11 @@
 # test suites and the package. Quick when everything is present.
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation)
+run_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libexpat1-dev fonts-liberation)
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
 test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev
   locales clang-14 libclang-rt-14-dev xvfb xauth xdotool xdg-utils libfile-mimeinfo-perl imagemagick
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi gdal-bin)
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi gdal-bin gpsbabel)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

@@ -43,7 +43,14 @@ TEST(Lecture, NotationsAndDefects) {
       {"49:", Lat, 0, Illisible}, {"49:N", Lat, 0, Illisible}, {"49:30°", Lat, 0, Illisible},
       {"49°:30", Lat, 0, Illisible}, {"49°°", Lat, 0, Illisible}, {"49\"30'", Lat, 0, Illisible},
       {"1:2:3:4", Route, 0, Illisible}, {"45N", Route, 0, Illisible}, {"12km", Nombre, 0, Illisible},
-      {"49 N", Lat, 0, Illisible}, {"49NS", Lat, 0, Illisible},
+      {"49NS", Lat, 0, Illisible},
+      // As GPS units and chart plotters print them, in words.
+      {"N48 23.500", Lat, 48.3916666667, Aucun}, {"N 48 23.5", Lat, 48.3916666667, Aucun},
+      {"48° 23.5′ s", Lat, -48.3916666667, Aucun}, {"W004 29.000", Lon, -4.4833333333, Aucun},
+      {"004 29 W", Lon, -4.4833333333, Aucun}, {"49 N", Lat, 49, Aucun}, {"E 4.5", Lon, 4.5, Aucun},
+      {"48 23.5", Lat, 0, Illisible}, {"N48.5 23", Lat, 0, Illisible}, {"N 48 23 N", Lat, 0, Illisible},
+      {"-48 23.5 N", Lat, 0, Illisible}, {"N48 23 30", Lat, 0, Illisible}, {"N 1 2 3", Lat, 0, Illisible},
+      {"N48 60", Lat, 0, SoixanteOuPlus}, {"E4 29", Lat, 0, AutreAxe}, {"N91 0", Lat, 0, AuDelaDuPole},
       {"49.5E", Lat, 0, AutreAxe}, {"N6", Lon, 0, AutreAxe},
       {"90.0000001", Lat, 0, AuDelaDuPole}, {"S90:00:01", Lat, 0, AuDelaDuPole},
       {"540", Lon, 540, Aucun}, {"540.0000001", Lon, 0, AuDelaDe540}, {"-541", Route, 0, AuDelaDe540},
@@ -53,10 +60,11 @@ TEST(Lecture, NotationsAndDefects) {
       // clang-format on
   };
   for (const auto& c : cases) {
-    const ValeurLue v = c.champ == Route ? LireRoute(c.text)
-                        : c.champ == Nombre
-                            ? LireNombreSeul(c.text)
-                            : LireAngle(c.text, c.champ == Lat ? Axe::Latitude : Axe::Longitude);
+    const ValeurLue v =
+        c.champ == Route ? LireRoute(c.text)
+        : c.champ == Nombre
+            ? LireNombreSeul(c.text)
+            : LireCoordonnee(c.text, c.champ == Lat ? Axe::Latitude : Axe::Longitude);
     EXPECT_EQ(v.Defaut, c.defect) << c.text;
     EXPECT_NEAR(v.Valeur, c.expected, 1e-10) << c.text;
   }
