@@ -5,7 +5,6 @@
 #include <charconv>
 #include <memory>
 
-#include "Champs.hpp"
 #include "Escales.hpp"
 #include "FormPassage.hpp"
 #include "Texte.hpp"
@@ -167,27 +166,16 @@ bool Refusee(const EscaleLue& e) {
   return std::holds_alternative<Refus>(e.Quoi);
 }
 
-// The records of a CSV text: after its header line, or from its first line when that one is
-// a waypoint (a spreadsheet's rows copied without their header), never dropped.
-std::vector<EscaleLue> EscalesCsv(std::string_view texte) {
-  const std::string_view premiere = LigneDuTexte(texte, 1);
-  const std::string enTete = std::string("lat") + SeparateurCsv(premiere) + "lon\n";
-  std::vector<EscaleLue> sansEnTete = LireEscales(enTete + std::string(texte), true);
-  if (sansEnTete.empty() || sansEnTete.front().Ligne != 2 || Refusee(sansEnTete.front()))
-    return LireEscales(texte, true);
-  for (EscaleLue& e : sansEnTete) --e.Ligne;
-  return sansEnTete;
-}
-
 }  // namespace
 
-// Every waypoint record of a text, as the command line reads a file: CSV when the text read
-// plainly refuses its first record and read as CSV refuses none. A record that gives no waypoint
+// Every waypoint record of a text, as the command line reads a file: CSV (after its header, or
+// from its first line without one) when the text read plainly refuses its first record and read
+// as CSV refuses none. A record that gives no waypoint
 // is a row of its text, refused.
 std::vector<PointSaisi> FormPassage::LignesDuTexte(std::string_view texte) const {
   std::vector<EscaleLue> lues = LireEscales(texte, false);
   if (!lues.empty() && Refusee(lues.front())) {
-    std::vector<EscaleLue> csv = EscalesCsv(texte);
+    std::vector<EscaleLue> csv = LireEscales(texte, true);
     if (std::none_of(csv.begin(), csv.end(), Refusee)) lues = std::move(csv);
   }
   std::vector<PointSaisi> lignes;

@@ -17,7 +17,6 @@ namespace orbalide {
 namespace {
 
 constexpr Rgb kFondRefuse{255, 222, 222};
-constexpr double kMeridiensMax = 180;
 
 // The settings changed from `avant` to `apres`; the keys typed one after the other into one box
 // make one change.
@@ -129,15 +128,16 @@ ReglagesPassage FormPassage::LireReglages() {
   } catch (const ErreurArithmetique&) {
     refus(Reglage::Intervalle, t::NombrePositif);
   }
-  if (const auto v = Nombre(texte(Reglage::Meridiens), 0, kMeridiensMax)) {
+  if (const auto v = Nombre(texte(Reglage::Meridiens), 0, kPasMeridiensMax)) {
     r.PasMeridiens = *v;
   } else {
     refus(Reglage::Meridiens, t::Au180);
   }
-  if (const auto v = Nombre(texte(Reglage::Vitesse), 0, kInfini)) {
+  if (const auto v = Nombre(texte(Reglage::Vitesse), 0, kInfini);
+      v && (*v == 0 || *v >= kVitesseMin)) {
     r.Vitesse = *v;
   } else {
-    refus(Reglage::Vitesse, t::NombrePositif);
+    refus(Reglage::Vitesse, t::VitesseAttendue);
   }
   if (!Trim(texte(Reglage::LatitudeMax)).empty()) {
     const auto lue = LireCoordonneeEscale(texte(Reglage::LatitudeMax), Axe::Latitude);

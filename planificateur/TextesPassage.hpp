@@ -71,6 +71,9 @@ inline constexpr Mots LigneRefusee{"ligne illisible : ", "unreadable line: "};
 // Why a setting gives no value.
 inline constexpr Mots NombrePositif{"un nombre de 0 ou plus est attendu",
                                     "a number of 0 or more is expected"};
+inline constexpr Mots VitesseAttendue{
+    "une vitesse de 0,1 nœud ou plus est attendue (rien : sans heures)",
+    "a speed of 0.1 knot or more is expected (none: no times)"};
 inline constexpr Mots Au180{"un nombre de 0 à 180 est attendu",
                             "a number from 0 to 180 is expected"};
 inline constexpr Mots LatitudeAttendue{"une latitude au-dessus de 0 et d'au plus 90° est attendue",

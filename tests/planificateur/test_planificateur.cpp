@@ -10,6 +10,8 @@
 #include <functional>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "Calculatrice.hpp"
 #include "FormPassage.hpp"
 #include "Xml.hpp"
@@ -54,7 +56,7 @@ struct Planner {
 
 // orbalide-calc's output for a text of waypoints, a line of fields each.
 std::vector<std::vector<std::string>> Calc(const std::string& options, const std::string& input) {
-  const fs::path file = fs::temp_directory_path() / "planificateur-route.txt";
+  const fs::path file = fs::temp_directory_path() / ("route-" + std::to_string(getpid()) + ".txt");
   std::ofstream(file) << input;
   FILE* out = popen((ORBALIDE_CALC " route " + options + " " + file.string()).c_str(), "r");
   std::vector<std::vector<std::string>> lines;
@@ -115,7 +117,7 @@ TEST(Planner, EditsUndoneAndRedone) {
       {[](Planner& q) { q.Type(0, 0, "Brest"); }, "Brest!!", true},
       {[](Planner& q) { q.Type(0, 1, "48°23'N"); }, "Brest!", true},
       {[](Planner& q) { q.Type(0, 2, "4°29'X"); }, "Brest!", true},
-      {[](Planner& q) { q.Type(0, 2, "4°29′W"); }, "Brest", true},
+      {[](Planner& q) { q.Type(0, 2, "W004 29.000"); }, "Brest", true},
       {[](Planner& q) { q.Type(1, 1, "38:42N"); }, "Brest, _!", true},
       {[](Planner& q) { q.Type(1, 2, "-9.15"); }, "Brest, _", true},
       {[](Planner& q) { q.Type(1, 0, "  Lisbon "); }, "Brest, Lisbon", true},
@@ -166,8 +168,12 @@ TEST(Planner, SettingsAndTheirReasons) {
     std::string summary;
     bool marked;
   } cases[] = {
-      {Reglage::Vitesse, "six", "Vitesse (nœuds) : un nombre de 0 ou plus est attendu.", true},
-      {Reglage::Vitesse, "-6", "Vitesse (nœuds) : un nombre de 0 ou plus est attendu.", true},
+      {Reglage::Vitesse, "six",
+       "Vitesse (nœuds) : une vitesse de 0,1 nœud ou plus est attendue (rien : sans heures).",
+       true},
+      {Reglage::Vitesse, "0.09",
+       "Vitesse (nœuds) : une vitesse de 0,1 nœud ou plus est attendue (rien : sans heures).",
+       true},
       {Reglage::Intervalle, "1e999", "Points tous les (Nm) : un nombre de 0 ou plus est attendu.",
        true},
       {Reglage::Meridiens, "200", "Méridiens tous les (°) : un nombre de 0 à 180 est attendu.",
