@@ -59,25 +59,13 @@ void FormPassage::OuvrirFichier(const std::string& chemin) {
   std::string texte;
   if (const FileResult lu = platform_.ReadFile(chemin, texte); !lu)
     return Avertir(Fill(t::IllisibleFichier.En(anglais), {nom, lu.Failure}));
-  std::vector<PointSaisi> lignes;
-  bool gpx = DebutXml(texte);
-  if (gpx) {
-    const auto route = LireGpx(texte, ChoixRoute{});
-    if (const auto* erreur = std::get_if<ErreurGpx>(&route)) {
-      return Avertir(Fill(
-          t::IllisibleGpx.En(anglais),
-          {nom, TexteErreurGpx(*erreur, ChoixRoute{}, anglais), std::to_string(erreur->Ligne)}));
-    }
-    for (const PointGpx& p : std::get<RouteGpxLue>(route).Points) {
-      lignes.push_back(LigneDuPoint(p.Point));
-    }
-  } else {
-    lignes = LignesDuTexte(texte);
-  }
-  lignes_ = std::move(lignes);
+  std::optional<std::vector<PointSaisi>> lignes =
+      LignesDuTexte(texte, Fill(t::LeFichier.En(anglais), {nom}));
+  if (!lignes) return;
+  lignes_ = std::move(*lignes);
   pile_.Clear();
   source_ = chemin;
-  fichier_ = gpx ? chemin : "";
+  fichier_ = DebutXml(texte) ? chemin : "";
   TblPoints.SetCurrent(0, 0);
   Recalculer();
 }

@@ -140,10 +140,8 @@ class FormPassage : public Form {
   void Precision(std::int16_t decimales);
   bool EnAnglais() const { return affichage_.Anglais; }
 
-  // The document: the rows given, the settings, and the passage they make (or why none).
+  // The document: the rows given, and whether it has changes unsaved.
   const std::vector<PointSaisi>& Lignes() const { return lignes_; }
-  const Reglages& ReglagesDonnes() const { return reglages_; }
-  const std::variant<Passage, ErreurPassage>& Resultat() const { return resultat_; }
   bool Modifie() const { return !pile_.Clean(); }
 
   // The edits, done and undone by the undo stack's commands.
@@ -160,7 +158,8 @@ class FormPassage : public Form {
   std::optional<std::size_t> RangCourant() const;
   void Deplacer(int sens);
   PointSaisi LigneEditee(const PointSaisi& avant, int colonne, const std::string& texte) const;
-  std::vector<PointSaisi> LignesDuTexte(std::string_view texte) const;
+  std::optional<std::vector<PointSaisi>> LignesDuTexte(std::string_view texte,
+                                                       const std::string& origine);
 
   // Settings.
   void Regler(const Reglages& reglages);

@@ -7,6 +7,7 @@
 
 #include "Escales.hpp"
 #include "FormPassage.hpp"
+#include "LectureGpx.hpp"
 #include "Texte.hpp"
 #include "TextesPassage.hpp"
 
@@ -168,17 +169,32 @@ bool Refusee(const EscaleLue& e) {
 
 }  // namespace
 
-// Every waypoint record of a text, as the command line reads a file: CSV (after its header, or
-// from its first line without one) when the text read plainly refuses its first record and read
-// as CSV refuses none. A record that gives no waypoint
-// is a row of its text, refused.
-std::vector<PointSaisi> FormPassage::LignesDuTexte(std::string_view texte) const {
+// The waypoints of a file's or the clipboard's text: a GPX route (the file's first, or its
+// waypoints), told by its contents, or every waypoint record, as the command line reads a file:
+// CSV (after its header, or from its first line without one) when the text read plainly refuses
+// its first record and read as CSV refuses none. A record that gives no waypoint is a row of its
+// text, refused. Nothing, once said why, for a GPX text that cannot be read (`origine` names it).
+std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_view texte,
+                                                                  const std::string& origine) {
+  std::vector<PointSaisi> lignes;
+  if (DebutXml(texte)) {
+    const auto route = LireGpx(texte, ChoixRoute{});
+    if (const auto* erreur = std::get_if<ErreurGpx>(&route)) {
+      const bool anglais = EnAnglais();
+      Avertir(Fill(textes::passage::IllisibleGpx.En(anglais),
+                   {origine, TexteErreurGpx(*erreur, ChoixRoute{}, anglais),
+                    std::to_string(erreur->Ligne)}));
+      return std::nullopt;
+    }
+    for (const PointGpx& p : std::get<RouteGpxLue>(route).Points)
+      lignes.push_back(LigneDuPoint(p.Point));
+    return lignes;
+  }
   std::vector<EscaleLue> lues = LireEscales(texte, false);
   if (!lues.empty() && Refusee(lues.front())) {
     std::vector<EscaleLue> csv = LireEscales(texte, true);
     if (std::none_of(csv.begin(), csv.end(), Refusee)) lues = std::move(csv);
   }
-  std::vector<PointSaisi> lignes;
   for (const EscaleLue& e : lues) {
     if (const auto* p = std::get_if<PointDePassage>(&e.Quoi)) {
       lignes.push_back(LigneDuPoint(*p));
@@ -192,11 +208,14 @@ std::vector<PointSaisi> FormPassage::LignesDuTexte(std::string_view texte) const
   return lignes;
 }
 
-// The clipboard's waypoints before the current row (at the end from the empty last row).
+// The clipboard's waypoints before the current row (at the end from the empty last row): lines
+// of waypoints, or a GPX route copied from a file or a plotter's program.
 void FormPassage::MColler_Click() {
-  std::vector<PointSaisi> lignes = LignesDuTexte(platform_.ClipboardText());
-  if (lignes.empty()) return platform_.Beep();
-  Modifier(RangCourant().value_or(lignes_.size()), 0, std::move(lignes));
+  std::optional<std::vector<PointSaisi>> lignes =
+      LignesDuTexte(platform_.ClipboardText(), textes::passage::LePressePapiers.En(EnAnglais()));
+  if (!lignes) return;
+  if (lignes->empty()) return platform_.Beep();
+  Modifier(RangCourant().value_or(lignes_.size()), 0, std::move(*lignes));
 }
 
 void FormPassage::MAnnuler_Click() {

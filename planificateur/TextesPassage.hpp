@@ -97,9 +97,10 @@ inline constexpr Mots NePasEnregistrer{"Ne pas enregistrer", "Don't save"};
 inline constexpr Mots Abandon{"Annuler", "Cancel"};
 inline constexpr Mots IllisibleFichier{"Le fichier « %1 » ne peut être lu : %2",
                                        "The file “%1” cannot be read: %2"};
-inline constexpr Mots IllisibleGpx{
-    "Le fichier « %1 » n'est pas une route GPX lisible (ligne %3) : %2",
-    "The file “%1” is not a readable GPX route (line %3): %2"};
+inline constexpr Mots IllisibleGpx{"%1 n'est pas une route GPX lisible (ligne %3) : %2",
+                                   "%1 is not a readable GPX route (line %3): %2"};
+inline constexpr Mots LeFichier{"Le fichier « %1 »", "The file “%1”"};
+inline constexpr Mots LePressePapiers{"Le presse-papiers", "The clipboard"};
 inline constexpr Mots NonEcrit{
     "Le fichier « %1 » ne peut être écrit : %2. Choisissez un autre "
     "dossier ou un autre nom.",

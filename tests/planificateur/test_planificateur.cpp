@@ -261,8 +261,9 @@ TEST(Planner, LegsAsTheCommandLineComputesThem) {
 
 // A file of waypoints is saved as a GPX route where the user chooses, to the bytes that
 // orbalide-calc route writes; read back, its made waypoints are marked and made again, and it is
-// saved again in place. Failures are said with the file and the system's reason. The legs go to
-// the clipboard as CSV, the KML to the desktop's viewer; closing with unsaved changes asks first.
+// saved again in place, or pasted. Failures are said with the file and the system's reason. The
+// legs go to the clipboard as CSV, the KML to the desktop's viewer; closing with unsaved changes
+// asks first.
 TEST(Planner, FilesAndTheClipboard) {
   const fs::path dir = fs::temp_directory_path() / "planificateur";
   fs::remove_all(dir);
@@ -317,6 +318,10 @@ TEST(Planner, FilesAndTheClipboard) {
   EXPECT_EQ(p.platform.opened.back(), (dir / "Passage.kml").string());
   EXPECT_EQ(Elements(dir / "Passage.kml")["Placemark"].size(), 8u);  // and the line
 
+  p.Paste(Read(dir / "calc.gpx"));  // a route copied from a plotter's program
+  EXPECT_EQ(p.f.TblPoints.RowCount(), 15);
+  p.Paste("<gpx");
+  EXPECT_TRUE(p.platform.messages.back().starts_with("Le presse-papiers n'est pas une route GPX"));
   for (const Answer a : {Answer::Cancel, Answer::No}) {
     p.platform.answer = a;
     EXPECT_EQ(p.f.PeutFermer(), a == Answer::No);
