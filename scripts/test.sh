@@ -22,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
   -DCMAKE_CXX_COMPILER=clang++-14 -DORBALIDE_FUZZ=ON -DORBALIDE_TESTS=OFF -DORBALIDE_QT=OFF
 cmake --build build-fuzz -j "$jobs"
-for target in nombres geodesie collage kml utilisateur calc passage gpx; do
+for target in nombres geodesie collage kml utilisateur planificateur calc passage gpx; do
   if [ -d "fuzz/regressions/$target" ]; then
     "build-fuzz/fuzz/fuzz_$target" fuzz/regressions/$target/*
   fi
