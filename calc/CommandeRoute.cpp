@@ -54,6 +54,7 @@ class ExecutionRoute {
   std::vector<Lieu> lieux_;  // of each waypoint read
   char separateur_ = 0;      // of the first CSV header read
   bool tousLus_ = true;
+  bool gpxLu_ = false;  // whether an input is a GPX file, which --route chooses in
 };
 
 int ExecutionRoute::Lancer(int entreeStandard) {
@@ -62,6 +63,11 @@ int ExecutionRoute::Lancer(int entreeStandard) {
     if (!Lire(e)) return kEchec;
   }
   if (!tousLus_) return kLignesSansReponse;
+  if (!gpxLu_ && (o_.RouteGpx.Rang != 0 || !o_.RouteGpx.Nom.empty())) {
+    std::fputs(TexteSansLieu(TexteSansFichierGpx(o_.RouteGpx, anglais_), anglais_).c_str(),
+               erreurs_);
+    return kLignesSansReponse;
+  }
   if (o_.Inverse) {
     points_ = PointsInverses(std::move(points_));
     std::reverse(lieux_.begin(), lieux_.end());
@@ -111,6 +117,7 @@ bool ExecutionRoute::Lire(const Entree& entree) {
 
 // The waypoints of a GPX input, read whole; or why it gives none.
 void ExecutionRoute::LireGpx(const Entree& entree, LecteurLignes& octets) {
+  gpxLu_ = true;
   LecteurGpx lecteur(o_.RouteGpx);
   for (std::string_view bloc; !(bloc = octets.Bloc()).empty() && lecteur.Lire(bloc);) {
   }

@@ -1,6 +1,7 @@
 #include "Fichiers.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,6 +32,10 @@ bool FichiersExecution::Ouvrir(int entreeStandard) {
     }
     if (::faccessat(AT_FDCWD, nom.c_str(), R_OK, AT_EACCESS) != 0) {
       return Signaler(Acces::Ouverture, nom, errno);
+    }
+    struct stat s {};
+    if (::stat(nom.c_str(), &s) == 0 && S_ISDIR(s.st_mode)) {
+      return Signaler(Acces::Ouverture, nom, EISDIR);
     }
     entrees_.push_back({nom, -1});
   }

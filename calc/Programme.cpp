@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Aide.hpp"
 #include "Calculateur.hpp"
 #include "CommandeRoute.hpp"
 #include "Fichiers.hpp"

@@ -66,6 +66,9 @@ bool RemplacementRefuse(const struct stat& existant, const std::string& dossier)
 std::optional<EchecAcces> FichierSortie::Ouvrir(const std::string& nom) {
   struct stat existant {};
   const bool existe = ::stat(nom.c_str(), &existant) == 0;
+  // A name that leads nowhere yet makes a new file; one that cannot be followed (a loop of links)
+  // is refused, as the shell's ">" refuses it, rather than replaced.
+  if (!existe && errno != ENOENT) return EchecAcces{Acces::Ouverture, errno};
   if (existe && !S_ISREG(existant.st_mode)) {
     nom_ = nom;
     flux_ = std::fopen(nom.c_str(), "wbe");

@@ -30,9 +30,10 @@ class FichierSortie {
   // symbolic link, even one that leads nowhere yet, the file written is the one it leads to, the
   // link staying, as the shell's ">" writes it. A device or a pipe is written in place. Refused,
   // so that nothing is lost: a file that exists and cannot be opened for writing (Ouverture,
-  // EACCES for a read-only one, as ">" refuses it); one beside which no temporary file can be
-  // made (Temporaire: its folder not writable); one that the rename would not replace
-  // (Remplacement, EPERM: another user's file in a sticky folder, as /tmp).
+  // EACCES for a read-only one, as ">" refuses it), or a name that cannot be followed (Ouverture,
+  // ELOOP for a loop of links); one beside which no temporary file can be made (Temporaire: its
+  // folder not writable); one that the rename would not replace (Remplacement, EPERM: another
+  // user's file in a sticky folder, as /tmp).
   std::optional<EchecAcces> Ouvrir(const std::string& nom);
   std::FILE* Flux() const { return flux_; }
   // Closes the file and gives it its name. Returns the errno of a failure, 0 when none; then the

@@ -13,7 +13,9 @@
 namespace orbalide::calc {
 namespace {
 
-constexpr std::array kSignaux{SIGHUP, SIGINT, SIGPIPE, SIGQUIT, SIGTERM, SIGXCPU, SIGXFSZ};
+// Every signal whose default action ends the process and that a handler may catch.
+constexpr std::array kSignaux{SIGALRM, SIGHUP,  SIGINT,  SIGIO,     SIGPIPE, SIGPROF, SIGQUIT,
+                              SIGTERM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGXCPU, SIGXFSZ};
 
 // A run writes two files at most (--kml and --gpx).
 constexpr std::size_t kTemporairesMax = 8;

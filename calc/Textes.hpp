@@ -19,10 +19,6 @@ inline constexpr std::string_view kNomProgramme = "orbalide-calc";
 // empty starts with "fr" (null for one that is not set).
 bool AnglaisSelon(const char* lcAll, const char* lcMessages, const char* lang);
 
-// --help, --version: GNU's layout.
-std::string_view TexteAide(bool anglais);
-std::string TexteVersion(bool anglais);
-
 // --list-ellipsoids: a header, then the catalogue's names, each beside the name PROJ's +ellps gives
 // the same figure, or which of PROJ's names is another figure; ended by a line end.
 std::string TexteEllipsoides(bool anglais);
@@ -40,6 +36,10 @@ std::string TexteRefus(std::string_view fichier, std::size_t ligne, const Refus&
 // A message about an input, ended by a line end: "orbalide-calc: b.gpx:12: raison", or without a
 // line (0) "orbalide-calc: b.gpx: raison".
 std::string TexteEntree(std::string_view fichier, std::size_t ligne, std::string_view raison);
+
+// A message without a place, ended by a line end: "orbalide-calc: raison" ("orbalide-calc :
+// raison" in French).
+std::string TexteSansLieu(std::string_view raison, bool anglais);
 
 // Where a waypoint was read: its input ("-" for the standard input) and its line there.
 struct Lieu {

@@ -163,10 +163,17 @@ std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit) {
 }
 
 char SeparateurCsv(std::string_view enTete) {
-  bool cite = false;  // a quoted name may hold either: "Latitude, départ";…
-  for (const char c : enTete) {
-    if (c == '"') cite = !cite;
-    if (!cite && (c == ',' || c == ';')) return c;
+  const auto chiffre = [&](std::size_t i) {  // i − 1 from 0 is no position
+    return i < enTete.size() && enTete[i] >= '0' && enTete[i] <= '9';
+  };
+  bool cite = false;      // a quoted name may hold either: "Latitude, départ";…
+  bool decimale = false;  // a first comma between digits: 48,5;-4,5 in a file without a header
+  for (std::size_t i = 0; i < enTete.size(); ++i) {
+    if (enTete[i] == '"') cite = !cite;
+    if (cite || (enTete[i] != ',' && enTete[i] != ';')) continue;
+    if (enTete[i] == ';') return ';';
+    if (decimale || !chiffre(i - 1) || !chiffre(i + 1)) return ',';
+    decimale = true;
   }
   return ',';
 }

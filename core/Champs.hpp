@@ -48,8 +48,10 @@ std::string ChampCsv(std::string_view texte, char separateur, bool guillemets = 
 // separated by `ecrit` instead, each written by ChampCsv: as they stand when both are the same.
 std::string ColonnesCsv(std::string_view colonnes, char lu, char ecrit);
 
-// The separator of a CSV file, from its header line: ';' when it comes before any comma outside
-// quotes (the custom where the comma is the decimal separator, as in French), ',' otherwise.
+// The separator of a CSV file, from its header line (or its first line, without a header): ';'
+// when it comes before any comma outside quotes, or after a first comma between two digits and
+// before any other (the custom where the comma is the decimal separator, as in French: 48,5;-4,5),
+// ',' otherwise.
 char SeparateurCsv(std::string_view enTete);
 
 // Where a CSV record stands as its text is read: whether it ends inside a quoted field, and so

@@ -32,7 +32,8 @@ std::optional<LigneLue> LecteurEnregistrements::LigneSuivante() {
   return ligne;
 }
 
-// The record, marked as the header when it is the first and its first field is no number.
+// The record, marked as the header when it is the first and none of its fields is a number: a
+// first line of data whose first field is mistyped (4S.5,-4.5,…) is refused, not dropped.
 Enregistrement LecteurEnregistrements::EnTete(Enregistrement e) const {
   if (e.Ligne != 1 || e.TropLong || e.GuillemetOuvert) {
     e.EnTete = e.Ligne == 1;
@@ -40,7 +41,8 @@ Enregistrement LecteurEnregistrements::EnTete(Enregistrement e) const {
   }
   std::string copie(e.Texte.data(), e.Texte.size());
   const Champs c = ChampsCsv(copie, separateur_);
-  e.EnTete = c.Nombre == 0 || !MotDePosition(c.Texte[0]);
+  const auto champs = std::span(c.Texte).first(std::min(c.Nombre, c.Texte.size()));
+  e.EnTete = std::none_of(champs.begin(), champs.end(), MotDePosition);
   return e;
 }
 

@@ -53,7 +53,7 @@ struct Enregistrement {
   std::size_t Ligne;     // the number of its first line in the input, from 1
   bool TropLong;         // a line, or the lines joined, longer than kLongueurLigneMax
   bool GuillemetOuvert;  // CSV: the input ends inside a quoted field
-  // CSV: the input's header, its first record unless the first field reads as a number or an
+  // CSV: the input's header, its first record unless one of its fields reads as a number or an
   // angle (MotDePosition: a file without a header, whose first record is read as the others).
   bool EnTete = false;
 };

@@ -241,8 +241,10 @@ bool DegresEntiers(std::string_view mot, bool lettre) {
   return reste && MarqueSeule(*reste, kDegres);
 }
 
-// Decimal minutes and their mark, the decimal separator a point or a comma: 23.500, 05,5′.
+// Decimal minutes and their mark, the decimal separator a point or a comma, and a hemisphere
+// letter after them or not: 23.500, 05,5′, 23.500N.
 bool MinutesDecimales(std::string_view mot) {
+  if (!mot.empty() && HemisphereDe(mot.back())) mot.remove_suffix(1);
   std::optional<std::string_view> reste = ApresChiffres(mot);
   if (reste && (reste->starts_with('.') || reste->starts_with(','))) {
     reste = ApresChiffres(reste->substr(1)).value_or(reste->substr(1));
@@ -265,7 +267,9 @@ std::size_t MotsCoordonnee(std::span<const std::string_view> mots) {
   const std::size_t avant = !mots.empty() && LettreSeule(mots[0]) ? 1 : 0;
   const std::span<const std::string_view> reste = mots.subspan(avant);
   if (reste.size() >= 2 && DegresEntiers(reste[0], avant == 0) && MinutesDecimales(reste[1])) {
-    if (avant == 1 || HemisphereDe(reste[0][0])) return avant + 2;
+    if (avant == 1 || HemisphereDe(reste[0][0]) || HemisphereDe(reste[1].back())) {
+      return avant + 2;
+    }
     if (reste.size() >= 3 && LettreSeule(reste[2])) return 3;
   }
   if (avant == 1) return std::min<std::size_t>(mots.size(), 2);

@@ -1,6 +1,7 @@
 // GPX 1.1 files: tracks, one for each geodesic as a line of points; routes of named waypoints.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,6 +36,10 @@ struct PointNomme {
 
 // One route, named, of its points in order, each named: what chart plotters follow.
 std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points);
+
+// The name of the `rang`th of the `parties` routes (from 1) of a route named `nom` cut for
+// plotters, "Brest–Las Palmas 2/3": by it a reader knows the parts to join.
+std::string NomPartie(std::string_view nom, std::size_t rang, std::size_t parties);
 std::string FinGpx();
 
 }  // namespace orbalide

@@ -33,12 +33,8 @@ std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::s
   std::string texte = DebutGpx();
   for (std::size_t k = 0; k < parties.size(); ++k) {
     const auto [debut, fin] = parties[k];
-    // Appended piece by piece: GCC 12 at -O3 warns of an overlap that cannot happen in
-    // " " + std::to_string(…) (its -Wrestrict false positive).
-    std::string partie(nom);
-    partie.append(" ").append(std::to_string(k + 1)).append("/");
-    partie.append(std::to_string(parties.size()));
-    texte += RouteGpx(partie, std::span(points).subspan(debut, fin - debut + 1));
+    texte += RouteGpx(NomPartie(nom, k + 1, parties.size()),
+                      std::span(points).subspan(debut, fin - debut + 1));
   }
   return texte + FinGpx();
 }

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
+#include "EncodagesXml.hpp"
 #include "Gpx.hpp"
 
 namespace orbalide {
@@ -48,6 +50,18 @@ std::string Nom(std::string_view texte) {
   return nom;
 }
 
+// Whether `nom` is that of the first of the routes that a route cut for plotters makes
+// (NomPartie's): the route's own name and how many parts it was cut into, then.
+bool PremierePartie(std::string_view nom, std::string& base, std::size_t& parties) {
+  const std::size_t espace = nom.rfind(' ');
+  if (espace == nom.npos || !nom.substr(espace).starts_with(" 1/")) return false;
+  const std::string_view nombre = nom.substr(espace + 3);
+  const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), parties);
+  base = nom.substr(0, espace);
+  return erreur == std::errc{} && fin == nombre.data() + nombre.size() && parties >= 2 &&
+         NomPartie(base, 1, parties) == nom;
+}
+
 }  // namespace
 
 // Where the reading stands: the elements open, the route being read, what is kept.
@@ -72,6 +86,11 @@ struct LecteurGpx::Etat {
   XML_Index Vu = 0;        // the byte where the last thing the parser told of starts
   std::size_t Donnes = 0;  // bytes given to the parser
 
+  // When the route chosen is the first part of a route cut for plotters: the route's name, the
+  // part awaited next (0: none) and how many.
+  std::string Base{};
+  std::size_t Partie = 0, Parties = 0;
+
   std::size_t Ligne() const { return XML_GetCurrentLineNumber(Parseur); }
   void Refuser(ErreurGpx::Motif quoi, std::string detail = {}) {
     if (!Erreur) Erreur = ErreurGpx{quoi, Ligne(), std::move(detail)};
@@ -85,6 +104,7 @@ struct LecteurGpx::Etat {
   void Caracteres(std::string_view texte);
   void Ouvrir(Role role, const XML_Char** attributs);
   void Fermer(Role role);
+  void Continuer();
 };
 
 void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
@@ -125,8 +145,9 @@ void LecteurGpx::Etat::Ouvrir(Role role, const XML_Char** attributs) {
     case Role::Route:
       ++Routes;
       Isoles = {};
-      Candidate =
-          !Trouvee && (Choix.Rang != 0 ? Routes == Choix.Rang : !Choix.Nom.empty() || Routes == 1);
+      Candidate = Trouvee           ? Partie != 0
+                  : Choix.Rang != 0 ? Routes == Choix.Rang
+                                    : !Choix.Nom.empty() || Routes == 1;
       Route = {};
       break;
     case Role::Point: {
@@ -169,9 +190,12 @@ void LecteurGpx::Etat::Fin() {
 void LecteurGpx::Etat::Fermer(Role role) {
   switch (role) {
     case Role::Route:
-      if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
+      if (Trouvee && Candidate) {
+        Continuer();
+      } else if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
         Choisie = std::move(Route);
         Trouvee = true;
+        Partie = PremierePartie(Choisie.Nom, Base, Parties) ? 2 : 0;
       }
       Candidate = false;
       break;
@@ -192,6 +216,25 @@ void LecteurGpx::Etat::Fermer(Role role) {
     case Role::Racine:
       break;
   }
+}
+
+// The route just read joined to the cut route chosen when it is its next part, its first point
+// left out where it is the last one of the part before. The parts follow one another or end there.
+void LecteurGpx::Etat::Continuer() {
+  if (Route.Nom != NomPartie(Base, Partie, Parties)) {
+    Partie = 0;
+    return;
+  }
+  std::vector<PointGpx>& points = Choisie.Points;
+  auto debut = Route.Points.begin();
+  if (debut != Route.Points.end() && !points.empty() &&
+      debut->Point.Latitude == points.back().Point.Latitude &&
+      debut->Point.Longitude == points.back().Point.Longitude) {
+    ++debut;
+  }
+  points.insert(points.end(), std::make_move_iterator(debut),
+                std::make_move_iterator(Route.Points.end()));
+  Partie = Partie == Parties ? 0 : Partie + 1;
 }
 
 LecteurGpx::LecteurGpx(ChoixRoute choix)
@@ -220,6 +263,7 @@ LecteurGpx::LecteurGpx(ChoixRoute choix)
       p, [](XML_Parser, const XML_Char*, const XML_Char*, const XML_Char*, const XML_Char*) {
         return static_cast<int>(XML_STATUS_ERROR);
       });
+  XML_SetUnknownEncodingHandler(p, EncodageInconnu, nullptr);
 }
 
 LecteurGpx::~LecteurGpx() {
@@ -255,6 +299,20 @@ std::variant<RouteGpxLue, ErreurGpx> LecteurGpx::Fin() {
   return ErreurGpx{ErreurGpx::Motif::RouteAbsente, 0, std::to_string(e.Routes)};
 }
 
+namespace {
+
+// The route chosen, missing: "no route 2", "no route named "B"".
+std::string RouteManquante(const ChoixRoute& choix, bool anglais) {
+  if (choix.Rang == 0 && !choix.Nom.empty()) {
+    return (anglais ? "no route named \"" : "aucune route nommée « ") + choix.Nom +
+           (anglais ? "\"" : " »");
+  }
+  return (anglais ? "no route " : "pas de route ") +
+         std::to_string(std::max<std::size_t>(choix.Rang, 1));
+}
+
+}  // namespace
+
 std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais) {
   using enum ErreurGpx::Motif;
   const std::string& d = erreur.Detail;
@@ -286,13 +344,13 @@ std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, boo
     case RouteAbsente:
       break;
   }
-  if (choix.Rang == 0 && !choix.Nom.empty()) {
-    return (anglais ? "no route named \"" : "aucune route nommée « ") + choix.Nom +
-           (anglais ? "\"" : " »");
-  }
-  return (anglais ? "no route " : "pas de route ") +
-         std::to_string(std::max<std::size_t>(choix.Rang, 1)) +
-         (anglais ? ": the file has " : " : le fichier en a ") + d;
+  if (choix.Rang == 0 && !choix.Nom.empty()) return RouteManquante(choix, anglais);
+  return RouteManquante(choix, anglais) + (anglais ? ": the file has " : " : le fichier en a ") + d;
+}
+
+std::string TexteSansFichierGpx(const ChoixRoute& choix, bool anglais) {
+  return RouteManquante(choix, anglais) +
+         (anglais ? ": no input is a GPX file" : " : aucune entrée n'est un fichier GPX");
 }
 
 std::string_view TexteSansRouteGpx(bool anglais) {
@@ -308,6 +366,12 @@ std::variant<RouteGpxLue, ErreurGpx> LireGpx(std::string_view texte, const Choix
 
 bool DebutXml(std::string_view debut) {
   constexpr std::string_view kMarqueOrdre = "\xEF\xBB\xBF";
+  // UTF-16, which no waypoint's line of UTF-8 starts with and expat reads: its byte order marks,
+  // or "<" big-endian without one (little-endian, it starts with "<" as UTF-8 does).
+  using namespace std::string_view_literals;
+  for (const std::string_view utf16 : {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0<"sv}) {
+    if (debut.starts_with(utf16)) return true;
+  }
   if (debut.starts_with(kMarqueOrdre)) debut.remove_prefix(kMarqueOrdre.size());
   const std::size_t i = debut.find_first_not_of(kBlancsXml);
   return i != debut.npos && debut[i] == '<';

@@ -14,11 +14,13 @@
 namespace orbalide {
 
 // Whether a file that begins with `debut` is XML, to be read as GPX: its first character after a
-// byte order mark and blanks is "<", which no waypoint's line starts with.
+// byte order mark and blanks is "<", which no waypoint's line starts with; or it is UTF-16.
 bool DebutXml(std::string_view debut);
 
 // Which route of the file to read: by its rank, by its name, or by default the first one, or the
-// file's <wpt>s when it has no route.
+// file's <wpt>s when it has no route. A route chosen that is the first part of a route cut for
+// plotters ("Brest–Las Palmas 1/3", NomPartie's) is read with the parts that follow it in order,
+// each joined where the one before ended.
 struct ChoixRoute {
   std::size_t Rang = 0;  // from 1; 0: by name, or by default
   std::string Nom{};     // with no rank: the first route of this <name>; empty: by default
@@ -60,6 +62,9 @@ struct ErreurGpx {
 
 // The error in the words the user reads, French or English, without the file's place.
 std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais);
+
+// Said when a route is chosen but no input is a GPX file, without a place.
+std::string TexteSansFichierGpx(const ChoixRoute& choix, bool anglais);
 
 // Said when a file without a route gives its <wpt>s, without the file's place.
 std::string_view TexteSansRouteGpx(bool anglais);

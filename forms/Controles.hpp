@@ -299,6 +299,12 @@ class Form {
   // The user may make the window larger than its client area: its controls follow their anchors.
   bool Resizable = false;
 
+  // What assistive technology reads out at once, as a sighted user glances at what a command
+  // wrote: its results, or why there are none. Each call is read, even with the same text.
+  void Announce(std::string text);
+  const std::string& Announcement() const { return announcement_; }
+  int AnnouncementCount() const { return announcements_; }
+
   Control* Focus() const { return focus_; }
   // Moves the focus and runs the control's GotFocus handler; refused, changing nothing, when the
   // control cannot be reached or cannot hold the focus (labels, frames, images, menus). Returns
@@ -354,6 +360,8 @@ class Form {
   int clientWidth_, clientHeight_;
   std::vector<Control*> controls_;
   Control* focus_ = nullptr;
+  std::string announcement_;
+  int announcements_ = 0;
 };
 
 }  // namespace orbalide

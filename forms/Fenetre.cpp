@@ -1,6 +1,7 @@
 // The rules of a window: the focus, the tab order, and the user's events, delivered only to what
 // the user can reach.
 #include <algorithm>
+#include <utility>
 
 #include "Controles.hpp"
 #include "Tableau.hpp"
@@ -9,6 +10,11 @@ namespace orbalide {
 
 Form::Form(std::string_view name, int clientWidth, int clientHeight)
     : name_(name), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+
+void Form::Announce(std::string text) {
+  announcement_ = std::move(text);
+  ++announcements_;
+}
 
 namespace {
 

@@ -1,7 +1,8 @@
 // Any bytes as a GPX file, given to the reader in pieces of any size, the route chosen by rank or
 // name: the waypoints of a route or why there are none, never a hang nor memory beyond the
 // bounds; each waypoint within its ranges, its name within kNomGpxMax, each refusal at a line.
-// The waypoints read, written as the passage's GPX, read back as the same number of waypoints.
+// The waypoints read, written as the passage's GPX, cut or not, read back as the same number of
+// waypoints.
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -39,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 1; i < passage.Points.size(); ++i) {
     passage.Troncons.push_back({i - 1, i, 0, 0, 0, 0, 0, 0});
   }
-  const auto relu = LireGpx(TexteGpxPassage(passage, "route"), {});
+  // A route of points cut, or not (a passage has some).
+  const std::size_t maximum = data[1] % 4 == 0 || passage.Points.empty() ? 0 : data[1] % 5 + 2;
+  const auto relu = LireGpx(TexteGpxPassage(passage, "route", maximum), {});
   Verifier(std::holds_alternative<RouteGpxLue>(relu) &&
                std::get<RouteGpxLue>(relu).Points.size() == passage.Points.size(),
            "its own GPX read back");

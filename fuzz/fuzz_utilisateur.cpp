@@ -86,9 +86,10 @@ class User {
   std::size_t size_, at_ = 0;
 };
 
-// What a session must never break: what the program shows is readable, one precision is checked
-// and is the picture used, one flag shows, "Calculer" follows the distances whose reading is
-// known beforehand, the title names the ellipsoid in use, the focus is where a user can be.
+// What a session must never break: what the program shows or announces is readable, one
+// precision is checked and is the picture used, one flag shows, "Calculer" follows the distances
+// whose reading is known beforehand, the title names the ellipsoid in use, the focus is where a
+// user can be.
 std::string Broken(Calculatrice& c) {
   FormFormules& f = c.f;
   for (const Control* control : f.Controls()) {
@@ -97,6 +98,7 @@ std::string Broken(Calculatrice& c) {
                  (box && box->ReadOnly ? box->Text() : "")))
       return control->FullName() + " shows an unreadable text";
   }
+  if (!Lisible(f.Announcement())) return "a screen reader hears an unreadable text";
   if (f.Mcent.Checked + f.Mmille.Checked + f.Mmaxi.Checked != 1) return "precision checks";
   const char* picture = f.Mcent.Checked ? "00.00" : f.Mmille.Checked ? "00.000" : "00.0000000";
   if (f.FormatSecondes != picture) return "seconds picture " + f.FormatSecondes;

@@ -47,18 +47,9 @@ std::string SansGuillemets(std::string_view nom) {
   return sans;
 }
 
-}  // namespace
-
-std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& e, bool csv,
-                                                          char separateur) {
-  if (std::optional<Refus> refus = RefusEnregistrement(e)) return *refus;
-  const std::span<char> ligne = e.Texte;
-  Champs c =
-      csv ? ChampsCsv(ligne, separateur, kChampsEscale) : ChampsSepares(ligne, kChampsEscale);
-  // A name that starts like a coordinate: the position is a GPS unit's, N48 23.500 W004 29.000.
-  if (!csv && MotDePosition(PremierMot(Nom(c, ligne, csv)))) {
-    c = ChampsSepares(ligne, kChampsEscale, true);
-  }
+// The waypoint of a record's fields.
+std::variant<LigneVide, PointDePassage, Refus> Escale(const Champs& c, std::span<const char> ligne,
+                                                      bool csv) {
   if (c.Nombre == 0) return LigneVide{};
   if (c.Nombre < kChampsEscale) {
     return Refus{
@@ -70,6 +61,29 @@ std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& 
   if (csv) return PointDePassage{v[0], v[1], std::string(nom)};
   if (MotDePosition(PremierMot(nom))) return Refus{.Quoi = Refus::Motif::NomPosition};
   return PointDePassage{v[0], v[1], SansGuillemets(nom)};
+}
+
+}  // namespace
+
+std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& e, bool csv,
+                                                          char separateur) {
+  if (std::optional<Refus> refus = RefusEnregistrement(e)) return *refus;
+  const std::span<char> ligne = e.Texte;
+  if (csv) return Escale(ChampsCsv(ligne, separateur, kChampsEscale), ligne, true);
+  const Champs c = ChampsSepares(ligne, kChampsEscale);
+  if (!MotDePosition(PremierMot(Nom(c, ligne, false)))) return Escale(c, ligne, false);
+  // A name that starts like a coordinate: the position is a GPS unit's, N48 23.500 W004 29.000;
+  // unless its words make none (0 0 N Cardinal): then the name is refused as it stands.
+  const auto simple = Escale(c, ligne, false);
+  const auto groupee = Escale(ChampsSepares(ligne, kChampsEscale, true), ligne, false);
+  const auto motif = [](const auto& lu, Refus::Motif m, DefautLecture d = DefautLecture::Aucun) {
+    const Refus* r = std::get_if<Refus>(&lu);
+    return r != nullptr && r->Quoi == m && r->Defaut == d;
+  };
+  const bool sansPosition = motif(groupee, Refus::Motif::TropPeuDeChamps) ||
+                            motif(groupee, Refus::Motif::Champ, DefautLecture::Illisible) ||
+                            motif(groupee, Refus::Motif::Champ, DefautLecture::AutreAxe);
+  return sansPosition && motif(simple, Refus::Motif::NomPosition) ? simple : groupee;
 }
 
 std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv) {

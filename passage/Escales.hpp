@@ -25,7 +25,9 @@ inline constexpr std::size_t kChampsEscale = 2;
 // blanks around it, and may hold blanks. With CSV (ChampsCsv, fields separated by `separateur`):
 // "lat,lon,name", the name's column optional and the columns after it ignored; with ';', decimal
 // commas in the first two only. The record's text may be changed in place. Without a name, the
-// waypoint's is empty.
+// waypoint's is empty. Without CSV, a name that begins with a word of a position (MotDePosition)
+// makes the position a GPS unit's words (N48 23.500 W004 29.000) where they read as one; where
+// they do not, the name is refused (NomPosition) unless in double quotes, which are dropped.
 std::variant<LigneVide, PointDePassage, Refus> LireEscale(const Enregistrement& e, bool csv,
                                                           char separateur);
 
@@ -35,7 +37,7 @@ struct EscaleLue {
 };
 
 // Every waypoint record of a whole text, in order, each by LireEscale: with CSV, after its header
-// line (none when the first field reads as a number or an angle), the separator as the first line
+// line (none when one of its fields reads as a number or an angle), the separator as the first line
 // has it (SeparateurCsv); records of blanks and comments skipped.
 std::vector<EscaleLue> LireEscales(std::string_view texte, bool csv);
 

@@ -2,6 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <optional>
 
 namespace orbalide {
 
@@ -27,6 +30,19 @@ QRect Champ::Caractere(int position) const {
                 m.horizontalAdvance(t.left(position));
   return {mapToGlobal(QPoint(x, cursorRect().top())),
           QSize(m.horizontalAdvance(t.at(position)), m.height())};
+}
+
+Statut::Statut(QWidget* parent) : QWidget(parent) {
+  setGeometry(0, 0, 1, 1);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();  // nothing to read before the first announcement
+}
+
+// Shown again, so that readers hear it even when the text is the same.
+void Statut::Annoncer(const QString& texte) {
+  hide();
+  texte_ = texte;
+  show();
 }
 
 QAccessible::Role RoleQt(Role role) {
@@ -57,6 +73,73 @@ QAccessible::Role RoleQt(Role role) {
 
 namespace {
 
+// Where the items of a text begin and end, from 0 to its length: one item for a line, a
+// paragraph or the whole text; characters, words (and the blanks between them) or sentences.
+QList<int> Bornes(const QString& texte, QAccessible::TextBoundaryType type) {
+  QList<int> bornes{0};
+  const std::optional<QTextBoundaryFinder::BoundaryType> unite =
+      type == QAccessible::CharBoundary       ? QTextBoundaryFinder::Grapheme
+      : type == QAccessible::WordBoundary     ? QTextBoundaryFinder::Word
+      : type == QAccessible::SentenceBoundary ? QTextBoundaryFinder::Sentence
+                                              : std::optional<QTextBoundaryFinder::BoundaryType>();
+  if (unite) {
+    QTextBoundaryFinder finder(*unite, texte);
+    const auto bord = QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem;
+    for (qsizetype p = finder.toNextBoundary(); p > 0 && p < texte.size();
+         p = finder.toNextBoundary()) {
+      if (unite == QTextBoundaryFinder::Grapheme || (finder.boundaryReasons() & bord))
+        bornes << static_cast<int>(p);
+    }
+  }
+  if (!texte.isEmpty()) bornes << static_cast<int>(texte.size());
+  return bornes;
+}
+
+// The text's items for screen readers: the one at an offset (none at the very end), the one
+// before or after it; an offset of -1 is the end. The whole text is one run without attributes,
+// which readers read whole.
+class TexteAccessible : public QAccessibleTextInterface {
+ public:
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                           int* end) const override {
+    return Item(offset, type, -1, start, end);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                       int* end) const override {
+    return Item(offset, type, 0, start, end);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                          int* end) const override {
+    return Item(offset, type, 1, start, end);
+  }
+
+ private:
+  QString Item(int offset, QAccessible::TextBoundaryType type, int pas, int* start,
+               int* end) const {
+    const QString texte = text(0, characterCount());
+    if (offset == -1) offset = static_cast<int>(texte.size());
+    if (offset < 0 || offset > texte.size()) {
+      *start = *end = -1;
+      return {};
+    }
+    const QList<int> bornes = Bornes(texte, type);
+    const auto i =
+        std::upper_bound(bornes.begin(), bornes.end(), offset) - bornes.begin() - 1 + pas;
+    if (i < 0 || i + 1 >= bornes.size()) {
+      *start = *end = i < 0 ? 0 : static_cast<int>(texte.size());
+      return {};
+    }
+    *start = bornes[i];
+    *end = bornes[i + 1];
+    return texte.mid(*start, *end - *start);
+  }
+};
+
 class ListeAccessible : public QAccessibleWidget {
  public:
   explicit ListeAccessible(Liste* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
@@ -72,7 +155,7 @@ class ListeAccessible : public QAccessibleWidget {
 
 // A label's text, read-only and without a selection; a label or a picture pressed as a button
 // is pressed by the reader's action as by a click.
-class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class EtiquetteAccessible : public QAccessibleWidget, public TexteAccessible {
  public:
   explicit EtiquetteAccessible(Etiquette* etiquette) : QAccessibleWidget(etiquette) {}
 
@@ -111,11 +194,6 @@ class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInte
   QRect characterRect(int) const override { return rect(); }
   int offsetAtPoint(const QPoint&) const override { return 0; }
   void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* start, int* end) const override {
-    *start = 0;
-    *end = characterCount();
-    return {};
-  }
 
  private:
   Etiquette* Widget() const { return static_cast<Etiquette*>(widget()); }
@@ -126,7 +204,7 @@ class EtiquetteAccessible : public QAccessibleWidget, public QAccessibleTextInte
 // with its command, if it has one, first among its actions. A text written by a screen reader is
 // taken as typed (a locked box takes none).
 class ChampAccessible : public QAccessibleWidget,
-                        public QAccessibleTextInterface,
+                        public TexteAccessible,
                         public QAccessibleEditableTextInterface {
  public:
   explicit ChampAccessible(Champ* champ) : QAccessibleWidget(champ, QAccessible::EditableText) {}
@@ -197,10 +275,6 @@ class ChampAccessible : public QAccessibleWidget,
     Widget()->setCursorPosition(end);
     Widget()->setCursorPosition(start);
   }
-  QString attributes(int position, int* start, int* end) const override {
-    *start = *end = position;
-    return {};
-  }
 
   void deleteText(int start, int end) override {
     Ecrire(Widget()->text().remove(start, end - start));
@@ -234,6 +308,17 @@ class SurfaceAccessible : public QAccessibleWidget {
   }
 };
 
+// What a status line reads out: its last announcement, as a notification.
+class StatutAccessible : public QAccessibleWidget {
+ public:
+  explicit StatutAccessible(Statut* statut)
+      : QAccessibleWidget(statut, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<Statut*>(widget())->Texte()
+                                  : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
   if (classe == Liste::staticMetaObject.className())
     return new ListeAccessible(static_cast<Liste*>(objet));
@@ -245,6 +330,8 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet) {
     return new QAccessibleWidget(static_cast<Groupe*>(objet), QAccessible::Grouping);
   if (classe == Surface::staticMetaObject.className())
     return new SurfaceAccessible(static_cast<Surface*>(objet));
+  if (classe == Statut::staticMetaObject.className())
+    return new StatutAccessible(static_cast<Statut*>(objet));
   return nullptr;
 }
 

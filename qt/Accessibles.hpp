@@ -4,7 +4,9 @@
 // gives its text to screen readers, and one that is pressed as a button is also pressed by them
 // and shows a focus frame; a text box with a command of its own offers it to them too; a
 // borderless frame is a group of controls, not a border; a window's own surface is a window for
-// screen readers.
+// screen readers, and its status line, which draws nothing, what they read out at once. Words
+// and sentences of every text are told at every offset, where Qt's own answer loops forever at
+// the end of a text, and its attributes as one run, which readers read whole.
 #pragma once
 
 #include <QAccessible>
@@ -66,6 +68,20 @@ class Surface : public QWidget {
 
  public:
   using QWidget::QWidget;
+};
+
+// Readers hear its text each time it is shown again with a new announcement; a sighted user
+// sees nothing of it.
+class Statut : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Statut(QWidget* parent);
+  const QString& Texte() const { return texte_; }
+  void Annoncer(const QString& texte);
+
+ private:
+  QString texte_;
 };
 
 // What screen readers are told a control of a model is.

@@ -19,27 +19,38 @@
 
 namespace orbalide {
 
-// Hiding the focused widget makes Qt move the focus along its own chain: the model's focus is
-// applied last instead.
+// Screen readers hear of each move of the focus once, on the control that ends with it, before
+// anything else of that control: what becomes shown is shown first, the focus moves, and only
+// then are the controls copied and what is no longer shown hidden, which leaves Qt no focus of
+// its own to move. Without a focused control the window itself holds the focus, where Qt would
+// give it to the window's first control. The announcement comes last.
 void Vue::Synchroniser() {
   const QScopedValueRollback<bool> guard(synchronising_, true);
   window_->setWindowTitle(Q(form_.Caption));
   if (window_->accessibleName() != Q(form_.AccessibleName))
     window_->setAccessibleName(Q(form_.AccessibleName));
+  for (Control* c : form_.Controls()) Show(*c);
+  QWidget* focus = form_.Focus() != nullptr ? Widget(*form_.Focus()) : window_;
+  if (!focus->hasFocus() && !focus->isAncestorOf(QApplication::focusWidget()))  // a cell's editor
+    focus->setFocus(Qt::OtherFocusReason);
   for (Control* c : form_.Controls()) {
     if (c->GetKind() == Kind::MenuItem) {
       CopyMenu(*c);
-      continue;
+    } else if (QWidget* w = Widget(*c)) {
+      Copy(*c, w);
     }
-    QWidget* w = Widget(*c);
-    if (w == nullptr && !c->Shown()) continue;  // made when first shown
-    Copy(*c, w != nullptr ? w : Make(*c));
   }
-  if (form_.Focus() != nullptr && window_->isVisible()) {  // or a widget within it: an editor
-    QWidget* focus = widgets_.at(form_.Focus());
-    const QWidget* has = QApplication::focusWidget();
-    if (!focus->hasFocus() && !focus->isAncestorOf(has)) focus->setFocus(Qt::OtherFocusReason);
+  if (form_.AnnouncementCount() != annonces_) {
+    annonces_ = form_.AnnouncementCount();
+    statut_->Annoncer(Q(form_.Announcement()));
   }
+}
+
+// A control's widget is made when it is first shown.
+void Vue::Show(Control& c) {
+  if (c.GetKind() == Kind::MenuItem || !c.Shown()) return;
+  QWidget* w = Widget(c);
+  (w != nullptr ? w : Make(c))->setVisible(true);
 }
 
 // A menu's access key marked in its title; a check mark where an item is checked, nothing
@@ -163,7 +174,9 @@ void Vue::CopyList(ComboBox& combo, QComboBox* list) {
   if (list->currentIndex() != combo.ListIndex()) list->setCurrentIndex(combo.ListIndex());
   if (list->isEditable() && list->currentText() != Q(combo.Text()))
     list->setEditText(Q(combo.Text()));
-  if (QLineEdit* edit = list->lineEdit()) edit->setAccessibleName(Q(combo.AccessibleName));
+  QLineEdit* edit = list->lineEdit();
+  if (edit != nullptr && edit->accessibleName() != Q(combo.AccessibleName))
+    edit->setAccessibleName(Q(combo.AccessibleName));
 }
 
 // A caption's "&" is shown as such, not taken as a keyboard shortcut.

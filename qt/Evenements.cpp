@@ -167,15 +167,11 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // A control that the user gives the focus takes it, or hands it back to the model's. The one Qt
-// picks when a window becomes active is not the user's: the model's focus stands, even none (a
-// link of the About window would otherwise take Return).
+// picks when a window becomes active is not the user's: the model's focus stands, or without one
+// the window's own (a link of the About window would otherwise take Return).
 void Vue::FocusIn(Control& control, Qt::FocusReason reason) {
   if (reason == Qt::ActiveWindowFocusReason) {
-    if (form_.Focus() != nullptr) {
-      Widget(*form_.Focus())->setFocus();
-    } else {
-      Widget(control)->clearFocus();
-    }
+    (form_.Focus() != nullptr ? Widget(*form_.Focus()) : window_)->setFocus();
     return;
   }
   Forward([this, &control] {

@@ -84,6 +84,8 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   if (!form.Icon.empty()) window_->setWindowIcon(QIcon(Draw(form.Icon, {32, 32})));
   window_->installEventFilter(this);
   client_->installEventFilter(this);
+  statut_ = new Statut(client_);
+  annonces_ = form.AnnouncementCount();
   if (form.Quit) {  // the desktop's Quit key, from whichever window of the program is active
     auto* quit = new QShortcut(QKeySequence::Quit, window_);
     quit->setContext(Qt::ApplicationShortcut);

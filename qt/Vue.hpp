@@ -25,6 +25,7 @@ namespace orbalide {
 
 class Grille;
 class PlateformeQt;
+class Statut;
 
 inline QString Q(const std::string& s) {
   return QString::fromStdString(s);
@@ -43,7 +44,8 @@ class Vue : public QObject {
   QWidget* Widget(const Control& control) const;
 
   // Copies the model into the widgets: texts, captions, tooltips, selection, focus, enabled,
-  // visible, places, check marks, list items and index, the title.
+  // visible, places, check marks, list items and index, the title; then has screen readers read
+  // out the model's new announcement.
   void Synchroniser();
 
   int Pixels(int twips) const;
@@ -71,6 +73,7 @@ class Vue : public QObject {
   bool GivesWay(const QKeyEvent& press) const;
   void TakeEdit();
 
+  void Show(Control& control);
   void CopyMenu(Control& control);
   void Copy(Control& control, QWidget* widget);
   void CopyText(TextBox& box, QLineEdit* edit);
@@ -83,6 +86,7 @@ class Vue : public QObject {
   PlateformeQt& platform_;
   QWidget* window_ = nullptr;
   QWidget* client_ = nullptr;
+  Statut* statut_ = nullptr;
   std::map<const Control*, QWidget*> widgets_;
   std::map<const QObject*, Control*> controls_;
   std::map<const Control*, QObject*> actions_;  // menus and their items
@@ -90,6 +94,7 @@ class Vue : public QObject {
   std::map<const Control*, QString> fitted_;    // texts whose font is already fitted
   QPoint menuAt_;                               // where the last context menu was asked for
   bool synchronising_ = false;  // the focus moves that Qt makes meanwhile are not the user's
+  int annonces_ = 0;            // the model's announcements already read out
   double dpi_;
 };
 

@@ -8,7 +8,8 @@ run_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libexpat1-dev fonts
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
 test_packages=(googletest libgtest-dev libgeographiclib-dev zlib1g-dev libbenchmark-dev libxml2-dev
   locales clang-14 libclang-rt-14-dev xvfb xauth xdotool xdg-utils libfile-mimeinfo-perl imagemagick
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi gdal-bin gpsbabel)
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi gdal-bin gpsbabel orca speech-dispatcher
+  speech-dispatcher-espeak-ng)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

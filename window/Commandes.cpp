@@ -44,6 +44,7 @@ void FormFormules::Command2_Click() {
                     Emplacements(0).Nom->Text(), Emplacements(1).Nom->Text()};
   } catch (const ErreurArithmetique&) {  // nothing computed before may stand beside the inputs
     ViderDirecte(Vidage::Resultats);
+    AnnoncerSansResultat(SansResultat::HorsDomaine);
     platform_.Beep();
     return;
   }
@@ -66,6 +67,7 @@ void FormFormules::Command2_Click() {
   LonS[1].SetText(longitude.Secondes);
   Label3[1].Caption = LettreHemisphere(r.Longitude, Axe::Longitude);
   Label3[0].Caption = LettreHemisphere(r.Latitude, Axe::Latitude);
+  AnnoncerDirecte();
 }
 
 void FormFormules::Command4_Click() {
@@ -88,6 +90,7 @@ void FormFormules::Command4_Click() {
   if (sansResultat_) {
     ViderInverse(Vidage::Resultats);
     ExpliquerSansResultat(EnAnglais());
+    AnnoncerSansResultat(*sansResultat_);
     platform_.Beep();
     return;
   }
@@ -102,6 +105,7 @@ void FormFormules::Command4_Click() {
                           : "";
   AfficherRoute(r.RouteInitiale, Text1[5], Text1[4], Text1[3]);
   AfficherRoute(r.RouteArrivee, Text1[8], Text1[7], Text1[6]);
+  AnnoncerInverse();
 }
 
 }  // namespace orbalide

@@ -161,10 +161,11 @@ void FormFormules::Habillage() {
   for (TextBox& t : Text4) t.Centered = true;
 }
 
-// The design's texts of the inputs; outputs read-only without a tab stop; a comma typed in a
-// number is a decimal point; Return computes in either panel. The flags, the globe and the
-// inverse panel's unit are buttons for the keyboard and for screen readers; Alt+P opens the menu
-// in either language.
+// The design's texts of the inputs; outputs read-only without a tab stop, but for those of the
+// inverse panel, which the keyboard and screen readers reach after the design's stops; a comma
+// typed in a number is a decimal point; Return computes in either panel. The flags, the globe and
+// the inverse panel's unit are buttons for the keyboard and for screen readers; Alt+P opens the
+// menu in either language.
 void FormFormules::Comportements() {
   Text1[0].SetText("60");
   Text1[1].SetText("00");
@@ -174,8 +175,10 @@ void FormFormules::Comportements() {
   Command2.Enabled = false;
   for (Composante c : kComposantes) Sortie(Boite(c, 1));
   for (TextBox& t : FB) Sortie(t);
-  for (std::int16_t i = 3; i < 9; ++i) Sortie(Text1[i]);
-  Sortie(Text3);
+  for (TextBox* resultat : ResultatsInverses()) {
+    Sortie(*resultat);
+    resultat->TabStop = true;
+  }
   for (std::int16_t k = 0; k < 4; ++k) {
     for (Composante c : kComposantes) Boite(c, k).CommaIsPoint = true;
   }
@@ -193,7 +196,7 @@ void FormFormules::Comportements() {
 }
 
 // Each panel's entry order, then its other controls, the flags and the globe last in the direct
-// panel, the unit last in the inverse one; then what takes no tab.
+// panel, the results and their unit last in the inverse one; then what takes no tab.
 void FormFormules::OrdreDeTabulation() {
   std::vector<Control*> ordre{&Command1, &LatD[0], &LATM[0],    &LATS[0],   &LOnD[0],
                               &LonM[0],  &LonS[0], &Command2,   &Text1[0],  &Text1[1],
@@ -216,6 +219,7 @@ void FormFormules::OrdreDeTabulation() {
     for (Control* c : std::initializer_list<Control*>{Emplacements(k).Nom, &INS[k], &Command11[k]})
       ordre.push_back(c);
   }
+  for (TextBox* resultat : ResultatsInverses()) ordre.push_back(resultat);
   ordre.push_back(&Label10);
   for (Control* c : Controls()) {
     if (std::find(ordre.begin(), ordre.end(), c) == ordre.end()) ordre.push_back(c);

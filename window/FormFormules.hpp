@@ -1,5 +1,6 @@
 // The calculator's main window: its controls, its state and its handlers. The handlers are
-// grouped by concern in Commandes.cpp (the two computations), Saisie.cpp (entry rules),
+// grouped by concern in Commandes.cpp (the two computations) and Annonces.cpp (what a screen
+// reader hears of them), Saisie.cpp (entry rules),
 // Precision.cpp (precision and units), Transferts.cpp (transfers and modes), Langue.cpp
 // (captions and names for screen readers), Demarrage.cpp (start-up and shutdown) and Export.cpp
 // (KML files); the controls' places, fonts and colours are in Disposition.cpp.
@@ -223,6 +224,11 @@ class FormFormules : public Form {
   TextBox& Boite(Composante composante, std::int16_t slot) { return (this->*composante)[slot]; }
 
  private:
+  // The inverse panel's results in reading order: the initial course, the arrival course, the
+  // distance.
+  std::array<TextBox*, 7> ResultatsInverses() {
+    return {&Text1[5], &Text1[4], &Text1[3], &Text1[8], &Text1[7], &Text1[6], &Text3};
+  }
   void Disposer();
   void Placement();
   void DisposerEmplacements();
@@ -246,6 +252,9 @@ class FormFormules : public Form {
   void ViderDirecte(Vidage vidage);
   void ViderInverse(Vidage vidage);
   void ExpliquerSansResultat(bool anglais);
+  void AnnoncerDirecte();
+  void AnnoncerInverse();
+  void AnnoncerSansResultat(SansResultat cause);
   std::string DescriptionRoute(const Trajet& trajet);
   struct FichierKml {
     std::string Nom;

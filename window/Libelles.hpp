@@ -80,6 +80,12 @@ inline constexpr Mots Apropos{"À propos", "About"};
 inline constexpr Mots UniteDistance{"Unité de distance", "Distance unit"};
 inline constexpr Mots VersMetres{"Passer en mètres", "Switch to meters"};
 inline constexpr Mots VersMilles{"Passer en milles nautiques", "Switch to nautical miles"};
+// What a reader hears after a computation: "Arrivée : latitude 44 degrés 06 minutes 00.468
+// secondes N, longitude …. Route à l'arrivée : 180 degrés 29 minutes 32.476 secondes. …".
+inline constexpr Mots DeuxPoints{" : ", ": "};
+inline constexpr Mots Latitude{"latitude", "latitude"}, Longitude{"longitude", "longitude"};
+inline constexpr Mots MetresLus{"mètres", "meters"},
+    MillesLus{"milles nautiques", "nautical miles"};
 // A flag is named after the language it switches to, in that language, as language choices are.
 inline constexpr Mots Francais{"Français", "Français"}, Anglais{"English", "English"};
 

@@ -66,7 +66,8 @@ double Gap(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
 }
 
-constexpr std::array kSignals{SIGHUP, SIGINT, SIGPIPE, SIGQUIT, SIGTERM, SIGXCPU, SIGXFSZ};
+constexpr std::array kSignals{SIGALRM, SIGHUP,  SIGINT,  SIGIO,     SIGPIPE, SIGPROF, SIGQUIT,
+                              SIGTERM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGXCPU, SIGXFSZ};
 
 struct Outcome {
   std::vector<std::string> out;  // lines
@@ -244,6 +245,7 @@ TEST_F(Calc, MessagesAndStatuses) {
   const bool root = geteuid() == 0;
   const std::string asUser = root ? "setpriv --reuid=nobody --regid=nogroup --clear-groups" : "";
   fs::create_symlink("nothere.kml", dir_ / "n.kml");
+  fs::create_symlink("loop.kml", dir_ / "loop.kml");
   const std::string longName(251, 'x');
   fs::create_directory(dir_ / "many");  // more than the file descriptors a run may hold
   for (int i = 0; i < 20; ++i) std::ofstream(dir_ / "many" / std::to_string(i)) << "60 0 60:01 0\n";
@@ -287,6 +289,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "direct --ellipsoid clrk80", "orbalide-calc: unknown ellipsoid 'clrk80'", 2},
       {"LANG=fr_FR.UTF-8", "inverse absent",
        "orbalide-calc : impossible d'ouvrir « absent » : ", 2},
+      {"", "inverse in many", "orbalide-calc: cannot open 'many': Is a directory\n", 2},
       {"LC_ALL=C LANG=fr_FR.UTF-8", "inverse --kml=t.kml --gpx=/absent/t.gpx",
        "orbalide-calc: cannot open", 2},
       {"LC_ALL= LANG=fr_FR.UTF-8", "inverse --precision=4", "orbalide-calc : précision « 4 »", 2},
@@ -297,6 +300,9 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "inverse --kml=in", "orbalide-calc: 'in' is read: it is not written over", 2},
       {"", "inverse --kml=out", "orbalide-calc: 'out' is the standard output: it is not written",
        2},
+      // A standard output closed by the caller is not the file of geodesics opened next.
+      {"sh -c 'exec \"$0\" \"$@\" >&-'", "inverse --kml=t.kml",
+       "orbalide-calc: error writing standard output: Bad file descriptor\n", 2},
       {asUser, "inverse --kml=ro.kml", "orbalide-calc: cannot open 'ro.kml': Permission denied\n",
        2},
       {asUser, "inverse --kml=d/w.kml",
@@ -306,6 +312,8 @@ TEST_F(Calc, MessagesAndStatuses) {
        root ? 2 : 0},
       {"", "inverse --kml=err", "orbalide-calc: 'err' is the standard error: it is not", 2},
       {"", "inverse --kml=n.kml --gpx=" + longName, kAnswer, 0},
+      {"", "inverse --kml=loop.kml",
+       "orbalide-calc: cannot open 'loop.kml': Too many levels of symbolic links\n", 2},
       {"prlimit --nofile=12 --", "inverse many/*",
        [&] {
          std::string answers;
@@ -349,8 +357,10 @@ TEST_F(Calc, MessagesAndStatuses) {
        "1 Brest \"12\" 48.391666667 -4.483333333 48.391666667 -4.483333333 180.000000000 0.0000 "
        "180.000000000 0.0000\n",
        0, "N48 23.500 W004 29.000 Brest\n48 23.500 N 004 29.000 W \"12\"\n"},
-      {"", "route", "orbalide-calc: -:1: name begins with a number or an angle: write it in", 1,
-       "48 23.5 -4 29.0 Brest\n0 0\n"},
+      {"", "route",
+       "orbalide-calc: -:1: name begins with a number or an angle: write it in double quotes, or "
+       "the position as 48.3917 -4.4833 or N48 23.500 W004 29.000\norbalide-calc: -:2: name begins",
+       1, "48 23.5 -4 29.0 Brest\n0 0 N Cardinal\n"},
       // A passage stops at its waypoints that cannot be read, each named, or at the one where it
       // has no route, and writes nothing, the file it would have replaced left as it was.
       {"", "route --gpx=t.kml",
@@ -381,6 +391,8 @@ TEST_F(Calc, MessagesAndStatuses) {
        "(<wpt>) are read in order\n",
        0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
       {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route --route=2", "orbalide-calc: no route 2: no input is a GPX file\n", 1,
+       "0 0\n0 1\n"},
       {"", "route --speed=6 --depart=2026-12-24T06:00",
        "orbalide-calc: invalid argument '2026-12-24T06:00' for '--depart': a date and time with "
        "its zone",
@@ -422,14 +434,14 @@ TEST_F(Calc, MessagesAndStatuses) {
        "orbalide-calc: -:4: lat1 is beyond 90°\norbalide-calc: -:5: quoted field not closed\n",
        1, "lat1,lon1,lat2,lon2,id,\n60,0,60:01,0,\"Le\nHavre\",\n91,0,0,0,x\n\"60,0\n1,1\n"},
       // Carried columns in the answers' dialect; a file without a header is read from its first
-      // line.
+      // line, even where its first field is mistyped.
       {"", "inverse --csv - a.csv",
        "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n,,,\"Brest, 3,5\"\n", 1,
        "lat1,lon1,lat2,lon2\n60,0,60:01,0\n"},
       {"", "inverse --csv",
-       "course1,course2,distance\n0.000000000,0.000000000,1856.8738\n"
-       "0.000000000,0.000000000,1856.8738\n",
-       0, "60,0,60:01,0\n60,0,60:01,0\n"},
+       "course1,course2,distance\n\n0.000000000,0.000000000,1856.8738\n"
+       "orbalide-calc: -:1: lat1 is not an angle\n",
+       1, "6O,0,60:01,0\n60,0,60:01,0\n"},
   };
   for (const auto& c : commands) {
     const Outcome r = Execute(c.arguments, c.input, c.env);
@@ -464,9 +476,9 @@ TEST_F(Calc, MessagesAndStatuses) {
     kept << std::ifstream(dir_ / k).rdbuf();
   in << std::ifstream(dir_ / "in").rdbuf();
   EXPECT_EQ(kept.str() + " " + in.str(), "keptkeptkeptkept " + std::end(commands)[-1].input);
-  // in, out, err, 2 CSV, t.kml, ro.kml, d, s, many, the link and the file it leads to, the long
-  // name: no temporary file left.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 13);
+  // in, out, err, 2 CSV, t.kml, ro.kml, d, s, many, the link and the file it leads to, the loop,
+  // the long name: no temporary file left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 14);
   EXPECT_TRUE(fs::is_symlink(dir_ / "n.kml") && fs::is_regular_file(dir_ / "nothere.kml"));
 }
 
@@ -711,14 +723,14 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
   }
 }
 
-// Routes in CSV under their header, at 6 knots: from waypoints, from the GPX route written (its
-// own read back: the same rows), sailed back from a departure, and with plotters' names. Each leg
-// steered is GeographicLib's rhumb line and geodesic between the positions as written (within
-// 0.1 mm: 0.2 mm, 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first made
-// waypoint 300 nm along the first geodesic, each time its leg's length at 6 knots to the minute,
-// the time since the first waypoint their sum, each ETA the departure (as GNU date reads it) plus
-// that, in UTC to the minute, the last row the sums; names quoted as CSV has them. The GPX file
-// holds every waypoint where the legs start, read by GDAL as as many routes as cut; its names
+// Routes in CSV under their header, at 6 knots: from waypoints, from the GPX route written, cut or
+// not (its own read back: the same rows), sailed back from a departure, and with plotters' names.
+// Each leg steered is GeographicLib's rhumb line and geodesic between the positions as written
+// (within 0.1 mm: 0.2 mm, 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first
+// made waypoint 300 nm along the first geodesic, each time its leg's length at 6 knots to the
+// minute, the time since the first waypoint their sum, each ETA the departure (as GNU date reads
+// it) plus that, in UTC to the minute, the last row the sums; names quoted as CSV has them. The GPX
+// file holds every waypoint where the legs start, read by GDAL as as many routes as cut; its names
 // within the length are plain ASCII, unique, and gpsbabel's NMEA keeps them; the KML document a
 // placemark for each and one for the line of the legs.
 TEST_F(Calc, Routes) {
@@ -728,11 +740,13 @@ TEST_F(Calc, Routes) {
     std::string arguments, input, gpx;  // the GPX file written
     std::string names;                  // the first row's and the last one's
     std::size_t routes = 1;
+    std::size_t same = 0;  // from 1: the run whose rows these are, its own GPX read back
   } runs[] = {
       {"--kml=r.kml -", csv, "r.gpx", "Brest WP3"},
-      {"r.gpx", "", "same.gpx", "Brest WP3"},
+      {"r.gpx", "", "same.gpx", "Brest WP3", 1, 1},
       {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest"},
       {"--name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest", 3},
+      {"--name-length=6 --max-points=3 short.gpx", "", "again.gpx", "WP3 Brest", 3, 4},
   };
   const auto time = [](double hours) {
     const long minutes = std::lround(hours * 60);
@@ -740,7 +754,7 @@ TEST_F(Calc, Routes) {
            std::to_string(minutes % 60);
   };
   const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
-  std::vector<std::string> first;
+  std::vector<std::vector<std::string>> rows;
   for (const auto& run : runs) {
     SCOPED_TRACE(run.arguments);
     const Outcome r = Execute(
@@ -748,9 +762,9 @@ TEST_F(Calc, Routes) {
         run.input);
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(r.out.size(), 8u);
-    if (first.empty()) first = r.out;
-    if (run.gpx == "same.gpx") {
-      EXPECT_EQ(r.out, first);
+    rows.push_back(r.out);
+    if (run.same > 0) {
+      EXPECT_EQ(r.out, rows.at(run.same - 1));
     }
     const bool eta = run.arguments.find("--depart") != std::string::npos;
     EXPECT_EQ(r.out[0],
@@ -824,7 +838,8 @@ TEST_F(Calc, Routes) {
       EXPECT_NE(tools.find("," + n + "*"), std::string::npos) << n << tools;
       EXPECT_TRUE(n.size() <= 6 && std::all_of(n.begin(), n.end(), [](char c) { return c > 0; }));
     }
-    EXPECT_EQ(std::count(gpx["desc"].begin(), gpx["desc"].end(), "Lisbon, \"Lisboa\""), 1);
+    EXPECT_EQ(std::count(gpx["desc"].begin(), gpx["desc"].end(), "Lisbon, \"Lisboa\""),
+              run.same == 0 ? 1 : 0);
   }
   // 5° of the equator are 300.5 nm: 300 waypoints made.
   const Outcome plotter = Execute("route --unit=nm --every=1 --gpx=p.gpx", "0 0\n0 5\n");

@@ -48,6 +48,8 @@ TEST(Lecture, NotationsAndDefects) {
       {"N48 23.500", Lat, 48.3916666667, Aucun}, {"N 48 23.5", Lat, 48.3916666667, Aucun},
       {"48° 23.5′ s", Lat, -48.3916666667, Aucun}, {"W004 29.000", Lon, -4.4833333333, Aucun},
       {"004 29 W", Lon, -4.4833333333, Aucun}, {"49 N", Lat, 49, Aucun}, {"E 4.5", Lon, 4.5, Aucun},
+      {"48 23.500N", Lat, 48.3916666667, Aucun}, {"004° 29.0′w", Lon, -4.4833333333, Aucun},
+      {"N48 23.5S", Lat, 0, Illisible}, {"48 23.5E", Lat, 0, AutreAxe},
       {"48 23.5", Lat, 0, Illisible}, {"N48.5 23", Lat, 0, Illisible}, {"N 48 23 N", Lat, 0, Illisible},
       {"-48 23.5 N", Lat, 0, Illisible}, {"N48 23 30", Lat, 0, Illisible}, {"N 1 2 3", Lat, 0, Illisible},
       {"N48 60", Lat, 0, SoixanteOuPlus}, {"E4 29", Lat, 0, AutreAxe}, {"N91 0", Lat, 0, AuDelaDuPole},

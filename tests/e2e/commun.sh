@@ -1,12 +1,15 @@
 # What the end-to-end runs share, sourced inside Xvfb and a D-Bus session: a work folder that
 # goes at the end, the desktop's openers replaced by a recorder, the program started with its
-# accessibility tree on the bus, and ways to reach its controls from the keyboard.
+# accessibility tree on the bus, ways to reach its controls from the keyboard, a screen reader
+# whose speech is read back, and the program's focus events recorded.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
 program_pid=
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+cleanup() {  # the program and every helper started in the background
+  local jobs
+  jobs=$(jobs -p)
+  [ -z "$jobs" ] || kill $jobs 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -70,6 +73,81 @@ eventually() {
   return 1
 }
 not() { ! "$@"; }
+shows() { [ "$(lecteur text "$1")" = "$2" ]; }  # name, text
+focused() { [ "$(lecteur focus)" = "$1" ]; }
+
+# Types each text into the box that has the focus, waiting until the complete text has moved
+# the focus on: keys that come before the move would go to the box the focus leaves.
+type_on() {
+  local from
+  for text; do
+    from=$(lecteur focus)
+    xdotool type --delay 60 "$text"
+    eventually not focused "$from" || fail "'$text' did not move the focus on from '$from'"
+  done
+}
+
+# Orca, on a speech-dispatcher of its own whose sound goes nowhere, with preferences of its own
+# that make its debug file, where it writes what it says, line-buffered; in a process namespace
+# of its own where the system allows one, since Orca refuses to start beside another Orca of the
+# same user. A failure when it does not start.
+start_orca() {
+  local speech=$work/speech i namespace=()
+  mkdir -p "$speech/config" "$work/orca"
+  printf 'default_driver=null\n' > "$speech/.libao"
+  ln -s /etc/speech-dispatcher/modules "$speech/config/modules"
+  printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+    'DefaultModule espeak-ng' > "$speech/config/speechd.conf"
+  HOME=$speech XDG_RUNTIME_DIR=$speech speech-dispatcher -s -t 0 -C "$speech/config" \
+    -S "$speech/socket" -L "$speech" -l 1 > /dev/null 2>&1 &
+  eventually test -S "$speech/socket" || fail "speech-dispatcher did not start"
+  printf '%s\n' 'import orca.debug as debug' 'debug.debugLevel = debug.LEVEL_INFO' \
+    'debug.debugFile.reconfigure(line_buffering=True)' > "$work/orca/orca-customizations.py"
+  unshare --pid --fork --mount-proc true 2>/dev/null &&
+    namespace=(unshare --pid --fork --mount-proc --kill-child)
+  orca_log=$work/orca.log
+  SPEECHD_ADDRESS=unix_socket:$speech/socket "${namespace[@]}" orca -u "$work/orca" --debug \
+    --debug-file "$orca_log" > "$work/orca.out" 2>&1 &
+  for i in $(seq 300); do
+    grep -qa "SPEECH OUTPUT: '" "$orca_log" 2>/dev/null && return 0
+    [ "$i" -gt 20 ] && ! kill -0 $! 2>/dev/null && break
+    sleep 0.1
+  done
+  fail "Orca did not start: $(cat "$work/orca.out")"
+}
+
+# What Orca has said: the number of its lines so far, a mark for what it says next; the lines
+# since a mark.
+said_so_far() { grep -ac "SPEECH OUTPUT: '" "$orca_log" || true; }
+said_since() { grep -a "SPEECH OUTPUT: '" "$orca_log" | tail -n +"$(($1 + 1))" | sed "s/.*SPEECH OUTPUT: //"; }
+# Waits until Orca has said, since the mark given, a line that holds the text given.
+orca_says() {  # mark, text
+  for _ in $(seq 100); do
+    said_since "$1" | grep -qF -- "$2" && return 0
+    sleep 0.1
+  done
+  fail "Orca did not say '$2' but: $(said_since "$1" | tr '\n' ' ')"
+}
+
+# Presses the keys given, the program's accessibility events recorded until the control so named
+# has the focus, and checks that the focus went straight to it: one focus event, the first event
+# of that control.
+focus_moves_once() {  # name, keys…
+  local name=$1 events=$work/events recorder
+  shift
+  : > "$events"
+  /usr/bin/python3 "$here/lecteur.py" events >> "$events" &
+  recorder=$!
+  eventually grep -qx ready "$events" || fail "the accessibility events are not recorded"
+  xdotool key "$@"
+  eventually grep -qxF "focus	$name" "$events" ||
+    fail "'$*' did not give '$name' the focus: $(tr '\n\t' '| ' < "$events")"
+  kill "$recorder"
+  awk -F'\t' -v name="$name" '$1 == "focus" { n++; if ($2 != name) stray = 1 }
+    $2 == name && !seen++ && $1 != "focus" { early = 1 }
+    END { exit !(n == 1 && !stray && !early) }' "$events" ||
+    fail "'$*' moved the focus thus: $(tr '\n\t' '| ' < "$events")"
+}
 
 # Presses Tab (or the key given) until the control so named has the focus.
 tab_to() {

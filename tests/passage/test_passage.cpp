@@ -346,6 +346,7 @@ TEST(Passage, WaypointTexts) {
             "6 1 field, 2 expected / 1 champ, 2 attendus\n");
   EXPECT_EQ(show(LireEscales("1,2,Ré\n3,\"4", true)),  // without a header
             "1 1 2 Ré\n2 quoted field not closed / champ entre guillemets non fermé\n");
+  EXPECT_EQ(show(LireEscales("48,5;-4,5;Brest", true)), "1 48.5 -4.5 Brest\n");
   EXPECT_EQ(std::get<double>(LireCoordonneeEscale(" 48,5 ", Axe::Latitude)), 48.5);
   EXPECT_EQ(std::get<double>(LireCoordonneeEscale("W004 30,0", Axe::Longitude)), -4.5);
   EXPECT_EQ(RaisonRefus(std::get<Refus>(LireCoordonneeEscale("4.5E", Axe::Latitude)), true),
@@ -373,6 +374,10 @@ TEST(Passage, GpxFilesReadBack) {
     std::optional<std::pair<Motif, std::size_t>> error = std::nullopt;
   } cases[] = {
       {file("gpsbabel-route-1.0.gpx"), {}, iberia},
+      {file("gpsbabel-route-utf16.gpx"), {}, iberia},
+      {file("gpsbabel-route-windows-1252.gpx"),
+       {},
+       "48.38 -4.49 Brest|38.7 -9.15 Lisbõa – Tejo €|28.1 -15.4 Las Palmas|"},
       {file("gpsbabel-waypoints.gpx"), {}, "wpt|" + iberia},
       {file("gdal-routes-extensions.gpx"), {}, iberia},
       {file("gdal-routes-extensions.gpx"), {2}, "28.1 -15.4 Las Palmas|32.65 -16.9 Funchal|"},
@@ -408,7 +413,7 @@ TEST(Passage, GpxFilesReadBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 300));
-    EXPECT_TRUE(DebutXml("\xEF\xBB\xBF \n" + c.text));
+    EXPECT_TRUE(DebutXml(c.text));
     const auto read = LireGpx(c.text, c.choice);
     if (c.error) {
       ASSERT_TRUE(std::holds_alternative<ErreurGpx>(read));
@@ -427,6 +432,7 @@ TEST(Passage, GpxFilesReadBack) {
     }
     EXPECT_EQ(points.str(), c.points);
   }
+  EXPECT_TRUE(DebutXml("\xEF\xBB\xBF \n<gpx/>") && DebutXml(std::string("\0<\0g", 4)));
   EXPECT_FALSE(DebutXml(" 48.38 -4.49 <Brest>"));
 }
 

@@ -4,6 +4,7 @@
 
 using namespace orbalide;
 using namespace orbalide::test;
+using namespace std::string_literals;
 
 namespace {
 
@@ -169,4 +170,36 @@ TEST(InverseCommand, ReferenceComputations) {
   c.f.UserClick(c.f.Label10);
   c.f.UserClick(c.f.Command4);
   EXPECT_EQ(c.f.Text3.Text(), "156899.5682902");
+}
+
+// After each computation a screen reader hears, in the window's language, the results as the
+// boxes show them (GeographicLib's figures), or why there is none; the same results twice, twice.
+TEST(Reader, HearsTheResultsOrWhyThereAreNone) {
+  const struct {
+    bool english, inverse, metres;
+    const char *to, *said;  // to: the inverse's arrival, or the course and the distance
+  } cases[] = {
+      {false, false, true, "180 30 00 100000",
+       "Arrivée : latitude 44 degrés 06 minutes 00.468 secondes N, longitude 00 degrés 00 minutes "
+       "39.233 secondes W. Route à l'arrivée : 180 degrés 29 minutes 32.476 secondes. Route "
+       "retour : 0 degrés 29 minutes 32.476 secondes."},
+      {true, true, false, "44 00 00 000 00 00",
+       "Distance: 60.001 nautical miles. Initial course: 180 degrees 0 minutes 00.000 seconds. "
+       "Arrival course: 180 degrees 0 minutes 00.000 seconds."},
+      {false, true, true, "45 00 00 000 00 00",
+       "Pas de résultat : les deux positions sont le même point."},
+      {true, false, false, "0   1E308", "No result: a value is out of range."},
+  };
+  for (const auto& t : cases) {
+    Calculatrice c;
+    FormFormules& f = c.f;
+    if (t.english) f.UserClick(f.Image2[1]);
+    f.UserSelect(f.Option1[t.metres ? 0 : 1]);
+    if (t.inverse) f.UserClick(f.Command8);
+    c.Position(t.inverse ? 2 : 0, "45 00 00 000 00 00");
+    t.inverse ? c.Position(3, t.to)
+              : c.TypeFields({&f.Text1[0], &f.Text1[1], &f.Text1[2], &f.Text2}, t.to);
+    for (int twice = 0; twice < 2; ++twice) f.UserClick(t.inverse ? f.Command4 : f.Command2);
+    EXPECT_EQ(f.Announcement() + " " + std::to_string(f.AnnouncementCount()), t.said + " 2"s);
+  }
 }

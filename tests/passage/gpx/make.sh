@@ -10,6 +10,12 @@ printf '48.38,-4.49,Brest\n38.7,-9.15,Lisboa\n28.1,-15.4,Las Palmas\n' > "$work/
 gpsbabel -r -i unicsv,fields=lat+lon+name -f "$work/route.csv" -o gpx -F gpsbabel-route-1.0.gpx
 gpsbabel -i unicsv,fields=lat+lon+name -f "$work/route.csv" -o gpx,gpxver=1.1 \
   -F gpsbabel-waypoints.gpx
+# The same route in UTF-16, with its byte order mark, and in Windows-1252 with a name of its own
+# characters, as some Windows programs write XML.
+sed 's/encoding="UTF-8"/encoding="UTF-16"/' gpsbabel-route-1.0.gpx |
+  iconv -f UTF-8 -t UTF-16 > gpsbabel-route-utf16.gpx
+sed 's/encoding="UTF-8"/encoding="windows-1252"/; s/Lisboa/Lisbõa – Tejo €/' gpsbabel-route-1.0.gpx |
+  iconv -f UTF-8 -t CP1252 > gpsbabel-route-windows-1252.gpx
 printf 'route_fid,lat,lon,name,depth\n0,48.38,-4.49,Brest,12\n0,38.7,-9.15,Lisboa,9
 0,28.1,-15.4,Las Palmas,20\n1,28.1,-15.4,Las Palmas,20\n1,32.65,-16.9,Funchal,30\n' > "$work/r.csv"
 rm -f gdal-routes-extensions.gpx
