@@ -68,6 +68,7 @@ void FormPassage::OuvrirFichier(const std::string& chemin) {
   fichier_ = DebutXml(texte) ? chemin : "";
   TblPoints.SetCurrent(0, 0);
   Recalculer();
+  Annoncer();
 }
 
 void FormPassage::MEnregistrer_Click() {

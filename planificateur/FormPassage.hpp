@@ -163,6 +163,7 @@ class FormPassage : public Form {
 
   // Settings.
   void Regler(const Reglages& reglages);
+  void Annoncer(const Reglages& reglages);
   ReglagesPassage LireReglages();
   std::optional<Instant> LireDepart(const std::string& texte);
   void MarquerReglages();
@@ -176,6 +177,8 @@ class FormPassage : public Form {
   void AfficherEtapes();
   void AfficherBilan();
   void Titrer();
+  // What a screen reader hears after an edit: the totals, or why there is no route.
+  void Annoncer() { Announce(TxtBilan.Text()); }
   std::string Nom() const;
   std::string TexteAngle(double v, std::optional<Axe> axe) const;
   std::string TexteDistance(double metres) const;

@@ -74,6 +74,7 @@ void FormPassage::Modifier(std::size_t debut, std::size_t nombre, std::vector<Po
                                 lignes_.begin() + static_cast<std::ptrdiff_t>(debut + nombre));
   pile_.Push(std::make_unique<ModifierLignes>(*this, debut, std::move(avant), std::move(lignes)));
   Titrer();
+  Annoncer();
 }
 
 // The current cell goes to the first row replaced, where an undone edit is seen.
@@ -221,11 +222,13 @@ void FormPassage::MColler_Click() {
 void FormPassage::MAnnuler_Click() {
   pile_.Undo();
   Titrer();
+  Annoncer();
 }
 
 void FormPassage::MRetablir_Click() {
   pile_.Redo();
   Titrer();
+  Annoncer();
 }
 
 }  // namespace orbalide

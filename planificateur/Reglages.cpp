@@ -69,28 +69,35 @@ void FormPassage::Regler(const Reglages& reglages) {
   Titrer();
 }
 
+void FormPassage::Annoncer(const Reglages& reglages) {
+  if (reglages == reglages_) return;
+  Regler(reglages);
+  Annoncer();
+}
+
 void FormPassage::TxtReglage_Change(std::int16_t Index) {
   Reglages r = reglages_;
   r.Textes[static_cast<std::size_t>(Index)] = TxtReglage[Index].Text();
   Regler(r);
 }
 
+// A choice is announced as the passage it makes; a box's text is not, at each key typed.
 void FormPassage::CboEllipsoide_Click() {
   Reglages r = reglages_;
   r.Ellipsoide = CboEllipsoide.ListIndex();
-  Regler(r);
+  Annoncer(r);
 }
 
 void FormPassage::OptUnite_Click(std::int16_t Index) {
   Reglages r = reglages_;
   r.Milles = Index == 1;
-  Regler(r);
+  Annoncer(r);
 }
 
 void FormPassage::OptHeures_Click(std::int16_t Index) {
   Reglages r = reglages_;
   r.HeureLocale = Index == 1;
-  Regler(r);
+  Annoncer(r);
 }
 
 // The controls show the settings, which the passage is computed with.

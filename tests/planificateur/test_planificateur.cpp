@@ -194,12 +194,16 @@ TEST(Planner, SettingsAndTheirReasons) {
   }
   Planner p;
   p.Paste(kIberia);
+  const int announced = p.f.AnnouncementCount();
   for (const char* keys : {"6", "6.", "6.5"}) p.Set(Reglage::Vitesse, keys);
-  p.Set(Reglage::Depart, "2026-12-24T06:00");  // no zone: in the clock the times are shown in
+  EXPECT_EQ(p.f.AnnouncementCount(), announced);  // typing in a box says nothing, a choice does
+  p.Set(Reglage::Depart, "2026-12-24T06:00");     // no zone: in the clock the times are shown in
   EXPECT_EQ(p.f.TblEtapes.At(0, 10).Text, "2026-12-28T04:40Z");  // 615.35 Nm at 6.5 knots
   p.platform.utcOffset = 60;
   p.f.UserSelect(p.f.OptHeures[1]);
   EXPECT_EQ(p.f.TblEtapes.At(0, 10).Text, "2026-12-28T04:40+01:00");  // departed 06:00+01:00
+  EXPECT_EQ(p.f.Announcement(), p.f.TxtBilan.Text());
+  EXPECT_EQ(p.f.AnnouncementCount(), announced + 1);
   p.f.UserClick(p.f.MAnnuler);
   p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.f.TblEtapes.At(0, 10).Text, "");
