@@ -143,47 +143,38 @@ void FormPassage::AfficherPoints() {
   TblPoints.SetRows(std::move(rows));
 }
 
-// A row a leg, then the totals, as the command line writes them.
+// A row a leg, then the totals, as the command line writes them: the sums of the lengths and
+// the whole time, without courses.
 void FormPassage::AfficherEtapes() {
   const auto* p = std::get_if<Passage>(&resultat_);
   if (p == nullptr) return TblEtapes.SetRows({});
-  const bool anglais = EnAnglais();
+  const bool anglais = EnAnglais(), temps = p->Heures > 0;
   const auto point = [&](const PointDePassage& q) {
     return q.Fait ? Cell{q.Nom, Mark::Made, t::PointFait.En(anglais)} : Cell{q.Nom};
   };
-  std::vector<Row> rows;
-  for (std::size_t i = 0; i < p->Troncons.size(); ++i) {
-    const Troncon& e = p->Troncons[i];
-    const PointDePassage& a = p->Points[e.Depart];
+  const auto rangee = [&](std::string entete, const Troncon& e, bool total) -> Row {
     const PointDePassage& b = p->Points[e.Arrivee];
-    const bool temps = p->Heures > 0;
-    rows.push_back({std::to_string(i + 1),
-                    {point(a),
-                     point(b),
-                     {TexteAngle(b.Latitude, Axe::Latitude)},
-                     {TexteAngle(b.Longitude, Axe::Longitude)},
-                     {TexteAngle(e.Route, std::nullopt)},
-                     {TexteDistance(e.Distance)},
-                     {TexteAngle(e.RouteOrthodromie, std::nullopt)},
-                     {TexteDistance(e.DistanceOrthodromie)},
-                     {temps ? TexteDuree(e.Heures) : ""},
-                     {temps ? TexteDuree(e.HeuresCumulees) : ""},
-                     {TexteArrivee(*p, e.HeuresCumulees)}}});
-  }
-  const PointDePassage& fin = p->Points.back();
-  const bool temps = p->Heures > 0;
-  rows.push_back({t::Total.En(anglais),
-                  {point(p->Points.front()),
-                   point(fin),
-                   {TexteAngle(fin.Latitude, Axe::Latitude)},
-                   {TexteAngle(fin.Longitude, Axe::Longitude)},
-                   {},
-                   {TexteDistance(p->Distance)},
-                   {},
-                   {TexteDistance(p->DistanceOrthodromie)},
-                   {temps ? TexteDuree(p->Heures) : ""},
-                   {temps ? TexteDuree(p->Heures) : ""},
-                   {TexteArrivee(*p, p->Heures)}}});
+    const auto route = [&](double r) { return Cell{total ? "" : TexteAngle(r, std::nullopt)}; };
+    const auto duree = [&](double h) { return Cell{temps ? TexteDuree(h) : ""}; };
+    return {std::move(entete),
+            {point(p->Points[e.Depart]),
+             point(b),
+             {TexteAngle(b.Latitude, Axe::Latitude)},
+             {TexteAngle(b.Longitude, Axe::Longitude)},
+             route(e.Route),
+             {TexteDistance(e.Distance)},
+             route(e.RouteOrthodromie),
+             {TexteDistance(e.DistanceOrthodromie)},
+             duree(e.Heures),
+             duree(e.HeuresCumulees),
+             {TexteArrivee(*p, e.HeuresCumulees)}}};
+  };
+  std::vector<Row> rows;
+  for (std::size_t i = 0; i < p->Troncons.size(); ++i)
+    rows.push_back(rangee(std::to_string(i + 1), p->Troncons[i], false));
+  const Troncon somme{0, p->Points.size() - 1,   0,         p->Distance,
+                      0, p->DistanceOrthodromie, p->Heures, p->Heures};
+  rows.push_back(rangee(t::Total.En(anglais), somme, true));
   TblEtapes.SetRows(std::move(rows));
 }
 
