@@ -62,11 +62,11 @@ double quotes when they hold blanks or quotes, or are empty.
                            or 2026-12-24T07:00+01:00; adds each leg's time of
                            arrival in UTC (eta)
       --reverse          route: the passage sailed back, last waypoint first
-      --route=N|NAME     route: the route of GPX files, by rank or by name
-                           (default: the first, or the waypoints of a file
-                           without a route)
-      --name-length=N    route: names of at most N plain ASCII characters,
-                           unique, for chart plotters
+      --route=N|NAME     route: the route of GPX files, by rank, or by name in
+                           any case (default: the first, or the waypoints of
+                           a file without a route)
+      --name-length=N    route: names of at most N plain ASCII characters (N at
+                           least 3), unique, for chart plotters
       --max-points=N     route: GPX routes of at most N points each (read back
                            as one)
   -h, --help             display this help and exit
@@ -158,11 +158,11 @@ guillemets droits s'ils ont des blancs ou des guillemets, ou sont vides.
                            ajoute l'heure d'arrivée de chaque étape en UTC (eta)
       --reverse          route : le passage en sens inverse, du dernier point
                            au premier
-      --route=N|NOM      route : la route des fichiers GPX, par rang ou par nom
-                           (défaut : la première, ou les points d'un fichier
-                           sans route)
-      --name-length=N    route : des noms d'au plus N caractères ASCII,
-                           distincts, pour les traceurs de cartes
+      --route=N|NOM      route : la route des fichiers GPX, par rang, ou par nom
+                           sans égard à la casse (défaut : la première, ou les
+                           points d'un fichier sans route)
+      --name-length=N    route : des noms d'au plus N caractères ASCII (N d'au
+                           moins 3), distincts, pour les traceurs de cartes
       --max-points=N     route : des routes GPX d'au plus N points chacune
                            (relues comme une seule)
   -h, --help             affiche cette aide et quitte

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -43,7 +44,7 @@ class ExecutionRoute {
   void Garder(const Entree& entree, std::size_t ligne, Lu lu);
   Lu Verifier(Lu lu) const;
   int SansRoute(const ErreurPassage& erreur);
-  bool Documents(const Passage& p, const std::string& nom);
+  bool Documents(const Passage& p, const std::string& nom, const std::string& description);
 
   const Options& o_;
   bool anglais_;
@@ -81,7 +82,7 @@ int ExecutionRoute::Lancer(int entreeStandard) {
   }
   if (const auto* erreur = std::get_if<ErreurPassage>(&issue)) return SansRoute(*erreur);
   Passage& p = std::get<Passage>(issue);
-  const std::string nom = p.Points.front().Nom + std::string(kTiretNom) + p.Points.back().Nom;
+  std::string nom = p.Points.front().Nom + std::string(kTiretNom) + p.Points.back().Nom, complet;
   if (o_.LongueurNoms > 0) {
     std::optional<Passage> court = AvecNomsCourts(std::move(p), o_.LongueurNoms);
     if (!court) {
@@ -89,8 +90,9 @@ int ExecutionRoute::Lancer(int entreeStandard) {
       return kLignesSansReponse;
     }
     p = std::move(*court);
+    std::tie(nom, complet) = NomsRouteCourte(p);
   }
-  if (!Documents(p, nom)) return kLignesSansReponse;
+  if (!Documents(p, nom, complet)) return kLignesSansReponse;
   const Ecriture ecriture(o_.Dms, o_.Decimales, o_.Distances);
   const char separateur = separateur_ != 0 ? separateur_ : ',';  // a GPX input has no header
   const TableEtapes table(ecriture, o_.Csv ? separateur : ' ', o_.Vitesse > 0,
@@ -176,13 +178,14 @@ int ExecutionRoute::SansRoute(const ErreurPassage& erreur) {
   return kLignesSansReponse;
 }
 
-// The GPX route and the KML document named `nom`, each made whole before any is written; a
-// route longer than plotters take told.
-bool ExecutionRoute::Documents(const Passage& p, const std::string& nom) {
+// The GPX route and the KML document named `nom`, the route described by `description`, each made
+// whole before any is written; a route longer than plotters take told.
+bool ExecutionRoute::Documents(const Passage& p, const std::string& nom,
+                               const std::string& description) {
   std::string gpx, kml;
   try {
     if (fichiers_.Gpx() != nullptr) {
-      gpx = TexteGpxPassage(p, nom, o_.PointsMax);
+      gpx = TexteGpxPassage(p, nom, o_.PointsMax, description);
       const std::size_t points =
           o_.PointsMax > 0 ? std::min(o_.PointsMax, p.Points.size()) : p.Points.size();
       if (points > kPointsRouteTraceur) {

@@ -18,10 +18,11 @@ namespace orbalide::calc {
 // --csv, under its header, separated as the first header read is, or by commas), the route into the
 // file of --gpx (TexteGpxPassage, cut at --max-points; a route longer than kPointsRouteTraceur
 // told) and the passage into that of --kml (TexteKmlPassage), each named after the first and the
-// last waypoint, "Brest–Las Palmas". A waypoint or a GPX file that cannot be read, or a passage
-// without a route, stops the run: each message names the input and line concerned, nothing is
-// written on `sortie` nor into the files (one that exists stays as it was), and the status is
-// kLignesSansReponse. kEchec as Executer has it, kToutesCalculees otherwise.
+// last waypoint, "Brest–Las Palmas" (with --name-length, NomsRouteCourte's, the route described by
+// the full name). A waypoint or a GPX file that cannot be read, or a passage without a route,
+// stops the run: each message names the input and line concerned, nothing is written on `sortie`
+// nor into the files (one that exists stays as it was), and the status is kLignesSansReponse.
+// kEchec as Executer has it, kToutesCalculees otherwise.
 int ExecuterRoute(const Options& o, bool anglais, int entree, std::FILE* sortie,
                   std::FILE* erreurs);
 

@@ -12,6 +12,7 @@
 #include "Lecture.hpp"
 #include "Passage.hpp"
 #include "Textes.hpp"
+#include "Traceurs.hpp"
 
 namespace orbalide::calc {
 namespace {
@@ -92,12 +93,18 @@ std::optional<ErreurUsage> Depart(Options& o, std::string_view valeur) {
   return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), "--depart"};
 }
 
-// A route of GPX files: its rank when the value is a number, else its name.
+// A route of GPX files: its rank when the value is a number (blanks around it aside), else its
+// name; blanks alone are neither.
 std::optional<ErreurUsage> RouteGpx(Options& o, std::string_view valeur) {
-  if (!valeur.empty() && valeur.find_first_not_of("0123456789") == std::string_view::npos) {
-    return Entier(o.RouteGpx.Rang, "--route", valeur, 1);
+  constexpr std::string_view kBlancs = " \t";
+  const std::size_t debut = valeur.find_first_not_of(kBlancs);
+  if (debut == valeur.npos) {
+    return ErreurUsage{Faute::ValeurInvalide, std::string(valeur), "--route"};
   }
-  if (valeur.empty()) return ErreurUsage{Faute::ValeurInvalide, "", "--route"};
+  const std::string_view mot = valeur.substr(debut, valeur.find_last_not_of(kBlancs) + 1 - debut);
+  if (mot.find_first_not_of("0123456789") == mot.npos) {
+    return Entier(o.RouteGpx.Rang, "--route", mot, 1);
+  }
   o.RouteGpx.Nom = valeur;
   return std::nullopt;
 }
@@ -159,7 +166,7 @@ constexpr std::array kOptions{
     OptionConnue{"reverse", 0, &Options::Inverse, nullptr, Portee::Route},
     OptionConnue{"name-length", 0, nullptr,
                  [](Options& o, std::string_view v) {
-                   return Entier(o.LongueurNoms, "--name-length", v, 1);
+                   return Entier(o.LongueurNoms, "--name-length", v, kLongueurNomMin);
                  },
                  Portee::Route},
     OptionConnue{

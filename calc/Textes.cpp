@@ -26,7 +26,7 @@ std::string Attendu(const ErreurUsage& e, bool anglais) {
       {"--depart", "a date and time with its zone, as 2026-12-24T06:00Z",
        "une date et une heure avec leur fuseau, comme 2026-12-24T06:00Z"},
       {"--route", "a rank from 1, or a name", "un rang à partir de 1, ou un nom"},
-      {"--name-length", "a whole number above 0", "un nombre entier supérieur à 0"},
+      {"--name-length", "a whole number of at least 3", "un nombre entier d'au moins 3"},
       {"--max-points", "a whole number above 1", "un nombre entier supérieur à 1"},
       {"--every", "a distance above 0", "une distance supérieure à 0"},
       {"--meridians", "an angle above 0 and at most 180",

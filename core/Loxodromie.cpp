@@ -268,7 +268,8 @@ ResultatInverseLoxodromie CalculInverseLoxodromie(const Ellipsoide& e, double la
   if (lon12 == 0 || p1.Pole || p2.Pole) {
     const Reel mu1 = Rectifiante(Conforme(p1), p1, alpha);
     const Reel mu2 = Rectifiante(Conforme(p2), p2, alpha);
-    return {static_cast<double>(Abs(mu2 - mu1) * k.R), mu2 < mu1 ? 180.0 : 0.0};
+    // The same point takes the geodesic inverse's course, 180°, rather than GeographicLib's 0.
+    return {static_cast<double>(Abs(mu2 - mu1) * k.R), mu2 <= mu1 ? 180.0 : 0.0};
   }
   const Reel psi1 = Asinh(p1.Taup), psi2 = Asinh(p2.Taup), psi12 = psi2 - psi1;
   const Reel lambda12 = DegresEnRadians(lon12);

@@ -38,8 +38,8 @@ ResultatDirectLoxodromie CalculDirectLoxodromie(const Ellipsoide& e, double lat1
 // positive, latitudes from −90 to 90, longitudes any value): it spans at most 180° of
 // longitude; on exactly 180°, it goes the way of the raw difference lon2 − lon1 (east when it
 // is positive). Two positions on one meridian, or one at a pole, are joined along the meridian
-// (course 0 or 180); the same point gives 0 m on course 0. Throws ErreurArithmetique on an
-// arithmetic error (a latitude beyond ±90°).
+// (course 0 or 180); the same point gives 0 m on course 180, as the geodesic inverse answers it.
+// Throws ErreurArithmetique on an arithmetic error (a latitude beyond ±90°).
 ResultatInverseLoxodromie CalculInverseLoxodromie(const Ellipsoide& e, double lat1, double lon1,
                                                   double lat2, double lon2);
 

@@ -25,4 +25,9 @@ inline long CaractereUtf8(std::string_view s, std::size_t& i) {
   return c;
 }
 
+// Whether two texts are the same but for the case of their letters ("Île" and "ÎLE"), as the C
+// library's Unicode locale has it (ASCII's letters alone without it); bytes that are no valid UTF-8
+// match only themselves.
+bool MemesSansCasse(std::string_view a, std::string_view b);
+
 }  // namespace orbalide

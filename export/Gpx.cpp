@@ -39,9 +39,9 @@ std::string Position(std::string_view element, const PointRoute& p) {
 }  // namespace
 
 std::string DebutGpx() {
-  return "<?xml version='1.0' encoding='UTF-8'?>" + std::string(kFinDeLigne) +
-         "<gpx version='1.1' creator='Orbalide' xmlns='http://www.topografix.com/GPX/1/1'>" +
-         std::string(kFinDeLigne);
+  std::string texte = "<?xml version='1.0' encoding='UTF-8'?>" + std::string(kFinDeLigne);
+  texte.append("<gpx version='1.1' creator='").append(kCreateurGpx);
+  return texte.append("' xmlns='http://www.topografix.com/GPX/1/1'>").append(kFinDeLigne);
 }
 
 std::string TraceGpx(std::string_view nom, std::string_view description,
@@ -53,8 +53,11 @@ std::string TraceGpx(std::string_view nom, std::string_view description,
   return texte + "</trkseg></trk>" + std::string(kFinDeLigne);
 }
 
-std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points) {
-  std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>" + std::string(kFinDeLigne);
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points,
+                     std::string_view description) {
+  std::string texte = "<rte><name>" + EchapperXml(nom) + "</name>";
+  if (!description.empty()) texte += "<desc>" + EchapperXml(description) + "</desc>";
+  texte += kFinDeLigne;
   for (const PointNomme& p : points) {
     texte += Position("rtept", p.Point) + ">";
     if (p.Heure) texte += "<time>" + TexteInstantXml(*p.Heure) + "</time>";

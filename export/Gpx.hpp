@@ -22,6 +22,9 @@ std::string DebutGpx();
 std::string TraceGpx(std::string_view nom, std::string_view description,
                      const std::vector<PointRoute>& points);
 
+// The creator of the GPX files this program writes, by which it knows them when it reads them.
+inline constexpr std::string_view kCreateurGpx = "Orbalide";
+
 // The <type> of the waypoints that a passage made, by which it knows them when it reads its
 // route back.
 inline constexpr std::string_view kTypePointFait = "made";
@@ -34,8 +37,10 @@ struct PointNomme {
   bool Fait = false;               // made by a passage: its <type> is kTypePointFait
 };
 
-// One route, named, of its points in order, each named: what chart plotters follow.
-std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points);
+// One route, named and described (none when empty), of its points in order, each named: what
+// chart plotters follow.
+std::string RouteGpx(std::string_view nom, std::span<const PointNomme> points,
+                     std::string_view description = {});
 
 // The name of the `rang`th of the `parties` routes (from 1) of a route named `nom` cut for
 // plotters, "Brest–Las Palmas 2/3": by it a reader knows the parts to join.

@@ -18,7 +18,8 @@ PointRoute PointDe(const PointDePassage& p) {
 
 }  // namespace
 
-std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::size_t maximum) {
+std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::size_t maximum,
+                            std::string_view description) {
   std::vector<PointNomme> points;
   for (std::size_t i = 0; i < passage.Points.size(); ++i) {
     const PointDePassage& p = passage.Points[i];
@@ -28,13 +29,15 @@ std::string TexteGpxPassage(const Passage& passage, std::string_view nom, std::s
     }
     points.push_back({p.Nom, PointDe(p), p.NomComplet, heure, p.Fait});
   }
-  if (maximum == 0) return DebutGpx() + RouteGpx(nom, points) + FinGpx();
+  if (maximum == 0 || points.size() <= maximum) {
+    return DebutGpx() + RouteGpx(nom, points, description) + FinGpx();
+  }
   const auto parties = PartiesRoute(points.size(), maximum);
   std::string texte = DebutGpx();
   for (std::size_t k = 0; k < parties.size(); ++k) {
     const auto [debut, fin] = parties[k];
     texte += RouteGpx(NomPartie(nom, k + 1, parties.size()),
-                      std::span(points).subspan(debut, fin - debut + 1));
+                      std::span(points).subspan(debut, fin - debut + 1), description);
   }
   return texte + FinGpx();
 }

@@ -10,6 +10,7 @@
 
 #include "EncodagesXml.hpp"
 #include "Gpx.hpp"
+#include "Utf8.hpp"
 
 namespace orbalide {
 namespace {
@@ -67,11 +68,12 @@ bool PremierePartie(std::string_view nom, std::string& base, std::size_t& partie
 // Where the reading stands: the elements open, the route being read, what is kept.
 struct LecteurGpx::Etat {
   // What the element being read is, by the elements it lies within.
-  enum class Role { Racine, Route, Point, NomRoute, NomPoint, TypePoint };
+  enum class Role { Racine, Route, Point, NomRoute, NomPoint, TypePoint, DescPoint };
 
   XML_Parser Parseur;
   ChoixRoute Choix;
   std::string Espace{};             // the root's namespace, its children's
+  bool NotreFichier = false;        // this program wrote the file: a point's <desc>, its full name
   std::size_t Profondeur = 0;       // of the elements open
   std::size_t Sauter = 0;           // the depth of the element skipped whole, with what it holds; 0
   std::vector<Role> Roles{};        // of the elements open and read
@@ -81,7 +83,7 @@ struct LecteurGpx::Etat {
   RouteGpxLue Route{}, Choisie{};   // the route open, the route chosen
   std::vector<PointGpx> Isoles{};   // <wpt>s, until the first route
   std::optional<PointGpx> Point{};  // open
-  std::string Texte{};              // of the name or type open
+  std::string Texte{};              // of the name, type or description open
   std::optional<ErreurGpx> Erreur{};
   XML_Index Vu = 0;        // the byte where the last thing the parser told of starts
   std::size_t Donnes = 0;  // bytes given to the parser
@@ -120,6 +122,9 @@ void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
                                                  espace) != std::end(kEspacesGpx);
     if (!gpx || local != "gpx") return Refuser(ErreurGpx::Motif::PasGpx);
     Espace = espace;
+    for (const XML_Char** a = attributs; *a != nullptr; a += 2) {
+      NotreFichier = NotreFichier || (std::string_view(a[0]) == "creator" && a[1] == kCreateurGpx);
+    }
     return Roles.push_back(Role::Racine);
   }
   using enum Role;
@@ -131,6 +136,7 @@ void LecteurGpx::Etat::Debut(std::string_view nom, const XML_Char** attributs) {
     if (parent == Route && local == "name") role = NomRoute;
     if (parent == Point && local == "name") role = NomPoint;
     if (parent == Point && local == "type") role = TypePoint;
+    if (parent == Point && local == "desc" && NotreFichier) role = DescPoint;
   }
   if (!role) {
     Sauter = Profondeur;
@@ -170,7 +176,7 @@ void LecteurGpx::Etat::Caracteres(std::string_view texte) {
   Voir();
   if (Erreur || Sauter != 0 || Roles.empty()) return;
   const Role role = Roles.back();
-  if (role != Role::NomRoute && role != Role::NomPoint && role != Role::TypePoint) return;
+  if (role == Role::Racine || role == Role::Route || role == Role::Point) return;
   if (Texte.size() + texte.size() > kNomGpxMax) return Refuser(ErreurGpx::Motif::NomTropLong);
   Texte.append(texte);
 }
@@ -192,10 +198,15 @@ void LecteurGpx::Etat::Fermer(Role role) {
     case Role::Route:
       if (Trouvee && Candidate) {
         Continuer();
-      } else if (Candidate && (Choix.Rang != 0 || Choix.Nom.empty() || Route.Nom == Choix.Nom)) {
-        Choisie = std::move(Route);
-        Trouvee = true;
-        Partie = PremierePartie(Choisie.Nom, Base, Parties) ? 2 : 0;
+      } else if (Candidate) {
+        // A cut route is chosen by its own name too, as by its first part's.
+        const bool coupee = PremierePartie(Route.Nom, Base, Parties);
+        if (Choix.Rang != 0 || Choix.Nom.empty() || MemesSansCasse(Route.Nom, Choix.Nom) ||
+            (coupee && MemesSansCasse(Base, Choix.Nom))) {
+          Choisie = std::move(Route);
+          Trouvee = true;
+          Partie = coupee ? 2 : 0;
+        }
       }
       Candidate = false;
       break;
@@ -212,6 +223,9 @@ void LecteurGpx::Etat::Fermer(Role role) {
       break;
     case Role::TypePoint:
       Point->Point.Fait = Nom(Texte) == kTypePointFait;
+      break;
+    case Role::DescPoint:
+      Point->Point.NomComplet = Nom(Texte);
       break;
     case Role::Racine:
       break;
@@ -240,6 +254,7 @@ void LecteurGpx::Etat::Continuer() {
 LecteurGpx::LecteurGpx(ChoixRoute choix)
     : etat_(new Etat{XML_ParserCreateNS(nullptr, kSeparateurNs), std::move(choix)}) {
   if (etat_->Parseur == nullptr) throw std::bad_alloc();
+  etat_->Choix.Nom = Nom(etat_->Choix.Nom);  // as the routes' names are read
   XML_Parser p = etat_->Parseur;
   XML_SetUserData(p, etat_.get());
   XML_SetElementHandler(
@@ -294,68 +309,10 @@ std::variant<RouteGpxLue, ErreurGpx> LecteurGpx::Fin() {
   if (e.Erreur) return *e.Erreur;
   if (e.Trouvee) return std::move(e.Choisie);
   if (e.Routes == 0 && e.Choix.Rang == 0 && e.Choix.Nom.empty()) {
+    if (e.Isoles.empty()) return ErreurGpx{ErreurGpx::Motif::SansPoint, 0};
     return RouteGpxLue{std::move(e.Isoles), "", true};
   }
   return ErreurGpx{ErreurGpx::Motif::RouteAbsente, 0, std::to_string(e.Routes)};
-}
-
-namespace {
-
-// The route chosen, missing: "no route 2", "no route named "B"".
-std::string RouteManquante(const ChoixRoute& choix, bool anglais) {
-  if (choix.Rang == 0 && !choix.Nom.empty()) {
-    return (anglais ? "no route named \"" : "aucune route nommée « ") + choix.Nom +
-           (anglais ? "\"" : " »");
-  }
-  return (anglais ? "no route " : "pas de route ") +
-         std::to_string(std::max<std::size_t>(choix.Rang, 1));
-}
-
-}  // namespace
-
-std::string TexteErreurGpx(const ErreurGpx& erreur, const ChoixRoute& choix, bool anglais) {
-  using enum ErreurGpx::Motif;
-  const std::string& d = erreur.Detail;
-  switch (erreur.Quoi) {
-    case MalForme:
-      return (anglais ? "not well-formed XML: " : "XML mal formé : ") + d;
-    case PasGpx:
-      return anglais ? "not a GPX file: its root is no <gpx> of GPX 1.0 or 1.1"
-                     : "pas un fichier GPX : sa racine n'est pas un <gpx> de GPX 1.0 ou 1.1";
-    case Entite:
-      return anglais ? "entities are not read: the file declares one, or refers to one it does "
-                       "not declare"
-                     : "les entités ne sont pas lues : le fichier en déclare une, ou en appelle "
-                       "une qu'il ne déclare pas";
-    case TropProfond:
-      return (anglais ? "elements nested more than " : "des éléments imbriqués sur plus de ") +
-             std::to_string(kProfondeurGpxMax) + (anglais ? " deep" : " niveaux");
-    case TropLong:
-      return anglais ? "a tag or a comment longer than 1 MiB"
-                     : "une balise ou un commentaire de plus de 1 Mio";
-    case NomTropLong:
-      return (anglais ? "a name longer than " : "un nom de plus de ") + std::to_string(kNomGpxMax) +
-             (anglais ? " bytes" : " octets");
-    case Coordonnees:
-      return anglais
-                 ? "a point without a valid " + d + (d == "lat" ? " (-90 to 90)" : " (-180 to 180)")
-                 : "un point sans " + d + " valide" +
-                       (d == "lat" ? " (-90 à 90)" : " (-180 à 180)");
-    case RouteAbsente:
-      break;
-  }
-  if (choix.Rang == 0 && !choix.Nom.empty()) return RouteManquante(choix, anglais);
-  return RouteManquante(choix, anglais) + (anglais ? ": the file has " : " : le fichier en a ") + d;
-}
-
-std::string TexteSansFichierGpx(const ChoixRoute& choix, bool anglais) {
-  return RouteManquante(choix, anglais) +
-         (anglais ? ": no input is a GPX file" : " : aucune entrée n'est un fichier GPX");
-}
-
-std::string_view TexteSansRouteGpx(bool anglais) {
-  return anglais ? "no route: the file's waypoints (<wpt>) are read in order"
-                 : "pas de route : les points (<wpt>) du fichier sont lus dans l'ordre";
 }
 
 std::variant<RouteGpxLue, ErreurGpx> LireGpx(std::string_view texte, const ChoixRoute& choix) {

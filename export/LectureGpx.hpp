@@ -18,17 +18,21 @@ namespace orbalide {
 bool DebutXml(std::string_view debut);
 
 // Which route of the file to read: by its rank, by its name, or by default the first one, or the
-// file's <wpt>s when it has no route. A route chosen that is the first part of a route cut for
-// plotters ("Brest–Las Palmas 1/3", NomPartie's) is read with the parts that follow it in order,
-// each joined where the one before ended.
+// file's <wpt>s when it has no route (a file of neither is refused). A route chosen that is the
+// first part of a route cut for plotters ("Brest–Las Palmas 1/3", NomPartie's; by name, as
+// "Brest–Las Palmas" too) is read with the parts that follow it in order, each joined where the
+// one before ended.
 struct ChoixRoute {
   std::size_t Rang = 0;  // from 1; 0: by name, or by default
-  std::string Nom{};     // with no rank: the first route of this <name>; empty: by default
+  std::string Nom{};     // with no rank: the first route of this <name>, as a user types it (the
+                         // case of its letters and the blanks around and between its words
+                         // aside); empty: by default
 };
 
 struct PointGpx {
   PointDePassage Point;  // Nom: its <name> without the blanks around it, the others made single
-                         // spaces; Fait: its <type> is kTypePointFait
+                         // spaces; Fait: its <type> is kTypePointFait; NomComplet: in a file this
+                         // program wrote (creator kCreateurGpx), its <desc>, the full name
   std::size_t Ligne;     // where its element starts, from 1
 };
 
@@ -54,9 +58,10 @@ struct ErreurGpx {
     NomTropLong,   // a name longer than kNomGpxMax bytes
     Coordonnees,   // a point without a valid latitude or longitude: Detail, "lat" or "lon"
     RouteAbsente,  // no route of the rank or the name chosen: Detail, the routes counted
+    SansPoint,     // no route nor <wpt> (a track, perhaps)
   };
   Motif Quoi;
-  std::size_t Ligne;  // where, from 1; 0 for the whole file (RouteAbsente)
+  std::size_t Ligne;  // where, from 1; 0 for the whole file (RouteAbsente, SansPoint)
   std::string Detail{};
 };
 

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const auto lu = lecteur.Fin();
   if (const auto* erreur = std::get_if<ErreurGpx>(&lu)) {
-    Verifier((erreur->Ligne > 0) != (erreur->Quoi == ErreurGpx::Motif::RouteAbsente),
+    using enum ErreurGpx::Motif;
+    Verifier((erreur->Ligne > 0) != (erreur->Quoi == RouteAbsente || erreur->Quoi == SansPoint),
              "a refusal at its line");
     Verifier(!TexteErreurGpx(*erreur, choix, false).empty(), "refusal told");
     return 0;

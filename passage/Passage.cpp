@@ -28,6 +28,11 @@ std::string NomDuRang(std::size_t index) {
   return std::string(kPrefixeNom) + std::to_string(index + 1);
 }
 
+// The name that a waypoint's stands for: its full one where it was shortened.
+const std::string& NomEntier(const PointDePassage& p) {
+  return p.NomComplet.empty() ? p.Nom : p.NomComplet;
+}
+
 Position PositionDe(const PointDePassage& p) {
   return {p.Latitude, p.Longitude};
 }
@@ -58,7 +63,8 @@ class Constructeur {
 
 std::optional<ErreurPassage> Constructeur::Ajouter(const PointDePassage& donne, std::size_t index) {
   // Whole turns off, exactly: the geodesic of a longitude far beyond them would lose its digits.
-  PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false};
+  PointDePassage vers{donne.Latitude, std::remainder(donne.Longitude, kTour), donne.Nom, false,
+                      donne.NomComplet};
   if (vers.Nom.empty()) vers.Nom = NomDuRang(index);
   const std::size_t premier = passage_.Points.size();
   try {
@@ -117,9 +123,12 @@ std::optional<ErreurPassage> Constructeur::Faire(const PointDePassage& vers, std
   }
   if (!lieux) return ErreurPassage{ErreurPassage::Motif::TropDePoints, index};
   const std::string prefixe = depuis.Nom + std::string(kTiretNom) + vers.Nom + " ";
+  const std::string complet = NomEntier(depuis) + std::string(kTiretNom) + NomEntier(vers) + " ";
   for (std::size_t k = 0; k < lieux->size(); ++k) {
     const auto [latitude, longitude] = (*lieux)[k];
-    passage_.Points.push_back({latitude, longitude, prefixe + std::to_string(k + 1), true});
+    const std::string rang = std::to_string(k + 1);
+    passage_.Points.push_back(
+        {latitude, longitude, prefixe + rang, true, complet == prefixe ? "" : complet + rang});
   }
   faits_ += lieux->size();
   return std::nullopt;
@@ -138,11 +147,8 @@ void Constructeur::Gouverner(std::size_t de, std::size_t a) {
   passage_.DistanceOrthodromie =
       static_cast<double>(passage_.DistanceOrthodromie + Reel(g.Distance));
   passage_.Heures = static_cast<double>(passage_.Heures + Reel(heures));
-  // A leg of no length takes the inverse's course, 180°, as its geodesic does (GeodSolve's), not
-  // the rhumb line's 0.
-  const double route = l.Distance == 0 ? g.RouteInitiale : l.Route;
   passage_.Troncons.push_back(
-      {de, a, route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
+      {de, a, l.Route, l.Distance, g.RouteInitiale, g.Distance, heures, passage_.Heures});
 }
 
 }  // namespace

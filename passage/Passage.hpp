@@ -25,7 +25,8 @@ struct PointDePassage {
   std::string Nom;   // a given waypoint without a name is named "WP" and its rank: WP1, WP2…
   bool Fait = false;  // made by the passage; among the waypoints given (a route read back), one
                       // that the passage leaves out and makes again from its settings
-  std::string NomComplet{};  // with a name shortened for plotters (AvecNomsCourts), the full one
+  std::string NomComplet{};  // with a name shortened for plotters (AvecNomsCourts, or read back so
+                             // from a file), the full one
 };
 
 // The largest step of meridians: a whole turn holds at least two.
@@ -93,12 +94,13 @@ inline constexpr std::size_t kPointsFaitsMax = 100000;
 // The route of the waypoints given, in order, with the settings; or why there is none. The
 // waypoints given that are marked made are left out (and made again, from the settings). Made
 // waypoints are named after their leg: "Brest–Lisbon 3" is the third made between the given
-// Brest and Lisbon. The legs' geodesics come from the inverse solution; a made waypoint lies on
-// its leg's geodesic (computed by the direct solution), except on the parallel of a composite
-// route. With a maximum latitude, a leg whose geodesic would pass poleward of it follows the
-// geodesic from its departure that just touches the parallel, the parallel, and the geodesic that
-// leaves it tangentially for its arrival; both points of contact are made waypoints, and the
-// `every` distances run from the start of each of these three parts.
+// Brest and Lisbon (their NomComplet after the full names, where one of those has one). The legs'
+// geodesics come from the inverse solution; a made waypoint lies on its leg's geodesic (computed by
+// the direct solution), except on the parallel of a composite route. With a maximum latitude, a leg
+// whose geodesic would pass poleward of it follows the geodesic from its departure that just
+// touches the parallel, the parallel, and the geodesic that leaves it tangentially for its arrival;
+// both points of contact are made waypoints, and the `every` distances run from the start of each
+// of these three parts.
 std::variant<Passage, ErreurPassage> CalculerPassage(const std::vector<PointDePassage>& points,
                                                      const ReglagesPassage& reglages);
 

@@ -219,12 +219,14 @@ TEST_F(Calc, MessagesAndStatuses) {
   EXPECT_EQ(fr.err,
             "orbalide-calc: -:1: lat1 dépasse 90°\norbalide-calc: -:2: Pas de "
             "résultat : une valeur est hors du domaine de calcul.\n");
-  // The same point, however written (or too close for an arc's square): GeodSolve's courses.
-  const Outcome same = Execute("inverse",
-                               "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n0 0 1e-170 0\n"
-                               "N48 23,500 W004 29.000 48 23.5 N 4 29 W\n");
-  EXPECT_EQ(same.out, std::vector<std::string>(6, "180.000000000 180.000000000 0.0000"));
-  EXPECT_EQ(same.status, 0);
+  // The same point, however written (or too close for an arc's square): GeodSolve's courses,
+  // along the rhumb line too.
+  const std::string same =
+      "0 0 0 0\n0 0 0 360\n10 -170 10 190\n90 0 90 100\n"
+      "N48 23,500 W004 29.000 48 23.5 N 4 29 W\n";
+  const std::vector<std::string> zero(6, "180.000000000 180.000000000 0.0000");
+  EXPECT_EQ(Execute("inverse", same + "0 0 1e-170 0\n").out, zero);
+  EXPECT_EQ(Execute("inverse --rhumb", same).out, std::vector(zero.begin() + 1, zero.end()));
   // A longitude beyond 180° comes back within it: 1,000 m east of 540° is 180.009° (the design's
   // figure east of 0°), that is −179.991°; 1,000 m west of −540°, 179.991°.
   EXPECT_EQ(Execute("direct", "0 540 90 1000\n0 -540 270 1000\n").out,
@@ -382,7 +384,7 @@ TEST_F(Calc, MessagesAndStatuses) {
       {"", "route", "orbalide-calc: -:1: entities are not read: the file declares one", 1,
        "<!DOCTYPE gpx [<!ENTITY x SYSTEM 'file:///etc/passwd'>]><gpx><wpt lat='1' lon='2'><name>"
        "&x;</name></wpt><wpt lat='1' lon='3'/></gpx>"},
-      {"LANG=fr_FR.UTF-8", "route --route=2",
+      {"LANG=fr_FR.UTF-8", "route --route=' 2'",
        "orbalide-calc: -: pas de route 2 : le fichier en a 1\n", 1, "<gpx><rte/></gpx>"},
       {"", "route",
        "1 WP1 WP2 0.000000000 0.000000000 0.000000000 1.000000000 90.000000000 111319.4908 "
@@ -391,6 +393,13 @@ TEST_F(Calc, MessagesAndStatuses) {
        "(<wpt>) are read in order\n",
        0, "<gpx><wpt lat='0' lon='0'/><wpt lat='0' lon='1'/></gpx>"},
       {"", "route --route=B", "orbalide-calc: -: no route named \"B\"\n", 1, "<gpx><rte/></gpx>"},
+      {"", "route --route=' '", "orbalide-calc: invalid argument ' ' for '--route'", 2},
+      {"", "route",
+       "orbalide-calc: -: no route nor waypoint: the file has no <rte> nor <wpt> (a track, <trk>, "
+       "is "
+       "not read)\n",
+       1,
+       "<gpx><trk><trkseg><trkpt lat='0' lon='0'/><trkpt lat='0' lon='1'/></trkseg></trk></gpx>"},
       {"", "route --route=2", "orbalide-calc: no route 2: no input is a GPX file\n", 1,
        "0 0\n0 1\n"},
       {"", "route --speed=6 --depart=2026-12-24T06:00",
@@ -401,6 +410,9 @@ TEST_F(Calc, MessagesAndStatuses) {
        2},
       {"", "route --max-points=1", "orbalide-calc: invalid argument '1' for '--max-points'", 2},
       {"", "route --name-length=6x", "orbalide-calc: invalid argument '6x' for '--name-length'", 2},
+      {"", "route --name-length=2",
+       "orbalide-calc: invalid argument '2' for '--name-length': a whole number of at least 3\n",
+       2},
       {"", "inverse --reverse", "orbalide-calc: option '--reverse' does not apply to 'inverse'", 2},
       {"", "route", "orbalide-calc: No route: the passage has no waypoint.\n", 1, " \n# none\n"},
       {"", "route",
@@ -724,7 +736,8 @@ TEST_F(Calc, TracksAsKmlAndGpx) {
 }
 
 // Routes in CSV under their header, at 6 knots: from waypoints, from the GPX route written, cut or
-// not (its own read back: the same rows), sailed back from a departure, and with plotters' names.
+// not (its own read back: the same rows and full names), sailed back from a departure, and with
+// plotters' names, the route's own too.
 // Each leg steered is GeographicLib's rhumb line and geodesic between the positions as written
 // (within 0.1 mm: 0.2 mm, 1 mm, 1e-9° and 1e-7° off what 0.1 mm turns the course by), the first
 // made waypoint 300 nm along the first geodesic, each time its leg's length at 6 knots to the
@@ -739,14 +752,18 @@ TEST_F(Calc, Routes) {
   const struct {
     std::string arguments, input, gpx;  // the GPX file written
     std::string names;                  // the first row's and the last one's
+    std::string route;                  // the first route's name and description
     std::size_t routes = 1;
-    std::size_t same = 0;  // from 1: the run whose rows these are, its own GPX read back
+    std::size_t same = 0;  // from 1: the run whose rows and GPX <desc>s these are, its GPX read
   } runs[] = {
-      {"--kml=r.kml -", csv, "r.gpx", "Brest WP3"},
-      {"r.gpx", "", "same.gpx", "Brest WP3", 1, 1},
-      {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest"},
-      {"--name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest", 3},
-      {"--name-length=6 --max-points=3 short.gpx", "", "again.gpx", "WP3 Brest", 3, 4},
+      {"--kml=r.kml --max-points=250 -", csv, "r.gpx", "Brest WP3", "Brest–WP3|"},
+      {"r.gpx", "", "same.gpx", "Brest WP3", "Brest–WP3|", 1, 1},
+      {"--reverse --depart=2026-12-24T07:00+01:00 r.gpx", "", "back.gpx", "WP3 Brest",
+       "WP3–Brest|"},
+      {"--kml=s.kml --name-length=6 --max-points=3 back.gpx", "", "short.gpx", "WP3 Brest",
+       "WP3-Brest 1/3|WP3–Brest", 3},
+      {"--name-length=6 --max-points=3 --route=wp3-brest short.gpx", "", "again.gpx", "WP3 Brest",
+       "WP3-Brest 1/3|WP3–Brest", 3, 4},
   };
   const auto time = [](double hours) {
     const long minutes = std::lround(hours * 60);
@@ -762,9 +779,11 @@ TEST_F(Calc, Routes) {
         run.input);
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(r.out.size(), 8u);
+    auto gpx = Elements(dir_ / run.gpx);
     rows.push_back(r.out);
+    rows.back().insert(rows.back().end(), gpx["desc"].begin(), gpx["desc"].end());
     if (run.same > 0) {
-      EXPECT_EQ(r.out, rows.at(run.same - 1));
+      EXPECT_EQ(rows.back(), rows.at(run.same - 1));
     }
     const bool eta = run.arguments.find("--depart") != std::string::npos;
     EXPECT_EQ(r.out[0],
@@ -772,8 +791,8 @@ TEST_F(Calc, Routes) {
               "time,elapsed" +
                   std::string(eta ? ",eta" : ""));
     EXPECT_EQ(Split(r.out[1], ',')[1] + " " + Split(r.out[7], ',')[2], run.names);
-    auto gpx = Elements(dir_ / run.gpx);
     ASSERT_EQ(gpx["rtept"].size(), 7 + run.routes - 1);
+    EXPECT_EQ(gpx["name"].at(0) + "|" + (gpx["desc"].empty() ? "" : gpx["desc"][0]), run.route);
     double rhumbs = 0, geodesics = 0, hours = 0, s = 0, azi = 0, azi2 = 0;
     for (std::size_t i = 1; i < r.out.size(); ++i) {
       const std::vector<std::string> f = Split(r.out[i], ',');
@@ -838,8 +857,7 @@ TEST_F(Calc, Routes) {
       EXPECT_NE(tools.find("," + n + "*"), std::string::npos) << n << tools;
       EXPECT_TRUE(n.size() <= 6 && std::all_of(n.begin(), n.end(), [](char c) { return c > 0; }));
     }
-    EXPECT_EQ(std::count(gpx["desc"].begin(), gpx["desc"].end(), "Lisbon, \"Lisboa\""),
-              run.same == 0 ? 1 : 0);
+    EXPECT_EQ(std::count(gpx["desc"].begin(), gpx["desc"].end(), "Lisbon, \"Lisboa\""), 1);
   }
   // 5° of the equator are 300.5 nm: 300 waypoints made.
   const Outcome plotter = Execute("route --unit=nm --every=1 --gpx=p.gpx", "0 0\n0 5\n");
@@ -850,5 +868,6 @@ TEST_F(Calc, Routes) {
             "");
   auto kml = Elements(dir_ / "r.kml");
   EXPECT_EQ(kml["Placemark"].size(), 8u);
+  EXPECT_EQ(Elements(dir_ / "s.kml")["name"].at(0), "WP3-Brest");
   EXPECT_EQ(kml["description"], std::vector<std::string>{"Legs steered, along their rhumb lines"});
 }

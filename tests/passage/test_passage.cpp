@@ -379,13 +379,14 @@ TEST(Passage, GpxFilesReadBack) {
        {},
        "48.38 -4.49 Brest|38.7 -9.15 Lisbõa – Tejo €|28.1 -15.4 Las Palmas|"},
       {file("gpsbabel-waypoints.gpx"), {}, "wpt|" + iberia},
+      {file("gpsbabel-track.gpx"), {}, "", {{Motif::SansPoint, 0}}},
       {file("gdal-routes-extensions.gpx"), {}, iberia},
       {file("gdal-routes-extensions.gpx"), {2}, "28.1 -15.4 Las Palmas|32.65 -16.9 Funchal|"},
       {gpx +
-           "<rte><rtept lat='1' lon='2'/></rte><rte><name>B\n  C</name><x:name>D</x:name>"
+           "<rte><rtept lat='1' lon='2'/></rte><rte><name>Île\n  C</name><x:name>D</x:name>"
            "<rtept lat='+3.5' lon=' -180 '><extensions><name>E</name></extensions>" +
            made + "</rtept></rte></gpx>",
-       {0, "B C"},
+       {0, " îLE  c "},
        "3.5 -180 *|"},
       {file("bombe.gpx"), {}, "", {{Motif::Entite, 3}}},
       {"<!DOCTYPE gpx [<!ENTITY x SYSTEM 'file:///etc/passwd'>]>" + gpx + "<wpt>&x;</wpt>",
@@ -482,9 +483,13 @@ TEST(Passage, ForPlotters) {
   for (const PointDePassage& p : shortened->Points) names += p.Nom + "|";
   EXPECT_EQ(names, "Brest|Brest3|BreIl1|BreIl2|Ile-d'|Ile1|Ile2|WP1|Brest2|");
   EXPECT_EQ(shortened->Points[3].NomComplet, "Brest–Île-d'Yeu 2");
-  Passage same = std::get<Passage>(outcome);
-  for (PointDePassage& p : same.Points) p.Nom = "A";
-  EXPECT_EQ(AvecNomsCourts(same, 1).has_value(), same.Points.size() <= 9);
+  // One name many times: A, A2 to A99, then 100 to 999 within 3 characters; none within 2.
+  for (const auto& [count, length] :
+       {std::pair<std::size_t, std::size_t>{999, 3}, {1000, 3}, {2, 2}}) {
+    Passage same;
+    same.Points.assign(count, {0, 0, "A"});
+    EXPECT_EQ(AvecNomsCourts(same, length).has_value(), count == 999) << count;
+  }
 
   const std::tuple<std::size_t, std::size_t, std::string> cuts[] = {
       {5, 3, "0-2 2-4 "}, {4, 3, "0-2 2-3 "}, {3, 3, "0-2 "}, {7, 2, "0-1 1-2 2-3 3-4 4-5 5-6 "}};

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes again the GPX files that other programs wrote, which the passage tests read back:
-# gpsbabel's route (GPX 1.0) and waypoints (GPX 1.1) from a CSV file, GDAL's routes with its
+# gpsbabel's route (GPX 1.0), waypoints and track (GPX 1.1) from a CSV file, GDAL's routes with its
 # extension elements. bombe.gpx is a billion laughs, written by hand.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,6 +10,8 @@ printf '48.38,-4.49,Brest\n38.7,-9.15,Lisboa\n28.1,-15.4,Las Palmas\n' > "$work/
 gpsbabel -r -i unicsv,fields=lat+lon+name -f "$work/route.csv" -o gpx -F gpsbabel-route-1.0.gpx
 gpsbabel -i unicsv,fields=lat+lon+name -f "$work/route.csv" -o gpx,gpxver=1.1 \
   -F gpsbabel-waypoints.gpx
+gpsbabel -i unicsv,fields=lat+lon+name -f "$work/route.csv" -x transform,trk=wpt,del \
+  -o gpx,gpxver=1.1 -F gpsbabel-track.gpx
 # The same route in UTF-16, with its byte order mark, and in Windows-1252 with a name of its own
 # characters, as some Windows programs write XML.
 sed 's/encoding="UTF-8"/encoding="UTF-16"/' gpsbabel-route-1.0.gpx |
