@@ -74,10 +74,11 @@ void FormPassage::Titrer() {
   const bool points = Focus() == &TblPoints;
   const int courant = TblPoints.CurrentRow();
   const int dernier = static_cast<int>(lignes_.size()) - 1;
+  const bool ligne = points && courant >= 0 && courant <= dernier;  // not the empty last row
   MInserer.Enabled = points;
-  MSupprimer.Enabled = MDescendre.Enabled = points && courant >= 0 && courant <= dernier;
-  MMonter.Enabled = points && courant > 0 && courant <= dernier;
-  MDescendre.Enabled = MDescendre.Enabled && courant < dernier;
+  MSupprimer.Enabled = ligne;
+  MMonter.Enabled = ligne && courant > 0;
+  MDescendre.Enabled = ligne && courant < dernier;
   MAnnuler.Enabled = pile_.CanUndo();
   MRetablir.Enabled = pile_.CanRedo();
 }
