@@ -97,9 +97,8 @@ bool ModeleTable::setData(const QModelIndex& index, const QVariant& value, int r
   return true;
 }
 
-// Rows come and go at the end, so that the cell the user stands on stays where it is; then only
-// the rows that changed are told changed: screen readers, which hear of each, stop listening to
-// a program that floods them (a reader missed the totals announced after an edit).
+// Rows come and go at the end, so that the cell the user stands on stays where it is; every
+// cell is then drawn again, as few as the view shows.
 void ModeleTable::Synchroniser() {
   std::vector<std::string> headers;
   for (const Column& c : table_.Columns) headers.push_back(c.Header);
@@ -119,23 +118,10 @@ void ModeleTable::Synchroniser() {
     rows_ = now;
     endRemoveRows();
   }
-  const std::vector<Row>& rows = table_.Rows();
-  const int kept = std::min(now, static_cast<int>(shown_.size()));
-  for (int first = 0; first < kept;) {
-    const auto same = [&](int i) {
-      return rows[static_cast<std::size_t>(i)] == shown_[static_cast<std::size_t>(i)];
-    };
-    if (same(first)) {
-      ++first;
-      continue;
-    }
-    int last = first;
-    while (last + 1 < kept && !same(last + 1)) ++last;
-    emit dataChanged(index(first, 0), index(last, columnCount({}) - 1));
-    emit headerDataChanged(Qt::Vertical, first, last);
-    first = last + 1;
+  if (rows_ > 0) {
+    emit dataChanged(index(0, 0), index(rows_ - 1, columnCount({}) - 1));
+    emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
   }
-  shown_ = rows;
 }
 
 Grille::Grille(const Table& table, QWidget* parent)

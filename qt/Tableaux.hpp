@@ -36,7 +36,6 @@ class ModeleTable : public QAbstractTableModel {
   const Table& table_;
   int rows_ = 0, version_ = -1;
   std::vector<std::string> headers_;
-  std::vector<Row> shown_;  // the rows as the view shows them
 };
 
 // The view of a table; its cells are edited in the program's own text boxes.
