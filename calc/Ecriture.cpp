@@ -9,8 +9,6 @@ namespace {
 constexpr int kDecimalesDegres = 9;
 constexpr int kDecimalesMetres = 4;
 constexpr int kDecimalesMilles = 8;
-// Navigators write longitudes and courses with three digits of degrees: 006°, 045°.
-constexpr std::size_t kChiffresLongitude = 3;
 
 // Whether a written number stands for zero, whatever its sign: it has no other digit.
 bool Nul(std::string_view texte) {
@@ -23,7 +21,7 @@ Ecriture::Ecriture(bool dms, std::int16_t decimales, Unite distances)
     : dms_(dms), image_(ImageSecondes(decimales)), distances_(distances) {}
 
 void Ecriture::Angle(double v, std::optional<Axe> axe, Tampon& sortie) const {
-  if (dms_) return Sexagesimal(v, axe, sortie);
+  if (dms_) return sortie.Ecrire(TexteAngle(v, axe, image_));
   const std::size_t debut = sortie.Position();
   sortie.EcrireDecimal(v, kDecimalesDegres);
   const std::string_view ecrit = sortie.Depuis(debut);
@@ -33,23 +31,6 @@ void Ecriture::Angle(double v, std::optional<Axe> axe, Tampon& sortie) const {
     sortie.Revenir(debut);
     sortie.EcrireDecimal(0, kDecimalesDegres);
   }
-}
-
-// The window's picture of a position: two digits of minutes, the seconds' decimals whatever
-// they carry into; three digits of degrees for longitudes and courses.
-void Ecriture::Sexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const {
-  TexteSexagesimal t = PositionEnSexagesimal(v, image_);
-  const bool degresRonds = Nul(t.Minutes) && Nul(t.Secondes);
-  if (!axe && degresRonds && t.Degres == "360") t.Degres.clear();  // the padding makes it 000
-  const std::size_t chiffres = axe == Axe::Latitude ? t.Degres.size() : kChiffresLongitude;
-  if (t.Degres.size() < chiffres) t.Degres.insert(0, chiffres - t.Degres.size(), '0');
-  sortie.Ecrire(t.Degres);
-  sortie.Ecrire("°");
-  sortie.Ecrire(t.Minutes);
-  sortie.Ecrire("′");
-  sortie.Ecrire(t.Secondes);
-  sortie.Ecrire("″");
-  if (axe) sortie.Ecrire(LettreHemisphere(degresRonds && Nul(t.Degres) ? 0 : v, *axe));
 }
 
 void Ecriture::Distance(double metres, Tampon& sortie) const {

@@ -28,8 +28,6 @@ class Ecriture {
   void Distance(double metres, Tampon& sortie) const;
 
  private:
-  void Sexagesimal(double v, std::optional<Axe> axe, Tampon& sortie) const;
-
   bool dms_;
   std::string image_;  // the seconds picture
   Unite distances_;

@@ -57,7 +57,9 @@ the return course. Two positions give both courses and the distance.
 
 Positions are typed and shown in degrees, minutes and seconds, distances in
 metres or nautical miles, and any position can be exported as a KML
-placemark. The window speaks French and English.
+placemark. The window speaks French and English. A second window plans
+passages: waypoints typed, pasted or opened from a GPX route, the legs along
+rhumb lines with their times, saved as a GPX route for chart plotters.
 
 The command orbalide-calc solves the same problems for every line of a file
 or a pipe, and can write the geodesics as KML and GPX tracks.")

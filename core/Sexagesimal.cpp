@@ -99,4 +99,27 @@ TexteRoute RouteEnSexagesimal(double route, std::string_view picture,
   return texte;
 }
 
+namespace {
+
+// Navigators write longitudes and courses with three digits of degrees: 006°, 045°.
+constexpr std::size_t kChiffresLongitude = 3;
+
+// Whether a written number stands for zero, whatever its sign: it has no other digit.
+bool Nul(std::string_view texte) {
+  return texte.find_first_not_of("-0.") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string TexteAngle(double valeur, std::optional<Axe> axe, std::string_view picture) {
+  TexteSexagesimal t = PositionEnSexagesimal(valeur, picture);
+  const bool degresRonds = Nul(t.Minutes) && Nul(t.Secondes);
+  if (!axe && degresRonds && t.Degres == "360") t.Degres.clear();  // the padding makes it 000
+  const std::size_t chiffres = axe == Axe::Latitude ? t.Degres.size() : kChiffresLongitude;
+  if (t.Degres.size() < chiffres) t.Degres.insert(0, chiffres - t.Degres.size(), '0');
+  std::string texte = t.Degres + "°" + t.Minutes + "′" + t.Secondes + "″";
+  if (axe) texte += LettreHemisphere(degresRonds && Nul(t.Degres) ? 0 : valeur, *axe);
+  return texte;
+}
+
 }  // namespace orbalide

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "Angles.hpp"
 
 namespace orbalide {
 
@@ -39,6 +42,13 @@ struct TexteSexagesimal {
 // digits, seconds by TexteSecondes with the picture. Seconds that round to 60 carry into the
 // minutes, and 60 minutes into the degrees: 00 59 59.9999 is shown 01 00 00.000.
 TexteSexagesimal PositionEnSexagesimal(double valeur, std::string_view picture);
+
+// An angle on one line as navigators write it, the seconds with the picture: a position on its
+// axis as 49°00′23.260″N or 006°09′41.280″E, a course without an axis as 298°20′14.566″ or
+// 045°00′00.000″ (longitudes and courses with three digits of degrees). Every double that rounds
+// to the same text gives it: a zero without sign, north or east; a course of a whole turn as
+// 000°00′00.000″.
+std::string TexteAngle(double valeur, std::optional<Axe> axe, std::string_view picture);
 
 struct TexteRoute : TexteSexagesimal {
   std::string Decimal;  // the course as general text with the regional decimal separator

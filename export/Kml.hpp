@@ -18,6 +18,10 @@ std::string EchapperXml(std::string_view texte);
 // should hold either; with `tabulations`, tabs allowed (a waypoint's name).
 bool TexteXml(std::string_view texte, bool tabulations = false);
 
+// The folder, in the user's documents, that the windows export their files to when the
+// program's own folder cannot take them.
+inline constexpr std::string_view kDossierExport = "Orbalide";
+
 // The name of a placemark whose name box is empty.
 inline constexpr std::string_view kPointSansNom = "Point non nommé";
 

@@ -18,13 +18,29 @@
 namespace orbalide {
 
 class Form;
+class Table;
 
-enum class Kind { TextBox, Label, ComboBox, CommandButton, Frame, OptionButton, MenuItem, Image };
+enum class Kind {
+  TextBox,
+  Label,
+  ComboBox,
+  CommandButton,
+  Frame,
+  OptionButton,
+  MenuItem,
+  Image,
+  Table
+};
 
 // Places are in twips (1/1440 inch), relative to the control's container.
 struct Rect {
   int Left, Top, Width, Height;
 };
+
+// The edges of its container that a control keeps its distance to when a window is made larger
+// than designed, as bits: anchored left and right, it grows as wide as the container does;
+// right only, it moves with the right edge.
+inline constexpr int kAnchorLeft = 1, kAnchorTop = 2, kAnchorRight = 4, kAnchorBottom = 8;
 
 struct Rgb {
   std::uint8_t Red, Green, Blue;
@@ -53,7 +69,18 @@ enum class Key { Tab, BackTab, Return, Escape, Quit, ContextMenu, Space, Help, S
 
 // What assistive technology is told a control is. Each kind has its own; a window may make a
 // picture a button, or a label a link.
-enum class Role { Text, StaticText, List, Button, RadioButton, Grouping, MenuItem, Graphic, Link };
+enum class Role {
+  Text,
+  StaticText,
+  List,
+  Button,
+  RadioButton,
+  Grouping,
+  MenuItem,
+  Graphic,
+  Link,
+  Table
+};
 
 // The keys that move a list's choice: Down, Up, Home, End.
 enum class ListKey { Next, Previous, First, Last };
@@ -75,6 +102,7 @@ class Control {
   Control* Container = nullptr;        // a frame, or nullptr for the window itself
   const Control* CoveredBy = nullptr;  // a panel that hides the control while it is visible
   Rect Place{0, 0, 0, 0};
+  int Anchors = kAnchorLeft | kAnchorTop;
   std::optional<Font> TextFont;  // the window's default font when empty
   std::optional<Rgb> ForeColor, BackColor;
   bool TabStop = false;
@@ -85,7 +113,8 @@ class Control {
   bool Enabled = true;
   std::string Caption;  // labels, buttons, frames, option buttons, menu items
   std::string ToolTipText;
-  std::string AccessibleName;  // what a screen reader says of it, when its caption does not
+  std::string AccessibleName;         // what a screen reader says of it, when its caption does not
+  std::string AccessibleDescription;  // what it says after the name: why a text is refused
   Role AccessibleRole;
 
   // A control that is pressed as a button is (a button, a picture made a button, a link): a
@@ -120,6 +149,9 @@ class TextBox : public Control {
   // Writes a text that comes from the user, typed or pasted, as SetText does: with CommaIsPoint,
   // its commas are written as points.
   void SetTypedText(std::string_view text);
+  // The whole new text that the user made: only what differs from the present text, the part
+  // the user put in, is taken as typed (SetTypedText).
+  void SetUserText(std::string_view text);
 
   int SelStart() const { return selStart_; }
   int SelLength() const { return selLength_; }
@@ -224,6 +256,11 @@ class MenuItem : public Control {
   bool Checked = false;
   // The letter of the caption that opens the menu with Alt, in either case; 0 for none.
   char AccessKey = 0;
+  // The keys that choose the item from anywhere in its window, as "Ctrl+Shift+Z", "Alt+Up",
+  // "Delete"; none when empty. A text box that has the focus keeps the keys it uses itself (Ctrl+V
+  // pastes into it), unless the item takes them first (the window's undo rather than the box's).
+  std::string_view Shortcut;
+  bool TakesKeysFirst = false;
 
  private:
   MenuItem* parent_;
@@ -259,6 +296,8 @@ class Form {
   std::function<void()> Quit;     // the desktop's Quit key, from any window of the program
   std::optional<Rgb> BackColor;
   Font DefaultFont{"MS Sans Serif", 8.25};
+  // The user may make the window larger than its client area: its controls follow their anchors.
+  bool Resizable = false;
 
   // What assistive technology reads out at once, as a sighted user glances at what a command
   // wrote: its results, or why there are none. Each call is read, even with the same text.
@@ -294,6 +333,10 @@ class Form {
   // items (either case) chooses it as a click on it would; any other text is taken as typed.
   void UserWrite(ComboBox& combo, std::string_view text);
   void UserSelect(OptionButton& option);
+  // A cell's text edited by the user, in a column that takes it.
+  void UserEdit(Table& table, int row, int column, std::string_view text);
+  // The current cell moved by the user.
+  void UserCurrent(Table& table, int row, int column);
   void UserContextMenu(Control& control);
   // Returns whether the key meant something here; a view passes on the keys that did not.
   bool UserKey(Key key);

@@ -52,4 +52,18 @@ int Find(std::string_view text, char c) {
   return at == std::string_view::npos ? 0 : Length(text.substr(0, at)) + 1;
 }
 
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const auto n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : 9;
+    if (pattern[i] == '%' && n < values.size()) {
+      text += values.begin()[n];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}
+
 }  // namespace orbalide

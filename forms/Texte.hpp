@@ -1,6 +1,7 @@
 // Text operations counted in characters (code points of UTF-8 text), as a user sees them.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,8 @@ std::string Trim(std::string_view text);
 
 // The position (from 1) of the first `c` in the text, 0 when there is none.
 int Find(std::string_view text, char c);
+
+// The pattern with "%1" replaced by the first value, "%2" by the second… (up to nine).
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace orbalide

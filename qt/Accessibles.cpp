@@ -67,6 +67,8 @@ QAccessible::Role RoleQt(Role role) {
       return QAccessible::MenuItem;
     case Role::Link:
       return QAccessible::Link;
+    case Role::Table:
+      return QAccessible::Table;
     case Role::Graphic:
       break;
   }

@@ -1,5 +1,6 @@
 // The models copied into the widgets after every event: what changed since is written again.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "Ajustement.hpp"
 #include "Images.hpp"
 #include "Polices.hpp"
+#include "Tableaux.hpp"
 #include "Vue.hpp"
 
 namespace orbalide {
@@ -29,7 +31,8 @@ void Vue::Synchroniser() {
     window_->setAccessibleName(Q(form_.AccessibleName));
   for (Control* c : form_.Controls()) Show(*c);
   QWidget* focus = form_.Focus() != nullptr ? Widget(*form_.Focus()) : window_;
-  if (!focus->hasFocus()) focus->setFocus(Qt::OtherFocusReason);
+  if (!focus->hasFocus() && !focus->isAncestorOf(QApplication::focusWidget()))  // a cell's editor
+    focus->setFocus(Qt::OtherFocusReason);
   for (Control* c : form_.Controls()) {
     if (c->GetKind() == Kind::MenuItem) {
       CopyMenu(*c);
@@ -78,6 +81,8 @@ void Vue::Copy(Control& c, QWidget* w) {
   w->setEnabled(c.Enabled);
   if (w->toolTip() != Q(c.ToolTipText)) w->setToolTip(Q(c.ToolTipText));
   if (w->accessibleName() != Q(c.AccessibleName)) w->setAccessibleName(Q(c.AccessibleName));
+  if (w->accessibleDescription() != Q(c.AccessibleDescription))
+    w->setAccessibleDescription(Q(c.AccessibleDescription));
   if (const QRect g = Geometry(c); w->geometry() != g) w->setGeometry(g);
   switch (c.GetKind()) {
     case Kind::TextBox:
@@ -119,9 +124,20 @@ void Vue::Copy(Control& c, QWidget* w) {
       q->setAutoExclusive(true);
       break;
     }
+    case Kind::Table:
+      CopyTable(static_cast<Table&>(c), static_cast<Grille*>(w));
+      break;
     case Kind::MenuItem:
       break;
   }
+}
+
+// The rows, then the current cell; the view's own scrolling and editing go on undisturbed.
+void Vue::CopyTable(Table& table, Grille* grille) {
+  grille->Modele().Synchroniser();
+  if (table.CurrentRow() < 0) return;
+  const QModelIndex current = grille->model()->index(table.CurrentRow(), table.CurrentColumn());
+  if (grille->currentIndex() != current) grille->setCurrentIndex(current);
 }
 
 // The text, and the selection of the focused box only: desktop text boxes show no selection

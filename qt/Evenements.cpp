@@ -5,9 +5,11 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <optional>
 
 #include "PlateformeQt.hpp"
+#include "Tableaux.hpp"
 #include "Vue.hpp"
 
 namespace orbalide {
@@ -118,6 +120,13 @@ bool Vue::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::KeyPress:
       return KeyPress(control, *static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride:  // the box would keep the keys: the menu takes them first
+      if (control == nullptr || !GivesWay(*static_cast<QKeyEvent*>(event))) return false;
+      event->ignore();
+      return true;
+    case QEvent::Resize:
+      if (watched == client_ && form_.Resizable) Synchroniser();
+      return false;
     case QEvent::ContextMenu: {  // a right click, or the context-menu key
       if (control == nullptr || !control->ContextMenu) return false;
       const auto* menu = static_cast<QContextMenuEvent*>(event);
@@ -201,6 +210,25 @@ bool Vue::ListKeyPress(ComboBox& combo, const QKeyEvent& press) {
   if (!typed.empty())
     Forward([this, &combo, &taken, &typed] { taken = form_.UserListCharacter(combo, typed); });
   return taken;
+}
+
+// Whether the keys are those of an enabled menu item that takes them before a text box does.
+bool Vue::GivesWay(const QKeyEvent& press) const {
+  const QKeySequence keys(press.keyCombination());
+  return std::any_of(form_.Controls().begin(), form_.Controls().end(), [&](const Control* c) {
+    const auto* item = c->GetKind() == Kind::MenuItem ? static_cast<const MenuItem*>(c) : nullptr;
+    return item != nullptr && item->TakesKeysFirst && item->Enabled &&
+           QKeySequence::fromString(Q(std::string(item->Shortcut))) == keys;
+  });
+}
+
+// A cell being edited is taken before a menu's command runs, as spreadsheets take it before they
+// save: its editor gives the focus back to its table.
+void Vue::TakeEdit() {
+  QWidget* focus = QApplication::focusWidget();
+  for (QWidget* w = focus; w != nullptr; w = w->parentWidget()) {
+    if (qobject_cast<Grille*>(w) != nullptr && w != focus) return w->setFocus();
+  }
 }
 
 // Labels and images take clicks, and so does the window outside its controls.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "Accessibles.hpp"
+#include "Tableaux.hpp"
 #include "Vue.hpp"
 
 namespace orbalide {
@@ -46,6 +47,8 @@ QWidget* NewWidget(const Control& control, QWidget* parent) {
     }
     case Kind::OptionButton:
       return new QRadioButton(parent);
+    case Kind::Table:
+      return new Grille(static_cast<const Table&>(control), parent);
     case Kind::MenuItem:
       break;
   }
@@ -93,6 +96,11 @@ void Vue::Style(const Control& control, QWidget* w) const {
     auto* edit = static_cast<QLineEdit*>(w);
     edit->setReadOnly(box.ReadOnly);
     if (box.Centered) edit->setAlignment(Qt::AlignCenter);
+  }
+  if (control.GetKind() == Kind::Table) {
+    const auto& columns = static_cast<const Table&>(control).Columns;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+      static_cast<QTableView*>(w)->setColumnWidth(static_cast<int>(i), Pixels(columns[i].Width));
   }
   if (control.GetKind() == Kind::Label && static_cast<const Label&>(control).Centered) {
     static_cast<QLabel*>(w)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -151,6 +159,23 @@ void Vue::Connect(Control& control, QWidget* w) {
                          if (checked && !synchronising_)
                            Forward([this, &option] { form_.UserSelect(option); });
                        });
+      break;
+    }
+    case Kind::Table: {
+      auto& table = static_cast<Table&>(control);
+      auto* grille = static_cast<Grille*>(w);
+      QObject::connect(&grille->Modele(), &ModeleTable::Edite, this,
+                       [this, &table](int row, int column, const QString& text) {
+                         Forward([this, &table, row, column, t = text.toStdString()] {
+                           form_.UserEdit(table, row, column, t);
+                         });
+                       });
+      QObject::connect(
+          grille->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, &table](const QModelIndex& now) {
+            if (now.isValid() && !synchronising_)
+              Forward([this, &table, now] { form_.UserCurrent(table, now.row(), now.column()); });
+          });
       break;
     }
     case Kind::Label:

@@ -5,13 +5,18 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QUrl>
 
 #include "Version.hpp"
@@ -57,11 +62,72 @@ bool PlateformeQt::CanWriteIn(const std::string& folder, bool create) {
 }
 
 // The new file takes the user's umask; a file it replaces keeps its permissions.
-bool PlateformeQt::WriteFile(const std::string& path, std::string_view contents) {
+FileResult PlateformeQt::WriteFile(const std::string& path, std::string_view contents) {
   QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(contents.data(), static_cast<qint64>(contents.size()));  // a failure fails the commit
-  return file.commit();
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write(contents.data(), static_cast<qint64>(contents.size()));  // a failure fails commit
+    if (file.commit()) return {};
+  }
+  return {file.errorString().toStdString()};
+}
+
+FileResult PlateformeQt::ReadFile(const std::string& path, std::string& contents) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {file.errorString().toStdString()};
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return {file.errorString().toStdString()};
+  contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return {};
+}
+
+std::optional<std::string> PlateformeQt::ChooseFile(Form& form, FileDialog dialog,
+                                                    const std::string& title,
+                                                    const std::vector<FileFilter>& filters,
+                                                    const std::string& suggested) {
+  QStringList names;
+  for (const FileFilter& f : filters) {
+    QStringList patterns;
+    for (const std::string& p : f.Patterns) patterns << QString::fromStdString(p);
+    names << QString::fromStdString(f.Name) + " (" + patterns.join(' ') + ")";
+  }
+  QWidget* parent = View(form) != nullptr ? View(form)->Window() : nullptr;
+  const QString t = QString::fromStdString(title), s = QString::fromStdString(suggested);
+  const QString chosen = dialog == FileDialog::Open
+                             ? QFileDialog::getOpenFileName(parent, t, s, names.join(";;"))
+                             : QFileDialog::getSaveFileName(parent, t, s, names.join(";;"));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::string PlateformeQt::ClipboardText() {
+  return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void PlateformeQt::SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+Answer PlateformeQt::Ask(Form& form, const Question& question) {
+  QMessageBox box(QMessageBox::Warning, "Orbalide", QString::fromStdString(question.Text),
+                  QMessageBox::NoButton, View(form) != nullptr ? View(form)->Window() : nullptr);
+  QPushButton* yes = box.addButton(QString::fromStdString(question.Yes), QMessageBox::AcceptRole);
+  QPushButton* no =
+      box.addButton(QString::fromStdString(question.No), QMessageBox::DestructiveRole);
+  box.addButton(QString::fromStdString(question.Cancel), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.exec();
+  if (box.clickedButton() == yes) return Answer::Yes;
+  return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
+void PlateformeQt::Warn(Form& form, const std::string& text) {
+  QMessageBox::warning(View(form) != nullptr ? View(form)->Window() : nullptr, "Orbalide",
+                       QString::fromStdString(text), QMessageBox::Ok);
+}
+
+int PlateformeQt::UtcOffsetMinutes(std::int64_t utcSeconds) {
+  const QDateTime moment = QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
+  return QTimeZone::systemTimeZone().offsetFromUtc(moment) / 60;
 }
 
 VersionNumbers PlateformeQt::Version() {

@@ -30,7 +30,16 @@ class PlateformeQt : public Platform {
   std::string HomeDirectory() override;
   bool CanWriteIn(const std::string& folder, bool create) override;
   char PathSeparator() override { return '/'; }
-  bool WriteFile(const std::string& path, std::string_view contents) override;
+  FileResult WriteFile(const std::string& path, std::string_view contents) override;
+  FileResult ReadFile(const std::string& path, std::string& contents) override;
+  std::optional<std::string> ChooseFile(Form& form, FileDialog dialog, const std::string& title,
+                                        const std::vector<FileFilter>& filters,
+                                        const std::string& suggested) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
+  Answer Ask(Form& form, const Question& question) override;
+  void Warn(Form& form, const std::string& text) override;
+  int UtcOffsetMinutes(std::int64_t utcSeconds) override;
   VersionNumbers Version() override;
   std::string DecimalSeparator() override;
   void PopupMenu(Form& form, MenuItem& menu) override;

@@ -9,13 +9,15 @@ namespace orbalide {
 
 class Programme {
  public:
-  // Needs the application object; loads the main window.
+  // Needs the application object; loads the main window, then the planner with the file the
+  // command line names, if any.
   Programme();
 
  private:
   PlateformeQt platform_;
   Apropos apropos_{platform_};
-  FormFormules fenetre_{platform_, apropos_};
+  Planificateur planificateur_{platform_};
+  FormFormules fenetre_{platform_, apropos_, planificateur_};
 };
 
 }  // namespace orbalide

@@ -47,8 +47,8 @@ QPalette LightPalette() {
 
 }  // namespace
 
-// A window with a menu is a main window of fixed size; one without, the About window, has no
-// frame and opens in the middle of the screen.
+// A window with a menu is a main window, of fixed size unless the model lets the user make it
+// larger; one without, the About window, has no frame and opens in the middle of the screen.
 Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) {
   DeclarerAccessibles();
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -56,11 +56,16 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   const bool menu = std::any_of(form.Controls().begin(), form.Controls().end(),
                                 [](const Control* c) { return c->GetKind() == Kind::MenuItem; });
   client_ = new Surface;
-  client_->setFixedSize(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
+  const QSize designed(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
+  if (form.Resizable) {
+    client_->setMinimumSize(designed);
+  } else {
+    client_->setFixedSize(designed);
+  }
   if (menu) {
     auto* main = new QMainWindow;
     main->setCentralWidget(client_);
-    main->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    main->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, !form.Resizable);
     window_ = main;
   } else {
     window_ = client_;
@@ -107,9 +112,12 @@ void Vue::MakeMenus() {
       continue;
     }
     QAction* a = static_cast<QMenu*>(actions_.at(item->Parent()))->addAction(Q(c->Caption));
+    a->setShortcut(QKeySequence::fromString(Q(std::string(item->Shortcut))));
     actions_[c] = a;
-    QObject::connect(a, &QAction::triggered, this,
-                     [this, c] { Forward([this, c] { form_.UserClick(*c); }); });
+    QObject::connect(a, &QAction::triggered, this, [this, c] {
+      TakeEdit();
+      Forward([this, c] { form_.UserClick(*c); });
+    });
   }
 }
 
@@ -134,13 +142,32 @@ Rect Vue::Room(const Control& c) const {
   return r;
 }
 
+// How much larger than designed the window's client area (nullptr) or a control is, in pixels:
+// a control grows with its container along an axis where it is anchored at both ends.
+QSize Vue::Growth(const Control* c) const {
+  if (c == nullptr) {
+    return {std::max(client_->width() - Pixels(form_.ClientWidth()), 0),
+            std::max(client_->height() - Pixels(form_.ClientHeight()), 0)};
+  }
+  const QSize g = Growth(c->Container);
+  const auto both = [c](int ends) { return (c->Anchors & ends) == ends; };
+  return {both(kAnchorLeft | kAnchorRight) ? g.width() : 0,
+          both(kAnchorTop | kAnchorBottom) ? g.height() : 0};
+}
+
 // The widget's geometry in its parent widget: the design's place, moved by the room that the
-// control and its container take beyond their places.
+// control and its container take beyond their places, then by the container's growth where
+// the control is anchored to its right or bottom edge.
 QRect Vue::Geometry(const Control& c) const {
   const Rect room = Room(c);
   const Rect parent = c.Container != nullptr ? Room(*c.Container) : Rect{0, 0, 0, 0};
-  return {Pixels(c.Place.Left + room.Left - parent.Left),
-          Pixels(c.Place.Top + room.Top - parent.Top), Pixels(room.Width), Pixels(room.Height)};
+  QRect g(Pixels(c.Place.Left + room.Left - parent.Left),
+          Pixels(c.Place.Top + room.Top - parent.Top), Pixels(room.Width), Pixels(room.Height));
+  const QSize grown = Growth(&c), container = Growth(c.Container);
+  g.setSize(g.size() + grown);
+  g.translate((c.Anchors & kAnchorRight) && grown.width() == 0 ? container.width() : 0,
+              (c.Anchors & kAnchorBottom) && grown.height() == 0 ? container.height() : 0);
+  return g;
 }
 
 QWidget* Vue::Widget(const Control& control) const {

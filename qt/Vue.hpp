@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Controles.hpp"
+#include "Tableau.hpp"
 
 class QComboBox;
 class QKeyEvent;
@@ -22,6 +23,7 @@ class QPushButton;
 
 namespace orbalide {
 
+class Grille;
 class PlateformeQt;
 class Statut;
 
@@ -56,6 +58,7 @@ class Vue : public QObject {
  private:
   void MakeMenus();
   Rect Room(const Control& control) const;
+  QSize Growth(const Control* container) const;
   QRect Geometry(const Control& control) const;
 
   QWidget* Make(Control& control);
@@ -67,6 +70,8 @@ class Vue : public QObject {
   bool KeyPress(Control* control, const QKeyEvent& press);
   bool ListKeyPress(ComboBox& combo, const QKeyEvent& press);
   bool Click(QObject* watched, Control* control);
+  bool GivesWay(const QKeyEvent& press) const;
+  void TakeEdit();
 
   void Show(Control& control);
   void CopyMenu(Control& control);
@@ -74,6 +79,7 @@ class Vue : public QObject {
   void CopyText(TextBox& box, QLineEdit* edit);
   void CopyList(ComboBox& combo, QComboBox* list);
   void CopyButton(CommandButton& button, QPushButton* push);
+  void CopyTable(Table& table, Grille* grille);
   void Fit(const Control& control, QWidget* widget, const QString& text);
 
   Form& form_;

@@ -22,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
   -DCMAKE_CXX_COMPILER=clang++-14 -DORBALIDE_FUZZ=ON -DORBALIDE_TESTS=OFF -DORBALIDE_QT=OFF
 cmake --build build-fuzz -j "$jobs"
-for target in nombres geodesie collage kml utilisateur calc passage gpx; do
+for target in nombres geodesie collage kml utilisateur planificateur calc passage gpx; do
   if [ -d "fuzz/regressions/$target" ]; then
     "build-fuzz/fuzz/fuzz_$target" fuzz/regressions/$target/*
   fi
@@ -31,8 +31,9 @@ for target in nombres geodesie collage kml utilisateur calc passage gpx; do
     -print_final_stats=1 "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 12
 done
 
-# The real program on a real X server.
+# The real program on a real X server: the main window, then the passage planner.
 tests/e2e/bureau.sh build
+tests/e2e/planificateur.sh build
 
 # The Debian package: its desktop entry and metadata validate, lintian finds no error, and the
 # installed program works for an ordinary user.

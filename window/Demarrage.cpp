@@ -33,11 +33,13 @@ void FormFormules::Combo3_Click() {
   Caption = "Orbalide ** " + Combo3.Text() + " **";
 }
 
+// The planner's unsaved changes are saved or given up first, or the program goes on.
 void FormFormules::Form_Unload() {
-  platform_.Quit();
+  if (planificateur_.Fermer()) platform_.Quit();
 }
 
 void FormFormules::Command1_Click() {
+  if (!planificateur_.Fermer()) return;
   platform_.Unload(*this);
   Form_Unload();
 }

@@ -191,6 +191,8 @@ void FormFormules::Comportements() {
     bouton->TabStop = true;
   }
   MPrec.AccessKey = 'P';
+  MPassage.AccessKey = 'A';
+  MPlanifier.Shortcut = "Ctrl+P";
 }
 
 // Each panel's entry order, then its other controls, the flags and the globe last in the direct

@@ -11,20 +11,10 @@
 
 namespace orbalide {
 
-// The program's folder, as designed, whenever a file can be made there (a copy run from a folder
-// of its own); once installed where the user cannot write, a folder "Orbalide" in the user's
-// documents, else the home folder. Nothing when none of them can be written.
+// The program's folder, as designed, whenever a file can be made there; else "Orbalide" in the
+// user's documents, or the home folder.
 std::optional<std::string> FormFormules::DossierExport() {
-  const std::string programme = platform_.ProgramDirectory();
-  if (platform_.CanWriteIn(programme, false)) return programme;
-  const std::string documents = platform_.DocumentsDirectory();
-  if (!documents.empty()) {
-    std::string dossier = documents + platform_.PathSeparator() + "Orbalide";
-    if (platform_.CanWriteIn(dossier, true)) return dossier;
-  }
-  const std::string maison = platform_.HomeDirectory();
-  if (platform_.CanWriteIn(maison, false)) return maison;
-  return std::nullopt;
+  return orbalide::DossierExport(platform_, kDossierExport);
 }
 
 // Writes the file that `faire` makes (nothing: it cannot be made) into the export folder and

@@ -3,7 +3,7 @@
 namespace orbalide {
 
 // The window's client area is 6345 × 4410 twips.
-FormFormules::FormFormules(Platform& platform, Apropos& apropos)
+FormFormules::FormFormules(Platform& platform, Apropos& apropos, Planificateur& planificateur)
     : Form("FormFormules", 6345, 4410),
       emplacements_{{
           {&Frame2, {&Combo1, &Combo2}, {}, &Text4[0]},
@@ -12,7 +12,8 @@ FormFormules::FormFormules(Platform& platform, Apropos& apropos)
           {&Frame6, {&Combo7, &Combo6}, {}, &Text4[2]},
       }},
       platform_(platform),
-      apropos_(apropos) {
+      apropos_(apropos),
+      planificateur_(planificateur) {
   Disposer();
   Relier();
   Closing = [this] { Form_Unload(); };
@@ -76,15 +77,16 @@ void FormFormules::Relier() {
     Control* control;
     void (FormFormules::*handler)();
   } clicks[] = {
-      {&Command1, &FormFormules::Command1_Click},   {&Command2, &FormFormules::Command2_Click},
-      {&Command3, &FormFormules::Command3_Click},   {&Command4, &FormFormules::Command4_Click},
-      {&Command5, &FormFormules::Command5_Click},   {&Command6, &FormFormules::Command6_Click},
-      {&Command7, &FormFormules::Command7_Click},   {&Command8, &FormFormules::Command8_Click},
-      {&Command9, &FormFormules::Command9_Click},   {&Command10, &FormFormules::Command10_Click},
-      {&Combo3, &FormFormules::Combo3_Click},       {&Image1, &FormFormules::Image1_Click},
-      {&Label10, &FormFormules::Label10_Click},     {&Mcent, &FormFormules::Mcent_Click},
-      {&Mmille, &FormFormules::Mmille_Click},       {&Mmaxi, &FormFormules::Mmaxi_Click},
-      {&MPosition, &FormFormules::MPosition_Click}, {&MRoute, &FormFormules::MRoute_Click},
+      {&Command1, &FormFormules::Command1_Click},     {&Command2, &FormFormules::Command2_Click},
+      {&Command3, &FormFormules::Command3_Click},     {&Command4, &FormFormules::Command4_Click},
+      {&Command5, &FormFormules::Command5_Click},     {&Command6, &FormFormules::Command6_Click},
+      {&Command7, &FormFormules::Command7_Click},     {&Command8, &FormFormules::Command8_Click},
+      {&Command9, &FormFormules::Command9_Click},     {&Command10, &FormFormules::Command10_Click},
+      {&Combo3, &FormFormules::Combo3_Click},         {&Image1, &FormFormules::Image1_Click},
+      {&Label10, &FormFormules::Label10_Click},       {&Mcent, &FormFormules::Mcent_Click},
+      {&Mmille, &FormFormules::Mmille_Click},         {&Mmaxi, &FormFormules::Mmaxi_Click},
+      {&MPosition, &FormFormules::MPosition_Click},   {&MRoute, &FormFormules::MRoute_Click},
+      {&MPlanifier, &FormFormules::MPlanifier_Click},
   };
   for (const auto& c : clicks) c.control->Click = [this, h = c.handler] { (this->*h)(); };
 }

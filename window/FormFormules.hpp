@@ -12,11 +12,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Angles.hpp"
 #include "ControlArray.hpp"
 #include "Controles.hpp"
 #include "Ellipsoide.hpp"
+#include "Planificateur.hpp"
 #include "Plateforme.hpp"
 #include "Route.hpp"
 #include "SansResultat.hpp"
@@ -52,7 +54,7 @@ inline constexpr Picture kExport = "export";
 
 class FormFormules : public Form {
  public:
-  FormFormules(Platform& platform, Apropos& apropos);
+  FormFormules(Platform& platform, Apropos& apropos, Planificateur& planificateur);
 
   // Direct panel.
   Label Label6{*this, "Label6"};
@@ -116,6 +118,8 @@ class FormFormules : public Form {
   MenuItem Mcent{*this, "Mcent", &MPrec};
   MenuItem Mmille{*this, "Mmille", &MPrec};
   MenuItem Mmaxi{*this, "Mmaxi", &MPrec};
+  MenuItem MPassage{*this, "MPassage"};
+  MenuItem MPlanifier{*this, "MPlanifier", &MPassage};
   // The export buttons' menu: kept out of the menu bar, popped up over the button.
   MenuItem MExporter{*this, "MExporter"};
   MenuItem MPosition{*this, "MPosition", &MExporter};
@@ -200,6 +204,11 @@ class FormFormules : public Form {
   void Image1_Click();
   bool EnAnglais() const { return Image2[0].Visible; }
 
+  // The passage planner: opened from the menu, or with a file.
+  void MPlanifier_Click();
+  void OuvrirPassage(const std::string& chemin);
+  void OuvrirArguments(const std::vector<std::string>& arguments);
+
   // KML export.
   void Command11_Click(std::int16_t Index);
   void Command11_ContextMenu(std::int16_t Index);
@@ -259,6 +268,7 @@ class FormFormules : public Form {
   std::array<Emplacement, 4> emplacements_;
   Platform& platform_;
   Apropos& apropos_;
+  Planificateur& planificateur_;
   std::optional<SansResultat> sansResultat_;  // why the last inverse computation has none
   std::int16_t emplacementMenu_ = 0;          // the export button whose menu is open
 };

@@ -95,6 +95,8 @@ void FormFormules::Traduire(bool anglais) {
       {&MExporter, textes::Exporter},
       {&MPosition, textes::ExporterPosition},
       {&MRoute, textes::ExporterRoute},
+      {&MPassage, textes::Passage},
+      {&MPlanifier, textes::Planifier},
   };
   for (const Legende& l : table)
     (l.bulle ? l.control->ToolTipText : l.control->Caption) = l.texte.En(anglais);
@@ -104,6 +106,7 @@ void FormFormules::Traduire(bool anglais) {
   NommerPourLecteurs(anglais);
   if (sansResultat_) ExpliquerSansResultat(anglais);
   apropos_.EcrireTextes(*this, anglais);
+  planificateur_.Traduire(anglais);
 }
 
 // The tooltip of the inverse distance, when the last computation has no result, says why.

@@ -3,15 +3,9 @@
 // design shows in French whatever the language have the same words twice.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "Mots.hpp"
 
 namespace orbalide {
-
-struct Mots {
-  std::string_view Francais, Anglais;
-  std::string En(bool anglais) const { return std::string(anglais ? Anglais : Francais); }
-};
 
 namespace textes {
 
@@ -56,6 +50,8 @@ inline constexpr Mots Maximale{"Maximale", "Maximal"};
 inline constexpr Mots Exporter{"Exporter", "Export"};
 inline constexpr Mots ExporterPosition{"Exporter la position", "Export the position"};
 inline constexpr Mots ExporterRoute{"Exporter la route", "Export the route"};
+inline constexpr Mots Passage{"Passage", "Passage"};
+inline constexpr Mots Planifier{"Planifier un passage…", "Plan a passage…"};
 
 // Names for screen readers, made of a thing and where it stands: "Latitude, degrés — départ".
 inline constexpr Mots Composantes[] = {

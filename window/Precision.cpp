@@ -37,6 +37,7 @@ void FormFormules::AppliquerPrecision() {
     ArrondirCentiemes(LonS[0]);
   }
   FormatSecondes = ImageSecondes(DecimalesSecondes);
+  planificateur_.Precision(DecimalesSecondes);
 }
 
 // Rewrites typed seconds at hundredths: the decimals after the first point are rounded to two,

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """What a screen reader finds in the running calculator, through the accessibility bus.
 
-  lecteur.py focus          the name of the control that has the focus
+  lecteur.py focus          the name of the control that has the focus (a table's cell: the
+                            table's name, a colon and the cell's)
+  lecteur.py cells NAME     the rows of the shown table so named, a line each: the row's header
+                            then its cells, separated by tabs
   lecteur.py text NAME      the text of the shown control so named
   lecteur.py showing NAME   exits 0 when a control or a window so named is shown
   lecteur.py press NAME     presses the shown control so named, as a screen reader's action does
@@ -124,10 +127,21 @@ def items():
 def main():
     what = sys.argv[1]
     if what == "focus":
+        # Qt tells every table's current cell focused: the one of the focused table counts.
+        focused = lambda n: n.getState().contains(pyatspi.STATE_FOCUSED)
         for node in nodes(calculator()):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
+            if focused(node) and node.getRole() == pyatspi.ROLE_TABLE:
+                cell = next((c for c in nodes(node) if c is not node and focused(c)), None)
+                print(f"{node.name}: {cell.name if cell else ''}")
+                return
+            if focused(node) and node.getRole() != pyatspi.ROLE_TABLE_CELL:
                 print(node.name)
                 return
+    elif what == "cells":
+        table = next(n for n in shown(sys.argv[2]) if n.getRole() == pyatspi.ROLE_TABLE).queryTable()
+        for r in range(table.nRows):
+            cells = [table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
+            print("\t".join([table.getRowDescription(r)] + cells))
     elif what == "text":
         print(text(sys.argv[2]))
     elif what == "showing":

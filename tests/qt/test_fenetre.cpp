@@ -100,7 +100,8 @@ class Window : public testing::Test {
   }
   RecordingPlatform platform;
   Apropos about{platform};
-  FormFormules f{platform, about};
+  Planificateur planner{platform};
+  FormFormules f{platform, about, planner};
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -31,11 +33,31 @@ class FakePlatform : public Platform {
     return std::filesystem::is_directory(folder);
   }
   char PathSeparator() override { return '/'; }
-  bool WriteFile(const std::string& path, std::string_view contents) override {
-    if (failWrites) return false;
+  FileResult WriteFile(const std::string& path, std::string_view contents) override {
+    if (failWrites) return {"Permission denied"};
     std::ofstream(path, std::ios::binary) << contents;
-    return true;
+    return {};
   }
+  FileResult ReadFile(const std::string& path, std::string& contents) override {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {"No such file or directory"};
+    contents.assign(std::istreambuf_iterator<char>(in), {});
+    return {};
+  }
+  std::optional<std::string> ChooseFile(Form&, FileDialog, const std::string&,
+                                        const std::vector<FileFilter>&,
+                                        const std::string& suggested) override {
+    suggestions.push_back(suggested);
+    return chosen;
+  }
+  std::string ClipboardText() override { return clipboard; }
+  void SetClipboardText(const std::string& text) override { clipboard = text; }
+  Answer Ask(Form&, const Question& question) override {
+    messages.push_back(question.Text);
+    return answer;
+  }
+  void Warn(Form&, const std::string& text) override { messages.push_back(text); }
+  int UtcOffsetMinutes(std::int64_t) override { return utcOffset; }
   VersionNumbers Version() override { return version; }
   std::string DecimalSeparator() override { return separator; }
   void PopupMenu(Form&, MenuItem& menu) override { popups.push_back(&menu); }
@@ -51,12 +73,18 @@ class FakePlatform : public Platform {
   std::set<std::string> readOnly;  // folders the user could not write
   bool failWrites = false;         // a write that fails once the folder is found writable
   VersionNumbers version{1, 0, 0};
+  std::optional<std::string> chosen;  // the file the user picks in a dialog
+  std::vector<std::string> suggestions;
+  std::string clipboard;
+  Answer answer = Answer::Cancel;
+  int utcOffset = 0;
 };
 
 struct Calculatrice {
   FakePlatform platform;
   Apropos about{platform};
-  FormFormules f{platform, about};
+  Planificateur planner{platform};
+  FormFormules f{platform, about, planner};
 
   explicit Calculatrice(std::string_view separator = ".") {
     platform.separator = separator;
