@@ -39,10 +39,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$HOME/Documents"
 echo 'XDG_DOCUMENTS_DIR="$HOME/Documents"' > "$XDG_CONFIG_HOME/user-dirs.dirs"
 
-program=$(command -v "${EXEC_LINE%% *}")
+# Started from the menu, with no file: a launcher drops the field codes (%f and the like).
+launch=$(sed -E 's/ %[a-zA-Z]//g' <<<"$EXEC_LINE")
+program=$(command -v "${launch%% *}")
 [ "$program" = "$INSTALLED" ] || fail "the desktop entry starts $program, not the installed program"
 [ ! -w "$(dirname "$program")" ] || fail "the program's folder can be written"
-start_program $EXEC_LINE
+start_program $launch
 xdotool type --delay 60 "45" "00" "00.000" "000" "00" "00.000"
 click_main 352 757  # the departure's export button
 path=$(recorded 1)
