@@ -139,10 +139,10 @@ TEST(Planner, EditsUndoneAndRedone) {
     EXPECT_EQ(p.Names() + (p.f.Modifie() ? " *" : ""), s.names + (s.modified ? " *" : ""));
   }
   EXPECT_EQ(p.f.TxtBilan.Text(),
-            "Point 3 : ligne illisible : lat dépasse 90°. Corrigez-le ou supprimez-le pour "
+            "Point 3 : ligne illisible : Latitude dépasse 90°. Corrigez-le ou supprimez-le pour "
             "calculer le passage.");
   EXPECT_EQ(p.f.TblPoints.At(3, 1).Text + " " + p.f.TblPoints.At(3, 1).Reason,
-            "95 lat dépasse 90°");
+            "95 Latitude dépasse 90°");
   EXPECT_EQ(p.f.TblEtapes.RowCount(), 0);  // no passage without them
   for (int i = 0; i < 6; ++i) p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.Names(), "Brest, Lisbon, Las Palmas");

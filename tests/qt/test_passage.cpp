@@ -94,7 +94,7 @@ TEST_F(PlannerWindow, KeysInTheTables) {
   Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(Names(), "Brest, Lisbon, Las Palmas, 95 0 Nowhere");
   EXPECT_EQ(table->model()->index(3, 0).data(Qt::ToolTipRole).toString().toStdString(),
-            "ligne illisible : lat dépasse 90°");
+            "ligne illisible : Latitude dépasse 90°");
   Key(Qt::Key_Down);
   Key(Qt::Key_Delete);
   Key(Qt::Key_Up);
