@@ -165,6 +165,17 @@ TEST_F(PlannerWindow, BothLanguages) {
   EXPECT_EQ(Of(P().TxtBilan)->accessibleName().toStdString(), "Passage summary");
   EXPECT_EQ(Of(P().TxtReglage[3])->accessibleName().toStdString(), "Speed (knots)");
   Grab("planificateur-en");
+  // Each setting's label, its line level with its box's text.
+  for (std::int16_t i = 0; i < P().LblReglage.Size(); ++i) {
+    auto* label = static_cast<QLabel*>(Of(P().LblReglage[i]));
+    const QRect line =
+        QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                            label->fontMetrics().size(0, label->text()), label->contentsRect());
+    const QWidget* box = Of(P().TxtReglage[i]);
+    EXPECT_NEAR(label->mapTo(Window(P()), line.center()).y(),
+                box->mapTo(Window(P()), box->rect().center()).y(), 1)
+        << label->text().toStdString();
+  }
   // Made larger, the window gives the room to the legs, and the height to both tables; the
   // totals stay below them.
   const auto places = [&] {
