@@ -176,6 +176,15 @@ TEST_F(PlannerWindow, BothLanguages) {
                 box->mapTo(Window(P()), box->rect().center()).y(), 1)
         << label->text().toStdString();
   }
+  // Times of arrival in the computer's zone: Newfoundland's, 3 h 30 behind UTC in winter.
+  const QByteArray zone = qgetenv("TZ");
+  qputenv("TZ", "America/St_Johns");
+  static_cast<QRadioButton*>(Of(P().OptHeures[1]))->click();
+  platform.SynchroniserTout();
+  EXPECT_EQ(legs->model()->index(0, 10).data().toString().toStdString() + " " +
+                legs->model()->headerData(10, Qt::Horizontal).toString().toStdString(),
+            "2026-12-26T04:30-03:30 ETA (local time)");
+  qputenv("TZ", zone);
   // Made larger, the window gives the room to the legs, and the height to both tables; the
   // totals stay below them.
   const auto places = [&] {
