@@ -45,10 +45,10 @@ void FormPassage::Disposer() {
           {&t[r(Reglage::LatitudeMax)], {7400, 570, 1300, 315}},
           {&FraHeures, {8900, 555, 4400, 345}},
           {&LblPoints, {120, 1050, 3000, 255}},
-          {&TblPoints, {120, 1320, 5000, 6300}, kAnchorLeft | kAnchorTop | kAnchorBottom},
-          {&LblEtapes, {5280, 1050, 3000, 255}},
-          {&TblEtapes, {5280, 1320, 10200, 6300}, kTout},
-          {&TxtBilan, {120, 7740, 15360, 315}, kAnchorLeft | kAnchorRight | kAnchorBottom}});
+          {&TblPoints, {120, 1320, 4700, 6300}, kAnchorLeft | kAnchorTop | kAnchorBottom},
+          {&LblEtapes, {4980, 1050, 3000, 255}},
+          {&TblEtapes, {4980, 1320, 15300, 6300}, kTout},
+          {&TxtBilan, {120, 7740, 20160, 315}, kAnchorLeft | kAnchorRight | kAnchorBottom}});
   Placer({{&OptUnite[0], {0, 30, 1000, 285}}, {&OptUnite[1], {1050, 30, 800, 285}}}, &FraUnite);
   Placer({{&OptHeures[0], {0, 30, 1500, 285}}, {&OptHeures[1], {1600, 30, 2600, 285}}}, &FraHeures);
   FraUnite.Bordered = FraHeures.Bordered = false;
@@ -58,18 +58,18 @@ void FormPassage::Disposer() {
   for (TextBox& b : TxtReglage) b.CommaIsPoint = true;
   TxtBilan.ReadOnly = true;
 
-  TblPoints.Columns = {{"", 1500, true}, {"", 1500, true}, {"", 1600, true}};
-  TblEtapes.Columns = {{"", 1800},
-                       {"", 1800},
-                       {"", 1350},
-                       {"", 1450},
-                       {"", 1300, false, true},
-                       {"", 1400, false, true},
-                       {"", 2000, false, true},
-                       {"", 2300, false, true},
-                       {"", 1000, false, true},
-                       {"", 1000, false, true},
-                       {"", 1800}};
+  TblPoints.Columns = {{"", 1350, true}, {"", 1450, true}, {"", 1550, true}};
+  TblEtapes.Columns = {{"", 1700},
+                       {"", 1700},
+                       {"", 1400},
+                       {"", 1500},
+                       {"", 1250, false, true},
+                       {"", 950, false, true},
+                       {"", 1350, false, true},
+                       {"", 1700, false, true},
+                       {"", 800, false, true},
+                       {"", 800, false, true},
+                       {"", 1500}};
 
   const struct {
     MenuItem* item;

@@ -133,6 +133,10 @@ Grille::Grille(const Table& table, QWidget* parent)
   setWordWrap(false);
   setAlternatingRowColors(true);
   horizontalHeader()->setStretchLastSection(true);
+  // Long headers on two lines, so that a column is as wide as its figures.
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+  horizontalHeader()->setTextElideMode(Qt::ElideNone);
+  horizontalHeader()->setMinimumHeight(2 * fontMetrics().height() + 6);
   verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   const bool editable = std::any_of(table.Columns.begin(), table.Columns.end(),

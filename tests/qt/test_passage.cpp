@@ -149,6 +149,16 @@ TEST_F(PlannerWindow, BothLanguages) {
   P().TblPoints.SetCurrent(3, 0);
   platform.SynchroniserTout();
   auto* legs = static_cast<Grille*>(Of(P().TblEtapes));
+  // The legs whole at the window's first size: no column cut short, nothing to scroll to.
+  const auto whole = [&] {
+    for (int r = 0; r < legs->model()->rowCount(); ++r) {
+      for (int c = 0; c < legs->model()->columnCount(); ++c)
+        EXPECT_LE(legs->sizeHintForIndex(legs->model()->index(r, c)).width(), legs->columnWidth(c))
+            << r << " " << c;
+    }
+    EXPECT_EQ(legs->horizontalScrollBar()->maximum(), 0);
+  };
+  whole();
   Grab("planificateur-fr");
   P().TblPoints_Edit(1, 1, "38°72'N");
   platform.SynchroniserTout();
@@ -164,6 +174,7 @@ TEST_F(PlannerWindow, BothLanguages) {
   EXPECT_EQ(Of(P().TblPoints)->accessibleName().toStdString(), "Waypoints");
   EXPECT_EQ(Of(P().TxtBilan)->accessibleName().toStdString(), "Passage summary");
   EXPECT_EQ(Of(P().TxtReglage[3])->accessibleName().toStdString(), "Speed (knots)");
+  whole();
   Grab("planificateur-en");
   // Each setting's label, its line level with its box's text.
   for (std::int16_t i = 0; i < P().LblReglage.Size(); ++i) {
