@@ -160,6 +160,8 @@ class FormPassage : public Form {
   PointSaisi LigneEditee(const PointSaisi& avant, int colonne, const std::string& texte) const;
   std::optional<std::vector<PointSaisi>> LignesDuTexte(std::string_view texte,
                                                        const std::string& origine);
+  // The waypoints of a text pasted before row `rang`.
+  void Coller(std::string_view texte, std::size_t rang);
 
   // Settings.
   void Regler(const Reglages& reglages);
