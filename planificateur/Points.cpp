@@ -177,8 +177,10 @@ bool Refusee(const EscaleLue& e) {
 // CSV (after its header, or from its first line without one) when the text read plainly refuses
 // its first record and read as CSV refuses none. A record that gives no waypoint is a row of its
 // text, refused. Nothing, once said why, for a GPX text that cannot be read (`origine` names it).
+// `notreGpx`: whether the text is a GPX file that this program wrote.
 std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_view texte,
-                                                                  const std::string& origine) {
+                                                                  const std::string& origine,
+                                                                  bool* notreGpx) {
   std::vector<PointSaisi> lignes;
   if (DebutXml(texte)) {
     const auto route = LireGpx(texte, ChoixRoute{});
@@ -189,8 +191,9 @@ std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_vi
                     std::to_string(erreur->Ligne)}));
       return std::nullopt;
     }
-    for (const PointGpx& p : std::get<RouteGpxLue>(route).Points)
-      lignes.push_back(LigneDuPoint(p.Point));
+    const RouteGpxLue& lue = std::get<RouteGpxLue>(route);
+    for (const PointGpx& p : lue.Points) lignes.push_back(LigneDuPoint(p.Point));
+    if (notreGpx != nullptr) *notreGpx = lue.NotreFichier;
     return lignes;
   }
   std::vector<EscaleLue> lues = LireEscales(texte, false);

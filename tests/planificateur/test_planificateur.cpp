@@ -340,6 +340,14 @@ TEST(Planner, FilesAndTheClipboard) {
   EXPECT_EQ(p.platform.messages.back(),
             "Le passage a des modifications qui ne sont pas enregistrées. Les enregistrer avant "
             "de le fermer ?");
+  // Another program's GPX file, which may hold more than the route, is saved where the user
+  // chooses, the file itself proposed.
+  fs::copy_file(ORBALIDE_GPX_DIR "/gpsbabel-waypoints.gpx", dir / "babel.gpx");
+  p.f.OuvrirFichier((dir / "babel.gpx").string());
+  p.platform.chosen = std::nullopt;
+  p.f.UserClick(p.f.MEnregistrer);
+  EXPECT_EQ(p.platform.suggestions.back(), (dir / "babel.gpx").string());
+  EXPECT_EQ(Read(dir / "babel.gpx"), Read(ORBALIDE_GPX_DIR "/gpsbabel-waypoints.gpx"));
   fs::remove_all(dir);
 }
 
