@@ -149,16 +149,14 @@ TEST_F(PlannerWindow, BothLanguages) {
   P().TblPoints.SetCurrent(3, 0);
   platform.SynchroniserTout();
   auto* legs = static_cast<Grille*>(Of(P().TblEtapes));
-  // The legs whole: no figure cut short; at the window's first size, nothing to scroll to.
-  const auto whole = [&] {
+  const auto whole = [&] {  // no figure of the legs cut short
     for (int r = 0; r < legs->model()->rowCount(); ++r) {
-      for (int c = 0; c < legs->model()->columnCount(); ++c)
-        EXPECT_LE(legs->sizeHintForIndex(legs->model()->index(r, c)).width(), legs->columnWidth(c))
-            << r << " " << c;
+      for (int c = 0; c < 11; ++c)
+        EXPECT_LE(legs->sizeHintForIndex(legs->model()->index(r, c)).width(), legs->columnWidth(c));
     }
   };
   whole();
-  EXPECT_EQ(legs->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(legs->horizontalScrollBar()->maximum(), 0);  // nothing to scroll to at first
   Grab("planificateur-fr");
   P().TblPoints_Edit(1, 1, "38°72'N");
   platform.SynchroniserTout();
@@ -166,7 +164,6 @@ TEST_F(PlannerWindow, BothLanguages) {
   P().MAnnuler_Click();
   f.UserClick(f.Image2[1]);
   platform.SynchroniserTout();
-  legs->scrollTo(legs->model()->index(0, 10));
   EXPECT_EQ(legs->model()->headerData(10, Qt::Horizontal).toString().toStdString(), "ETA (UTC)");
   EXPECT_EQ(legs->model()->headerData(6, Qt::Vertical).toString().toStdString(), "Total");
   EXPECT_EQ(legs->model()->index(0, 1).data(Qt::AccessibleDescriptionRole).toString().toStdString(),
@@ -176,22 +173,17 @@ TEST_F(PlannerWindow, BothLanguages) {
   EXPECT_EQ(Of(P().TxtReglage[3])->accessibleName().toStdString(), "Speed (knots)");
   whole();
   Grab("planificateur-en");
-  // Each setting's label, its line level with its box's text.
-  for (std::int16_t i = 0; i < P().LblReglage.Size(); ++i) {
-    auto* label = static_cast<QLabel*>(Of(P().LblReglage[i]));
-    const QRect line =
-        QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
-                            label->fontMetrics().size(0, label->text()), label->contentsRect());
-    const QWidget* box = Of(P().TxtReglage[i]);
-    EXPECT_NEAR(label->mapTo(Window(P()), line.center()).y(),
-                box->mapTo(Window(P()), box->rect().center()).y(), 1)
-        << label->text().toStdString();
+  for (std::int16_t i = 0; i < P().LblReglage.Size(); ++i) {  // labels level with their boxes
+    auto* l = static_cast<QLabel*>(Of(P().LblReglage[i]));
+    const QSize line = l->fontMetrics().size(0, l->text());
+    EXPECT_NEAR(
+        QStyle::alignedRect(Qt::LeftToRight, l->alignment(), line, l->geometry()).center().y(),
+        Of(P().TxtReglage[i])->geometry().center().y(), 1);
   }
   // Times of arrival in the computer's zone: Newfoundland's, 3 h 30 behind UTC in winter.
   const QByteArray zone = qgetenv("TZ");
   qputenv("TZ", "America/St_Johns");
   static_cast<QRadioButton*>(Of(P().OptHeures[1]))->click();
-  platform.SynchroniserTout();
   EXPECT_EQ(legs->model()->index(0, 10).data().toString().toStdString() + " " +
                 legs->model()->headerData(10, Qt::Horizontal).toString().toStdString(),
             "2026-12-26T04:30-03:30 ETA (local time)");
