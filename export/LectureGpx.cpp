@@ -307,10 +307,13 @@ std::variant<RouteGpxLue, ErreurGpx> LecteurGpx::Fin() {
     e.Refuser(ErreurGpx::Motif::MalForme, XML_ErrorString(XML_GetErrorCode(e.Parseur)));
   }
   if (e.Erreur) return *e.Erreur;
-  if (e.Trouvee) return std::move(e.Choisie);
+  if (e.Trouvee) {
+    e.Choisie.NotreFichier = e.NotreFichier;
+    return std::move(e.Choisie);
+  }
   if (e.Routes == 0 && e.Choix.Rang == 0 && e.Choix.Nom.empty()) {
     if (e.Isoles.empty()) return ErreurGpx{ErreurGpx::Motif::SansPoint, 0};
-    return RouteGpxLue{std::move(e.Isoles), "", true};
+    return RouteGpxLue{std::move(e.Isoles), "", true, e.NotreFichier};
   }
   return ErreurGpx{ErreurGpx::Motif::RouteAbsente, 0, std::to_string(e.Routes)};
 }

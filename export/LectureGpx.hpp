@@ -40,6 +40,7 @@ struct RouteGpxLue {
   std::vector<PointGpx> Points;  // in the file's order
   std::string Nom;               // the route's <name>
   bool SansRoute = false;        // the file has no route: its <wpt>s
+  bool NotreFichier = false;     // this program wrote the file (creator kCreateurGpx)
 };
 
 // Beyond these, a file is refused: no GPX comes close, and the memory stays bounded.

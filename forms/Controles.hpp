@@ -180,6 +180,7 @@ class Label : public Control {
  public:
   Label(Form& form, std::string_view name, std::int16_t index = -1);
   bool Centered = false;
+  bool Middle = false;  // its line halfway down its place, level with a box's text beside it
 };
 
 class ComboBox : public Control {

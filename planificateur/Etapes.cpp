@@ -27,6 +27,16 @@ bool Lisible(const PointSaisi& l) {
          std::holds_alternative<double>(l.Longitude.Lue) && TexteXml(l.Nom);
 }
 
+// Why a waypoint cannot be read, its coordinates named as the table's headers name them rather
+// than as the command line's fields ("lat").
+std::string Raison(Refus refus, bool anglais) {
+  if (refus.Quoi == Refus::Motif::Champ && refus.Lu != Genre::Distance) {
+    const Mots& mot = refus.Lu == Genre::Longitude ? t::Longitude : t::Latitude;
+    refus.Colonne = anglais ? mot.Anglais : mot.Francais;
+  }
+  return RaisonRefus(refus, anglais);
+}
+
 }  // namespace
 
 // The first row that is neither blank nor readable.
@@ -115,9 +125,9 @@ void FormPassage::AfficherPoints() {
     const PointSaisi& l = lignes_[i];
     Cell nom{l.Nom};
     if (l.Refuse) {
-      nom = {l.Nom, Mark::Invalid, t::LigneRefusee.En(anglais) + RaisonRefus(*l.Refuse, anglais)};
+      nom = {l.Nom, Mark::Invalid, t::LigneRefusee.En(anglais) + Raison(*l.Refuse, anglais)};
     } else if (!TexteXml(l.Nom)) {
-      nom = {l.Nom, Mark::Invalid, RaisonRefus(Refus{Refus::Motif::NomXml}, anglais)};
+      nom = {l.Nom, Mark::Invalid, Raison(Refus{Refus::Motif::NomXml}, anglais)};
     } else if (l.Fait) {
       nom = {l.Nom, Mark::Made, t::PointRefait.En(anglais)};
     }
@@ -130,7 +140,7 @@ void FormPassage::AfficherPoints() {
         row.Cells.push_back(
             Blanche(l) || l.Refuse
                 ? Cell{c->Texte}
-                : Cell{c->Texte, Mark::Invalid, RaisonRefus(std::get<Refus>(c->Lue), anglais)});
+                : Cell{c->Texte, Mark::Invalid, Raison(std::get<Refus>(c->Lue), anglais)});
       }
       if (erreur == i) {
         row.Cells.back().Marked = Mark::Invalid;

@@ -59,13 +59,14 @@ void FormPassage::OuvrirFichier(const std::string& chemin) {
   std::string texte;
   if (const FileResult lu = platform_.ReadFile(chemin, texte); !lu)
     return Avertir(Fill(t::IllisibleFichier.En(anglais), {nom, lu.Failure}));
+  bool notre = false;
   std::optional<std::vector<PointSaisi>> lignes =
-      LignesDuTexte(texte, Fill(t::LeFichier.En(anglais), {nom}));
+      LignesDuTexte(texte, Fill(t::LeFichier.En(anglais), {nom}), &notre);
   if (!lignes) return;
   lignes_ = std::move(*lignes);
   pile_.Clear();
   source_ = chemin;
-  fichier_ = DebutXml(texte) ? chemin : "";
+  fichier_ = notre ? chemin : "";
   TblPoints.SetCurrent(0, 0);
   Recalculer();
   Annoncer();

@@ -5,9 +5,9 @@
 
 namespace orbalide {
 
-// The window's client area is 15600 × 8200 twips; the user may make it larger.
+// The window's client area is 20400 × 8200 twips; the user may make it larger.
 FormPassage::FormPassage(Platform& platform, const Affichage& affichage, std::int16_t ellipsoide)
-    : Form("FormPassage", 15600, 8200), platform_(platform), affichage_(affichage) {
+    : Form("FormPassage", 20400, 8200), platform_(platform), affichage_(affichage) {
   reglages_.Ellipsoide = ellipsoide;
   Disposer();
   Relier();

@@ -159,7 +159,10 @@ class FormPassage : public Form {
   void Deplacer(int sens);
   PointSaisi LigneEditee(const PointSaisi& avant, int colonne, const std::string& texte) const;
   std::optional<std::vector<PointSaisi>> LignesDuTexte(std::string_view texte,
-                                                       const std::string& origine);
+                                                       const std::string& origine,
+                                                       bool* notreGpx = nullptr);
+  // The waypoints of a text pasted before row `rang`.
+  void Coller(std::string_view texte, std::size_t rang);
 
   // Settings.
   void Regler(const Reglages& reglages);
@@ -199,8 +202,11 @@ class FormPassage : public Form {
   std::variant<Passage, ErreurPassage> resultat_ = ErreurPassage{ErreurPassage::Motif::AucunPoint};
   std::array<std::optional<std::string>, kReglages> refusReglages_{};  // why a box gives no value
   UndoStack pile_;
-  std::string fichier_;  // the GPX file the passage was opened from or saved to; "" for none
-  std::string source_;   // the file it was opened from or saved to, whatever its kind
+  // The GPX file the passage is saved to in place: one it was saved to, or opened from when this
+  // program wrote it; "" for none. Another program's file is saved where the user chooses, since
+  // what it holds besides the route (waypoints, tracks, other routes) would be lost.
+  std::string fichier_;
+  std::string source_;  // the file it was opened from or saved to, whatever its kind
 };
 
 }  // namespace orbalide

@@ -101,8 +101,10 @@ PointSaisi FormPassage::LigneEditee(const PointSaisi& avant, int colonne,
 }
 
 // A text in the last row, the empty one, makes a new waypoint; a text as shown changes nothing.
+// Lines pasted into a cell, as from a spreadsheet, are waypoints pasted before its row.
 void FormPassage::TblPoints_Edit(int row, int column, const std::string& text) {
   const auto r = static_cast<std::size_t>(row);
+  if (text.find('\n') != std::string::npos) return Coller(text, std::min(r, lignes_.size()));
   if (r == lignes_.size()) {
     if (!SansBlancs(text).empty()) Modifier(r, 0, {LigneEditee(NouvelleLigne(), column, text)});
     return;
@@ -175,8 +177,10 @@ bool Refusee(const EscaleLue& e) {
 // CSV (after its header, or from its first line without one) when the text read plainly refuses
 // its first record and read as CSV refuses none. A record that gives no waypoint is a row of its
 // text, refused. Nothing, once said why, for a GPX text that cannot be read (`origine` names it).
+// `notreGpx`: whether the text is a GPX file that this program wrote.
 std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_view texte,
-                                                                  const std::string& origine) {
+                                                                  const std::string& origine,
+                                                                  bool* notreGpx) {
   std::vector<PointSaisi> lignes;
   if (DebutXml(texte)) {
     const auto route = LireGpx(texte, ChoixRoute{});
@@ -187,8 +191,9 @@ std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_vi
                     std::to_string(erreur->Ligne)}));
       return std::nullopt;
     }
-    for (const PointGpx& p : std::get<RouteGpxLue>(route).Points)
-      lignes.push_back(LigneDuPoint(p.Point));
+    const RouteGpxLue& lue = std::get<RouteGpxLue>(route);
+    for (const PointGpx& p : lue.Points) lignes.push_back(LigneDuPoint(p.Point));
+    if (notreGpx != nullptr) *notreGpx = lue.NotreFichier;
     return lignes;
   }
   std::vector<EscaleLue> lues = LireEscales(texte, false);
@@ -212,11 +217,15 @@ std::optional<std::vector<PointSaisi>> FormPassage::LignesDuTexte(std::string_vi
 // The clipboard's waypoints before the current row (at the end from the empty last row): lines
 // of waypoints, or a GPX route copied from a file or a plotter's program.
 void FormPassage::MColler_Click() {
+  Coller(platform_.ClipboardText(), RangCourant().value_or(lignes_.size()));
+}
+
+void FormPassage::Coller(std::string_view texte, std::size_t rang) {
   std::optional<std::vector<PointSaisi>> lignes =
-      LignesDuTexte(platform_.ClipboardText(), textes::passage::LePressePapiers.En(EnAnglais()));
+      LignesDuTexte(texte, textes::passage::LePressePapiers.En(EnAnglais()));
   if (!lignes) return;
   if (lignes->empty()) return platform_.Beep();
-  Modifier(RangCourant().value_or(lignes_.size()), 0, std::move(*lignes));
+  Modifier(rang, 0, std::move(*lignes));
 }
 
 void FormPassage::MAnnuler_Click() {

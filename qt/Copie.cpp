@@ -134,7 +134,14 @@ void Vue::Copy(Control& c, QWidget* w) {
 
 // The rows, then the current cell; the view's own scrolling and editing go on undisturbed.
 void Vue::CopyTable(Table& table, Grille* grille) {
-  grille->Modele().Synchroniser();
+  // No figure shown cut short (metres, times in the computer's zone, seconds to seven decimals):
+  // a column the user cannot edit, and so cannot open to read whole, widens to its cells in view.
+  if (grille->Modele().Synchroniser()) {
+    for (std::size_t c = 0; c < table.Columns.size(); ++c) {
+      if (!table.Columns[c].Editable)
+        grille->Elargir(static_cast<int>(c), Pixels(table.Columns[c].Width));
+    }
+  }
   if (table.CurrentRow() < 0) return;
   const QModelIndex current = grille->model()->index(table.CurrentRow(), table.CurrentColumn());
   if (grille->currentIndex() != current) grille->setCurrentIndex(current);

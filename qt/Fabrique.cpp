@@ -102,10 +102,12 @@ void Vue::Style(const Control& control, QWidget* w) const {
     for (std::size_t i = 0; i < columns.size(); ++i)
       static_cast<QTableView*>(w)->setColumnWidth(static_cast<int>(i), Pixels(columns[i].Width));
   }
-  if (control.GetKind() == Kind::Label && static_cast<const Label&>(control).Centered) {
-    static_cast<QLabel*>(w)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  } else if (control.GetKind() == Kind::Label && control.Pressable()) {
-    w->setContentsMargins(3, 0, 0, 0);  // the text clear of the focus frame's two lines
+  if (control.GetKind() == Kind::Label) {
+    const auto& label = static_cast<const Label&>(control);
+    static_cast<QLabel*>(w)->setAlignment((label.Centered ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                          (label.Middle ? Qt::AlignVCenter : Qt::AlignTop));
+    // The text clear of the focus frame's two lines.
+    if (!label.Centered && control.Pressable()) w->setContentsMargins(3, 0, 0, 0);
   }
 }
 

@@ -99,14 +99,14 @@ bool ModeleTable::setData(const QModelIndex& index, const QVariant& value, int r
 
 // Rows come and go at the end, so that the cell the user stands on stays where it is; every
 // cell is then drawn again, as few as the view shows.
-void ModeleTable::Synchroniser() {
+bool ModeleTable::Synchroniser() {
   std::vector<std::string> headers;
   for (const Column& c : table_.Columns) headers.push_back(c.Header);
   if (headers != headers_) {
     headers_ = std::move(headers);
     emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(headers_.size()) - 1);
   }
-  if (version_ == table_.Version()) return;
+  if (version_ == table_.Version()) return false;
   version_ = table_.Version();
   const int now = table_.RowCount();
   if (now > rows_) {
@@ -122,6 +122,7 @@ void ModeleTable::Synchroniser() {
     emit dataChanged(index(0, 0), index(rows_ - 1, columnCount({}) - 1));
     emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
   }
+  return true;
 }
 
 Grille::Grille(const Table& table, QWidget* parent)
@@ -133,6 +134,10 @@ Grille::Grille(const Table& table, QWidget* parent)
   setWordWrap(false);
   setAlternatingRowColors(true);
   horizontalHeader()->setStretchLastSection(true);
+  // Long headers on two lines, so that a column is as wide as its figures.
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+  horizontalHeader()->setTextElideMode(Qt::ElideNone);
+  horizontalHeader()->setMinimumHeight(2 * fontMetrics().height() + 6);
   verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   const bool editable = std::any_of(table.Columns.begin(), table.Columns.end(),
@@ -140,6 +145,10 @@ Grille::Grille(const Table& table, QWidget* parent)
   setEditTriggers(editable ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed
                            : QAbstractItemView::NoEditTriggers);
+}
+
+void Grille::Elargir(int colonne, int largeur) {
+  setColumnWidth(colonne, std::max(largeur, sizeHintForColumn(colonne)));
 }
 
 }  // namespace orbalide

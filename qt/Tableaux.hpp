@@ -26,8 +26,9 @@ class ModeleTable : public QAbstractTableModel {
   // writes are shown at the next Synchroniser.
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-  // Brings what the view shows up to the table: its rows and its headers.
-  void Synchroniser();
+  // Brings what the view shows up to the table: its rows and its headers. True when the rows
+  // were written again.
+  bool Synchroniser();
 
  signals:
   void Edite(int row, int column, const QString& text);
@@ -45,6 +46,8 @@ class Grille : public QTableView {
  public:
   Grille(const Table& table, QWidget* parent);
   ModeleTable& Modele() const { return *modele_; }
+  // The column as wide as the table gives it (pixels), or as its widest cell in view.
+  void Elargir(int colonne, int largeur);
 
  private:
   ModeleTable* modele_;

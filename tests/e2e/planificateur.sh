@@ -9,7 +9,7 @@
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1600x1024x24 -dpi 96" \
     dbus-run-session -- "$0" "$build" 2> >(grep -v -e 'Failed to set fd limit' -e 'QSpiApplication::' >&2)
 fi
 . "$(dirname "$0")/commun.sh"

@@ -122,7 +122,8 @@ TEST(Planner, EditsUndoneAndRedone) {
       {[](Planner& q) { q.Type(1, 2, "-9.15"); }, "Brest, _", true},
       {[](Planner& q) { q.Type(1, 0, "  Lisbon "); }, "Brest, Lisbon", true},
       {[](Planner& q) { q.Type(1, 2, "009°09′00.000″W"); }, "Brest, Lisbon", true},
-      {[](Planner& q) { q.Paste("28,1 -15,4 Las Palmas\n"); }, "Brest, Las Palmas, Lisbon", true},
+      {[](Planner& q) { q.Type(1, 0, "28,1 -15,4 Las Palmas\r\n"); },  // lines pasted into a cell
+       "Brest, Las Palmas, Lisbon", true},
       {menu(&FormPassage::MDescendre), "Brest, Lisbon, Las Palmas", true},
       {menu(&FormPassage::MAnnuler), "Brest, Las Palmas, Lisbon", true},
       {menu(&FormPassage::MRetablir), "Brest, Lisbon, Las Palmas", true},
@@ -139,10 +140,10 @@ TEST(Planner, EditsUndoneAndRedone) {
     EXPECT_EQ(p.Names() + (p.f.Modifie() ? " *" : ""), s.names + (s.modified ? " *" : ""));
   }
   EXPECT_EQ(p.f.TxtBilan.Text(),
-            "Point 3 : ligne illisible : lat dépasse 90°. Corrigez-le ou supprimez-le pour "
+            "Point 3 : ligne illisible : Latitude dépasse 90°. Corrigez-le ou supprimez-le pour "
             "calculer le passage.");
   EXPECT_EQ(p.f.TblPoints.At(3, 1).Text + " " + p.f.TblPoints.At(3, 1).Reason,
-            "95 lat dépasse 90°");
+            "95 Latitude dépasse 90°");
   EXPECT_EQ(p.f.TblEtapes.RowCount(), 0);  // no passage without them
   for (int i = 0; i < 6; ++i) p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.Names(), "Brest, Lisbon, Las Palmas");
@@ -333,6 +334,14 @@ TEST(Planner, FilesAndTheClipboard) {
   EXPECT_EQ(p.platform.messages.back(),
             "Le passage a des modifications qui ne sont pas enregistrées. Les enregistrer avant "
             "de le fermer ?");
+  // Another program's GPX file, which may hold more than the route, is saved where the user
+  // chooses, the file itself proposed.
+  fs::copy_file(ORBALIDE_GPX_DIR "/gpsbabel-waypoints.gpx", dir / "babel.gpx");
+  p.f.OuvrirFichier((dir / "babel.gpx").string());
+  p.platform.chosen = std::nullopt;
+  p.f.UserClick(p.f.MEnregistrer);
+  EXPECT_EQ(p.platform.suggestions.back(), (dir / "babel.gpx").string());
+  EXPECT_EQ(Read(dir / "babel.gpx"), Read(ORBALIDE_GPX_DIR "/gpsbabel-waypoints.gpx"));
   fs::remove_all(dir);
 }
 
