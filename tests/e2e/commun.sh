@@ -120,9 +120,10 @@ said_so_far() { grep -ac "SPEECH OUTPUT: '" "$orca_log" || true; }
 said_since() { grep -a "SPEECH OUTPUT: '" "$orca_log" | tail -n +"$(($1 + 1))" | sed "s/.*SPEECH OUTPUT: //"; }
 # Whether Orca's braille line has shown, at some time, the text given.
 brailled() { grep -a "BRAILLE LINE:" "$orca_log" | grep -qF -- "$1"; }
-# Waits until Orca has said, since the mark given, a line that holds the text given.
-orca_says() {  # mark, text
-  for _ in $(seq 100); do
+# Waits until Orca has said, since the mark given, a line that holds the text given, for ten
+# seconds or the number given.
+orca_says() {  # mark, text[, seconds]
+  for _ in $(seq $((${3:-10} * 10))); do
     said_since "$1" | grep -qF -- "$2" && return 0
     sleep 0.1
   done

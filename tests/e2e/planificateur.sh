@@ -31,14 +31,15 @@ eventually in_waypoints || fail "the planner opens with the focus in '$(lecteur 
 for cell in Brest 48:23N 4:29W Lisbon 38:42N 9:09W "Las Palmas" 28:06N; do
   xdotool type --delay 60 -- "$cell" && xdotool key Tab
 done
-# Once Orca has caught up with the keys (it drops what comes while it lags far behind), the
-# last cell taken: it says the totals.
+# Once Orca has caught up with the keys, having echoed the last ones, "4", Shift and "W" (on a
+# loaded machine it lags seconds behind, and drops what comes meanwhile), the last cell taken:
+# it says the totals.
 xdotool type --delay 60 -- 15:24W
-for _ in $(seq 20); do
-  mark=$(said_so_far) && sleep 1 && [ "$(said_so_far)" = "$mark" ] && break
-done
+echoed_last_keys() { [ "$(said_since 0 | tail -n 3 | cut -c1-4 | paste -sd,)" = "'4 ','lef,'W '" ]; }
+for _ in $(seq 60); do echoed_last_keys && break; sleep 0.5; done
+mark=$(said_so_far)
 xdotool key Return
-orca_says "$mark" "Total : 1323.182 Nm par les loxodromies, 1322.994 Nm par les orthodromies."
+orca_says "$mark" "Total : 1323.182 Nm par les loxodromies, 1322.994 Nm par les orthodromies." 30
 tab_to "Vitesse (nœuds)" && xdotool type --delay 60 "6"
 tab_to "Départ" && xdotool type --delay 60 "2026-12-24T06:00Z"
 tab_to "Étapes: Brest"
