@@ -297,8 +297,10 @@ class Form {
   std::function<void()> Quit;     // the desktop's Quit key, from any window of the program
   std::optional<Rgb> BackColor;
   Font DefaultFont{"MS Sans Serif", 8.25};
-  // The user may make the window larger than its client area: its controls follow their anchors.
+  // The user may resize the window, its controls following their anchors, from its client area
+  // down to the smallest size given (twips), so that it fits screens smaller than its design.
   bool Resizable = false;
+  int MinimumWidth = 0, MinimumHeight = 0;
 
   // What assistive technology reads out at once, as a sighted user glances at what a command
   // wrote: its results, or why there are none. Each call is read, even with the same text.

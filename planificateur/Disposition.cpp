@@ -27,6 +27,8 @@ void Placer(std::initializer_list<Placement> placements, Control* container = nu
 
 void FormPassage::Disposer() {
   Resizable = true;
+  MinimumWidth = 13500;  // the settings' width; the legs scroll
+  MinimumHeight = 6000;
   auto& l = LblReglage;
   auto& t = TxtReglage;
   const auto r = [](Reglage x) { return static_cast<std::int16_t>(x); };

@@ -68,6 +68,8 @@ class Surface : public QWidget {
 
  public:
   using QWidget::QWidget;
+  QSize sizeHint() const override { return designed; }
+  QSize designed;  // the size it opens at
 };
 
 // Readers hear its text each time it is shown again with a new announcement, and braille

@@ -55,10 +55,12 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
   dpi_ = screen != nullptr ? screen->logicalDotsPerInch() : 96;
   const bool menu = std::any_of(form.Controls().begin(), form.Controls().end(),
                                 [](const Control* c) { return c->GetKind() == Kind::MenuItem; });
-  client_ = new Surface;
+  auto* surface = new Surface;
+  client_ = surface;
   const QSize designed(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
   if (form.Resizable) {
-    client_->setMinimumSize(designed);
+    client_->setMinimumSize(Pixels(form.MinimumWidth), Pixels(form.MinimumHeight));
+    surface->designed = designed;
   } else {
     client_->setFixedSize(designed);
   }
@@ -93,6 +95,7 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
                      [this] { Forward([this] { form_.UserKey(Key::Quit); }); });
   }
   MakeMenus();
+  if (form.Resizable) window_->resize(window_->sizeHint());  // as designed, whatever the screen
   if (!menu && screen != nullptr) {
     const QRect area = screen->availableGeometry();
     window_->move(area.center() - QPoint(client_->width() / 2, client_->height() / 2));
@@ -142,12 +145,12 @@ Rect Vue::Room(const Control& c) const {
   return r;
 }
 
-// How much larger than designed the window's client area (nullptr) or a control is, in pixels:
-// a control grows with its container along an axis where it is anchored at both ends.
+// How much larger (or smaller) than designed the window's client area (nullptr) or a control is,
+// in pixels: a control grows with its container along an axis where it is anchored at both ends.
 QSize Vue::Growth(const Control* c) const {
   if (c == nullptr) {
-    return {std::max(client_->width() - Pixels(form_.ClientWidth()), 0),
-            std::max(client_->height() - Pixels(form_.ClientHeight()), 0)};
+    return {client_->width() - Pixels(form_.ClientWidth()),
+            client_->height() - Pixels(form_.ClientHeight())};
   }
   const QSize g = Growth(c->Container);
   const auto both = [c](int ends) { return (c->Anchors & ends) == ends; };
