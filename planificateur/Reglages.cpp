@@ -8,6 +8,7 @@
 #include "Escales.hpp"
 #include "FormPassage.hpp"
 #include "Lecture.hpp"
+#include "Nombres.hpp"
 #include "Reel.hpp"
 #include "Texte.hpp"
 #include "TextesPassage.hpp"
@@ -88,9 +89,18 @@ void FormPassage::CboEllipsoide_Click() {
   Annoncer(r);
 }
 
+// The interval between made waypoints keeps its length in the other unit, to a thousandth of
+// the unit: a switch does not turn 300 Nm into 300 m.
 void FormPassage::OptUnite_Click(std::int16_t Index) {
   Reglages r = reglages_;
   r.Milles = Index == 1;
+  std::string& intervalle = r.Textes[static_cast<std::size_t>(Reglage::Intervalle)];
+  const auto v = Nombre(intervalle, 0, std::numeric_limits<double>::max());
+  if (r.Milles != reglages_.Milles && v && *v > 0) {
+    const auto unite = [](bool milles) { return milles ? Unite::Milles : Unite::Metres; };
+    const double converti = EnUnite(EnMetres(*v, unite(reglages_.Milles)), unite(r.Milles));
+    intervalle = FormatGeneral(std::round(converti * 1000) / 1000, ".");
+  }
   Annoncer(r);
 }
 

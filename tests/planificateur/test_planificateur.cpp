@@ -210,6 +210,19 @@ TEST(Planner, SettingsAndTheirReasons) {
   EXPECT_EQ(p.f.TblEtapes.At(0, 10).Text, "");
   p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.f.TxtReglage[3].Text() + "|" + p.f.TblEtapes.At(0, 8).Text, "|");
+  // The interval keeps its length in the other unit (1 Nm = 1852 m): one edit to undo.
+  p.Set(Reglage::Intervalle, "300");
+  std::string intervalles;
+  for (const int unit : {0, 1, 0}) {
+    p.f.UserSelect(p.f.OptUnite[static_cast<std::int16_t>(unit)]);
+    intervalles += p.f.TxtReglage[0].Text() + " ";
+  }
+  p.Set(Reglage::Intervalle, "1000");
+  p.f.UserSelect(p.f.OptUnite[1]);
+  intervalles += p.f.TxtReglage[0].Text() + " ";
+  p.f.UserClick(p.f.MAnnuler);
+  EXPECT_EQ(intervalles + p.f.TxtReglage[0].Text() + (p.f.OptUnite[0].Value() ? " m" : " Nm"),
+            "555600 300 555600 0.54 1000 m");
 }
 
 // The legs and their totals are those of the real orbalide-calc route for the same waypoints and
