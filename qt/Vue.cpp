@@ -95,7 +95,11 @@ Vue::Vue(Form& form, PlateformeQt& platform) : form_(form), platform_(platform) 
                      [this] { Forward([this] { form_.UserKey(Key::Quit); }); });
   }
   MakeMenus();
-  if (form.Resizable) window_->resize(window_->sizeHint());  // as designed, whatever the screen
+  if (form.Resizable) {  // as designed, within the screen
+    QSize size = window_->sizeHint();
+    if (screen != nullptr) size = size.boundedTo(screen->availableGeometry().size());
+    window_->resize(size);
+  }
   if (!menu && screen != nullptr) {
     const QRect area = screen->availableGeometry();
     window_->move(area.center() - QPoint(client_->width() / 2, client_->height() / 2));

@@ -9,7 +9,7 @@
 set -euo pipefail
 build=$(cd "${1:?build directory}" && pwd)
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1600x1024x24 -dpi 96" \
+  exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     dbus-run-session -- "$0" "$build" 2> >(grep -v -e 'Failed to set fd limit' -e 'QSpiApplication::' >&2)
 fi
 . "$(dirname "$0")/commun.sh"
@@ -22,6 +22,9 @@ xdotool keydown alt && sleep 0.2 && xdotool key a && sleep 0.2 && xdotool keyup 
 eventually lecteur showing "Planifier un passage…" || fail "Alt+A did not open the menu Passage"
 xdotool key Return
 planner=$(xdotool search --sync --name '^Nouveau passage — Planification de passage$' | head -n 1)
+# Designed wider than this screen, it opens within it.
+eval "$(xdotool getwindowgeometry --shell "$planner")"
+[ "$WIDTH" -le 1280 ] || fail "the planner opens $WIDTH pixels wide on a screen of 1280"
 xdotool windowfocus --sync "$planner"
 in_waypoints() { case "$(lecteur focus)" in "Points de passage"*) return 0 ;; esac; return 1; }
 eventually in_waypoints || fail "the planner opens with the focus in '$(lecteur focus)'"
