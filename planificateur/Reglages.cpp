@@ -89,8 +89,9 @@ void FormPassage::CboEllipsoide_Click() {
   Annoncer(r);
 }
 
-// The interval between made waypoints keeps its length in the other unit, to a thousandth of
-// the unit: a switch does not turn 300 Nm into 300 m.
+// The interval between made waypoints keeps its length in the other unit, to the millimetre (a
+// millionth of a mile): a switch does not turn 300 Nm into 300 m, and switching back gives the
+// text typed, to the millimetre.
 void FormPassage::OptUnite_Click(std::int16_t Index) {
   Reglages r = reglages_;
   r.Milles = Index == 1;
@@ -99,7 +100,9 @@ void FormPassage::OptUnite_Click(std::int16_t Index) {
   if (r.Milles != reglages_.Milles && v && *v > 0) {
     const auto unite = [](bool milles) { return milles ? Unite::Milles : Unite::Metres; };
     const double converti = EnUnite(EnMetres(*v, unite(reglages_.Milles)), unite(r.Milles));
-    intervalle = FormatGeneral(std::round(converti * 1000) / 1000, ".");
+    const double pas = r.Milles ? 1e6 : 1e3;
+    const double arrondi = std::round(converti * pas) / pas;
+    intervalle = FormatGeneral(arrondi > 0 ? arrondi : converti, ".");
   }
   Annoncer(r);
 }

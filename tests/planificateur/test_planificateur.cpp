@@ -210,19 +210,22 @@ TEST(Planner, SettingsAndTheirReasons) {
   EXPECT_EQ(p.f.TblEtapes.At(0, 10).Text, "");
   p.f.UserClick(p.f.MAnnuler);
   EXPECT_EQ(p.f.TxtReglage[3].Text() + "|" + p.f.TblEtapes.At(0, 8).Text, "|");
-  // The interval keeps its length in the other unit (1 Nm = 1852 m): one edit to undo.
-  p.Set(Reglage::Intervalle, "300");
+  // The interval keeps its length in the other unit (1 Nm = 1852 m), and comes back as typed:
+  // one edit to undo.
   std::string intervalles;
-  for (const int unit : {0, 1, 0}) {
-    p.f.UserSelect(p.f.OptUnite[static_cast<std::int16_t>(unit)]);
-    intervalles += p.f.TxtReglage[0].Text() + " ";
+  const auto unit = [&] { return std::string(p.f.OptUnite[0].Value() ? " m" : " Nm"); };
+  for (const char* typed : {"300", "1000", "0.0000002"}) {
+    p.Set(Reglage::Intervalle, typed);
+    for (int k = 0; k < 2; ++k) {
+      p.f.UserSelect(p.f.OptUnite[p.f.OptUnite[0].Value() ? 1 : 0]);
+      intervalles += p.f.TxtReglage[0].Text() + unit() + ", ";
+    }
+    p.f.UserClick(p.f.MAnnuler);
+    intervalles += p.f.TxtReglage[0].Text() + unit() + "; ";
   }
-  p.Set(Reglage::Intervalle, "1000");
-  p.f.UserSelect(p.f.OptUnite[1]);
-  intervalles += p.f.TxtReglage[0].Text() + " ";
-  p.f.UserClick(p.f.MAnnuler);
-  EXPECT_EQ(intervalles + p.f.TxtReglage[0].Text() + (p.f.OptUnite[0].Value() ? " m" : " Nm"),
-            "555600 300 555600 0.54 1000 m");
+  EXPECT_EQ(intervalles,
+            "555600 m, 300 Nm, 555600 m; 0.539957 Nm, 1000 m, 0.539957 Nm; "
+            "0.0003704 m, 0.0000002 Nm, 0.0003704 m; ");
 }
 
 // The legs and their totals are those of the real orbalide-calc route for the same waypoints and
