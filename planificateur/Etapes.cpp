@@ -87,8 +87,7 @@ std::string FormPassage::TexteAngle(double v, std::optional<Axe> axe) const {
 // A distance in the unit with as many decimals as the seconds, the regional decimal separator.
 std::string FormPassage::TexteDistance(double metres) const {
   const std::string image = "0." + std::string(static_cast<std::size_t>(affichage_.Decimales), '0');
-  return orbalide::TexteDistance(metres, reglages_.Milles ? Unite::Milles : Unite::Metres, image,
-                                 separateur_);
+  return orbalide::TexteDistance(metres, reglages_.Distances(), image, separateur_);
 }
 
 // Hours and minutes, "102:33"; past a day, days too: "4 j 06:30".

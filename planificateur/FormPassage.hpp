@@ -23,6 +23,7 @@
 #include "Refus.hpp"
 #include "Tableau.hpp"
 #include "Temps.hpp"
+#include "Unites.hpp"
 
 namespace orbalide {
 
@@ -49,6 +50,7 @@ struct Reglages {
   bool Milles = true;           // distances in nautical miles, else metres
   bool HeureLocale = false;     // times of arrival in the computer's time zone, else in UTC
   std::array<std::string, kReglages> Textes{};
+  Unite Distances() const { return Milles ? Unite::Milles : Unite::Metres; }
   friend bool operator==(const Reglages&, const Reglages&) = default;
 };
 

@@ -98,8 +98,7 @@ void FormPassage::OptUnite_Click(std::int16_t Index) {
   std::string& intervalle = r.Textes[static_cast<std::size_t>(Reglage::Intervalle)];
   const auto v = Nombre(intervalle, 0, std::numeric_limits<double>::max());
   if (r.Milles != reglages_.Milles && v && *v > 0) {
-    const auto unite = [](bool milles) { return milles ? Unite::Milles : Unite::Metres; };
-    const double converti = EnUnite(EnMetres(*v, unite(reglages_.Milles)), unite(r.Milles));
+    const double converti = EnUnite(EnMetres(*v, reglages_.Distances()), r.Distances());
     const double pas = r.Milles ? 1e6 : 1e3;
     const double arrondi = std::round(converti * pas) / pas;
     intervalle = FormatGeneral(arrondi > 0 ? arrondi : converti, ".");
@@ -138,7 +137,7 @@ ReglagesPassage FormPassage::LireReglages() {
   refusReglages_ = {};
   constexpr double kInfini = std::numeric_limits<double>::max();
   ReglagesPassage r{*EllipsoideDuCatalogue(reglages_.Ellipsoide)};
-  const Unite unite = reglages_.Milles ? Unite::Milles : Unite::Metres;
+  const Unite unite = reglages_.Distances();
   try {
     if (const auto v = Nombre(texte(Reglage::Intervalle), 0, kInfini)) {
       r.Intervalle = EnMetres(*v, unite);
